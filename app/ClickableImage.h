@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QLabel>
+
+namespace dozewell {
+
+// A picture that reports a click, as the logo images do.
+class ClickableImage : public QLabel {
+    Q_OBJECT
+
+public:
+    using QLabel::QLabel;
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
+};
+
+} // namespace dozewell
+
+using dozewell::ClickableImage;

@@ -1,0 +1,12 @@
+#pragma once
+
+namespace dozewell {
+
+class frmMain;
+class Platform;
+
+// Runs the start-up sequence and, unless it ended the program, shows the
+// main window centred on the screen. Returns false when the program ended.
+bool StartUp(frmMain &form, Platform &platform);
+
+} // namespace dozewell

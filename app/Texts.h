@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QString>
+
+// Every text the program shows, named once.
+namespace dozewell::texts {
+
+inline const QString kCaption = QStringLiteral("Dozewell Timer");
+// The running caption: this, then the remaining time or the target time.
+inline const QString kCaptionRunning = QStringLiteral("Dozewell Timer ");
+
+inline const QString kSelectAnOption = QStringLiteral("Select An Option");
+inline const QString kNoFileSelected = QStringLiteral("No File Was Selected Yet");
+inline const QString kCountdownAtRest = QStringLiteral("0:00");
+inline const QString kZero = QStringLiteral("0");
+
+inline const QString kDialogTitle = QStringLiteral("Winamp Path");
+inline const QString kExecutableFilter = QStringLiteral("Executable Files|*.exe");
+inline const QString kMediaFilter =
+    QStringLiteral("Winamp Media File and Playlists|*.mp3;*.m3u;*.wav;*.mid;*.voc;*.mod;*.avi;*.mpg");
+
+inline const QString kErrorTitle = QStringLiteral("ERROR");
+inline const QString kChooseAllOptions = QStringLiteral("Please choose all the needed options");
+inline const QString kNoFileSelectedRefusal = QStringLiteral("No File Was Selected Yet !");
+inline const QString kNotThePlayer = QStringLiteral("This is not the original Winamp.exe file!");
+inline const QString kFileTooBig = QStringLiteral("Filesize too big ");
+inline const QString kFileTooBigLimit = QStringLiteral("Bytes, 20,000,000Bytes is the max size !");
+inline const QString kStageFailed = QStringLiteral("The file could not be copied to the staging folder %1: %2");
+inline const QString kPlayerNotStarted = QStringLiteral("The player could not be started: %1");
+
+inline const QString kStopReport = QStringLiteral("Winamp was terminated by Orvo's Timer!!!");
+inline const QString kStopReportTitle = QStringLiteral("Orvo's Timer");
+inline const QString kPlayReportPrefix = QStringLiteral("Playing");
+inline const QString kPlayReportSuffix = QStringLiteral("...");
+inline const QString kPlayReportTitle = QStringLiteral("Orvo's Dozewell Timer");
+
+inline const QString kAboutText = QStringLiteral(
+    "\r\n"
+    "The main goal of this small program is to help those who like\r\n"
+    "to go to sleep with a very long random playlist playing in\r\n"
+    "winamp but don't like to sleep with music all night long...\r\n"
+    "With the help of this program you can set a Timer or a \r\n"
+    "Counter to make winamp stop playing in a certain time.\r\n"
+    "\r\n"
+    "Version: 1.2\r\n"
+    "\r\n"
+    "Any Comments sould be sent to:\r\n"
+    "dozewell-timer@example.invalid\r\n");
+
+} // namespace dozewell::texts

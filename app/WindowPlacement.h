@@ -1,0 +1,14 @@
+#pragma once
+
+class QWidget;
+
+namespace dozewell {
+
+// Places a window in the middle of its screen's free area, without relying on
+// a window manager to do it.
+void CentreOnScreen(QWidget *window);
+
+// Shows a window, restoring it if minimized, and brings it forward.
+void BringForward(QWidget *window);
+
+} // namespace dozewell

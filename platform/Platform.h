@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace dozewell {
+
+enum class MsgIcon { None, Critical };
+
+// The seam between the program and the system it runs on: modal message
+// boxes, the Open dialog, process start, the clocks, the program's end and
+// the two places the program depends on. The program reaches none of these
+// except through this interface.
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // A modal message box with an OK button; returns when it is closed.
+    virtual void MsgBox(const QString &prompt, MsgIcon icon, const QString &title) = 0;
+
+    // The modal Open dialog. Returns the chosen file's full path, or nothing
+    // when the user cancelled.
+    virtual std::optional<QString> ShowOpen(const QString &title, const QString &filter,
+                                            const QString &fileName) = 0;
+
+    // Starts a program with its arguments, without a shell. False when it
+    // could not be started.
+    virtual bool StartProcess(const QString &program, const QStringList &arguments) = 0;
+
+    // Local date and time of day.
+    virtual QDateTime Now() const = 0;
+    // A clock that only moves forward, in milliseconds.
+    virtual qint64 MonotonicMs() const = 0;
+
+    // Ends the program at once; no further handler runs.
+    virtual void EndProgram() = 0;
+    virtual bool ProgramEnded() const = 0;
+
+    // Whether the window's periodic timers really tick (tests drive them).
+    virtual bool LiveTimers() const { return true; }
+
+    virtual QString DefaultPlayerPath() const = 0;
+    virtual QString StagingFolder() const = 0;
+};
+
+} // namespace dozewell

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "platform/Platform.h"
+
+#include <QElapsedTimer>
+
+namespace dozewell {
+
+// The platform as the program meets it on a desktop.
+class QtPlatform final : public Platform {
+public:
+    QtPlatform();
+
+    void MsgBox(const QString &prompt, MsgIcon icon, const QString &title) override;
+    std::optional<QString> ShowOpen(const QString &title, const QString &filter,
+                                    const QString &fileName) override;
+    bool StartProcess(const QString &program, const QStringList &arguments) override;
+    QDateTime Now() const override;
+    qint64 MonotonicMs() const override;
+    [[noreturn]] void EndProgram() override;
+    bool ProgramEnded() const override { return false; }
+    QString DefaultPlayerPath() const override;
+    QString StagingFolder() const override;
+
+    // "Desc|*.a;*.b" as the Qt file dialog writes it: "Desc (*.a *.b)".
+    static QString QtFilter(const QString &filter);
+
+private:
+    QElapsedTimer m_monotonic;
+};
+
+} // namespace dozewell

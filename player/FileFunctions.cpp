@@ -1,0 +1,24 @@
+#include "player/FileFunctions.h"
+
+#include "platform/RunTimeError.h"
+
+#include <QFileInfo>
+
+namespace dozewell {
+
+qint16 FileExists(const QString &path)
+{
+    if (path.isEmpty())
+        return 0;
+    return QFileInfo(path).isFile() ? 1 : 0;
+}
+
+double GetFileSize(const QString &path)
+{
+    const QFileInfo file(path);
+    if (path.isEmpty() || !file.isFile())
+        throw RunTimeError(FileNotFound, "File not found");
+    return static_cast<double>(file.size());
+}
+
+} // namespace dozewell

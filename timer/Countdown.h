@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+namespace dozewell {
+
+// The value the countdown's minutes reach at the time-out.
+inline constexpr qint16 kTimedOutMinutes = -1;
+
+// Takes one second off the Counter Mode countdown (whole minutes after the
+// running one, seconds left in the running one): the seconds run 59 down to 0,
+// and from 0 back to 59 with a minute less. Returns true on the time-out.
+bool TakeOneSecond(qint16 &minutesLeft, quint8 &secondsLeft);
+
+// Counter Mode's minutes from the hour and minute field texts: whole parts,
+// rounded toward minus infinity. Throws RunTimeError (TypeMismatch, Overflow).
+qint16 CounterMinutes(const QString &hoursText, const QString &minutesText);
+
+// "29:59", "4:05", "0:01", "-1:59".
+QString RemainingText(qint16 minutesLeft, quint8 secondsLeft);
+// The display right after Start: minutes and seconds as plain numbers ("4:5").
+QString StartText(qint16 minutesLeft, quint8 secondsLeft);
+
+// Whole seconds passed on a monotonic clock, so that a late or dropped tick
+// neither stretches nor shortens the countdown.
+class SecondCounter {
+public:
+    void restart(qint64 nowMs);
+    // Whole seconds since the last call (normally 1), counted from restart.
+    int take(qint64 nowMs);
+
+private:
+    qint64 m_startMs = 0;
+    qint64 m_taken = 0;
+};
+
+} // namespace dozewell
