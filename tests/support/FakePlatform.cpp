@@ -1,0 +1,56 @@
+#include "support/FakePlatform.h"
+
+namespace dozewell::testing {
+
+void FakePlatform::MsgBox(const QString &prompt, MsgIcon icon, const QString &title)
+{
+    calls.append({Call::MsgBox, prompt, title, icon, {}, {}, {}});
+    if (whileMessageShown)
+        whileMessageShown();
+}
+
+std::optional<QString> FakePlatform::ShowOpen(const QString &title, const QString &filter, const QString &fileName)
+{
+    calls.append({Call::ShowOpen, fileName, title, MsgIcon::None, filter, {}, {}});
+    if (dialogAnswers.isEmpty())
+        return std::nullopt;
+    return dialogAnswers.takeFirst();
+}
+
+bool FakePlatform::StartProcess(const QString &program, const QStringList &arguments)
+{
+    calls.append({Call::StartProcess, {}, {}, MsgIcon::None, {}, program, arguments});
+    return processesStart;
+}
+
+void FakePlatform::EndProgram()
+{
+    calls.append({Call::EndProgram, {}, {}, MsgIcon::None, {}, {}, {}});
+    ended = true;
+}
+
+void FakePlatform::advance(qint64 ms, bool wallOnly)
+{
+    now = now.addMSecs(ms);
+    if (!wallOnly)
+        monotonicMs += ms;
+}
+
+QList<FakePlatform::Call> FakePlatform::ofKind(Call::Kind kind) const
+{
+    QList<Call> found;
+    for (const Call &call : calls)
+        if (call.kind == kind)
+            found.append(call);
+    return found;
+}
+
+QStringList FakePlatform::messages() const
+{
+    QStringList found;
+    for (const Call &call : ofKind(Call::MsgBox))
+        found << call.text;
+    return found;
+}
+
+} // namespace dozewell::testing

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "platform/Platform.h"
+
+#include <QList>
+#include <functional>
+
+namespace dozewell::testing {
+
+// A platform for tests: records every call and answers from a script.
+class FakePlatform final : public Platform {
+public:
+    struct Call {
+        enum Kind { MsgBox, ShowOpen, StartProcess, EndProgram } kind;
+        QString text;     // message prompt, or the dialog's initial file name
+        QString title;    // message or dialog title
+        MsgIcon icon = MsgIcon::None;
+        QString filter;   // the dialog's filter
+        QString program;  // the started program
+        QStringList arguments;
+    };
+
+    void MsgBox(const QString &prompt, MsgIcon icon, const QString &title) override;
+    std::optional<QString> ShowOpen(const QString &title, const QString &filter, const QString &fileName) override;
+    bool StartProcess(const QString &program, const QStringList &arguments) override;
+    QDateTime Now() const override { return now; }
+    qint64 MonotonicMs() const override { return monotonicMs; }
+    void EndProgram() override;
+    bool ProgramEnded() const override { return ended; }
+    bool LiveTimers() const override { return false; }
+    QString DefaultPlayerPath() const override { return defaultPlayer; }
+    QString StagingFolder() const override { return stagingFolder; }
+
+    // Moves both clocks forward (or the wall clock back, for a negative value
+    // with `wallOnly`).
+    void advance(qint64 ms, bool wallOnly = false);
+
+    QList<Call> calls;
+    QList<Call> ofKind(Call::Kind kind) const;
+    QStringList messages() const;
+
+    // Answers for the Open dialog, first to last; nullopt is a Cancel. With
+    // no answer left the dialog is cancelled.
+    QList<std::optional<QString>> dialogAnswers;
+    // Called when a message box is shown, as ticks arrive while it is open.
+    std::function<void()> whileMessageShown;
+    bool processesStart = true;
+    QDateTime now{QDate(2026, 12, 8), QTime(21, 7, 3)};
+    qint64 monotonicMs = 100000;
+    bool ended = false;
+    QString defaultPlayer;
+    QString stagingFolder;
+};
+
+} // namespace dozewell::testing

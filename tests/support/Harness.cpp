@@ -1,0 +1,85 @@
+#include "support/Harness.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace dozewell::testing {
+
+Harness::Harness()
+{
+    platform.defaultPlayer = dir.filePath(QStringLiteral("Program Files/Winamp/winamp.exe"));
+    platform.stagingFolder = dir.filePath(QStringLiteral("cache/dozewell-timer/"));
+    form = std::make_unique<frmMain>(platform);
+}
+
+void Harness::startUp()
+{
+    platform.dialogAnswers.append(player());
+    form->Form_Load();
+    form->show();
+}
+
+QString Harness::file(const QString &relativePath, qint64 size)
+{
+    const QString path = dir.filePath(relativePath);
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || !file.resize(size))
+        qFatal("cannot make %s", qPrintable(path));
+    return path;
+}
+
+QString Harness::player(const QString &relativePath)
+{
+    return file(relativePath, 1000000);
+}
+
+QString Harness::text(const char *name) const
+{
+    QWidget *control = w(name);
+    if (auto *line = qobject_cast<QLineEdit *>(control))
+        return line->text();
+    if (auto *label = qobject_cast<QLabel *>(control))
+        return label->text();
+    if (auto *button = qobject_cast<QAbstractButton *>(control))
+        return button->text();
+    if (auto *combo = qobject_cast<QComboBox *>(control))
+        return combo->currentText();
+    qFatal("no text on %s", name);
+}
+
+void Harness::click(const char *name)
+{
+    QTest::mouseClick(w(name), Qt::LeftButton);
+}
+
+void Harness::choose(int action)
+{
+    auto *combo = w<QComboBox>("cmbWhatToDo");
+    combo->setCurrentIndex(action);
+    emit combo->activated(action);
+}
+
+void Harness::second(int count)
+{
+    for (int i = 0; i < count; ++i) {
+        platform.advance(1000);
+        form->Timer1_Timer();
+        form->Timer3_Timer();
+    }
+}
+
+void Harness::counterRun(int hours, int minutes, int action)
+{
+    click("chkUseCounter");
+    for (int i = 0; i < hours; ++i)
+        click("cmdMoreHHCounter");
+    for (int i = 0; i < minutes; ++i)
+        click("cmdMoreMMCounter");
+    choose(action);
+}
+
+} // namespace dozewell::testing

@@ -1,0 +1,230 @@
+// File functions, the player file check, the player's arguments and the
+// staging of media copies.
+#include "platform/RunTimeError.h"
+#include "player/CommandLine.h"
+#include "player/FileFunctions.h"
+#include "player/PlayerCheck.h"
+#include "player/Staging.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <unistd.h>
+
+using namespace dozewell;
+
+class PlayerFilesTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+
+    QString make(const QString &name, qint64 size, char fill = 'x')
+    {
+        const QString path = m_dir.filePath(name);
+        QDir().mkpath(QFileInfo(path).path());
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly))
+            qFatal("cannot write %s", qPrintable(path));
+        if (size <= 4096)
+            file.write(QByteArray(size, fill));
+        else
+            file.resize(size);
+        return path;
+    }
+    static QByteArray contents(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+    }
+
+private slots:
+    void fileExists_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("ordinary file") << "file" << 1;
+        QTest::newRow("link to a file") << "link" << 1;
+        QTest::newRow("dangling link") << "dangling" << 0;
+        QTest::newRow("folder") << "folder" << 0;
+        QTest::newRow("missing") << "missing" << 0;
+        QTest::newRow("empty path") << "empty" << 0;
+        QTest::newRow("pattern matching a file") << "pattern" << 0;
+        QTest::newRow("file named with a star") << "starfile" << 1;
+    }
+    void fileExists()
+    {
+        QFETCH(QString, kind);
+        QFETCH(int, expected);
+        const QString file = make(QStringLiteral("exists/a.exe"), 3);
+        QString path;
+        if (kind == "file")
+            path = file;
+        else if (kind == "link") {
+            path = m_dir.filePath(QStringLiteral("exists/link.exe"));
+            QFile::link(file, path);
+        } else if (kind == "dangling") {
+            path = m_dir.filePath(QStringLiteral("exists/dangling.exe"));
+            QFile::link(m_dir.filePath(QStringLiteral("nowhere")), path);
+        } else if (kind == "folder")
+            path = m_dir.filePath(QStringLiteral("exists"));
+        else if (kind == "missing")
+            path = m_dir.filePath(QStringLiteral("exists/b.exe"));
+        else if (kind == "pattern")
+            path = m_dir.filePath(QStringLiteral("exists/*.exe"));
+        else if (kind == "starfile")
+            path = make(QStringLiteral("exists/*?.exe"), 1);
+        QCOMPARE(FileExists(path), expected);
+    }
+
+    void getFileSize()
+    {
+        QCOMPARE(GetFileSize(make(QStringLiteral("size/five"), 5)), 5.0);
+        QCOMPARE(GetFileSize(make(QStringLiteral("size/big"), 20000001)), 20000001.0);
+        for (const QString &path : {m_dir.filePath(QStringLiteral("size/none")), m_dir.filePath(QStringLiteral("size")),
+                                    QString()}) {
+            try {
+                GetFileSize(path);
+                QFAIL(qPrintable("no failure for " + path));
+            } catch (const RunTimeError &error) {
+                QCOMPARE(error.number(), FileNotFound);
+            }
+        }
+    }
+
+    void playerFileCheck_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<qint64>("size");
+        QTest::addColumn<bool>("passes");
+        QTest::newRow("exactly the lower bound") << "a/winamp.exe" << qint64(500000) << false;
+        QTest::newRow("one byte above it") << "b/winamp.exe" << qint64(500001) << true;
+        QTest::newRow("one byte below the upper bound") << "c/winamp.exe" << qint64(1499999) << true;
+        QTest::newRow("exactly the upper bound") << "d/winamp.exe" << qint64(1500000) << false;
+        QTest::newRow("any letter case") << "e/WinAmp.EXE" << qint64(1000000) << true;
+        QTest::newRow("longer name ending alike") << "f/mywinamp.exe" << qint64(1000000) << true;
+        QTest::newRow("another player") << "g/player.exe" << qint64(1000000) << false;
+        QTest::newRow("short name") << "h/amp.exe" << qint64(1000000) << false;
+    }
+    void playerFileCheck()
+    {
+        QFETCH(QString, name);
+        QFETCH(qint64, size);
+        QFETCH(bool, passes);
+        QCOMPARE(PassesPlayerFileCheck(make(name, size)), passes);
+    }
+
+    void playerFileCheckOfUnreadableFileFails()
+    {
+        for (const QString &name : {QStringLiteral("missing/winamp.exe"), QStringLiteral("missing/player.exe")}) {
+            try {
+                PassesPlayerFileCheck(m_dir.filePath(name));
+                QFAIL("an unreadable size must end in an error, not a failed check");
+            } catch (const RunTimeError &error) {
+                QCOMPARE(error.number(), FileNotFound);
+            }
+        }
+    }
+
+    void playerArguments()
+    {
+        QCOMPARE(StopArguments(), (QStringList{"Winamp", "was", "terminated", "by", "Orvo's", "Timer..."}));
+        const QString staged = QStringLiteral("/home/a b/.cache/dozewell-timer/QDX.mp3");
+        QCOMPARE(PlayArguments(staged), QStringList{staged});
+        QCOMPARE(PlayArguments(QString()), QStringList());
+    }
+
+    void mediaExtension_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("extension");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("upper case") << "/m/Song.MP3" << "mp3" << true;
+        QTest::newRow("mpeg is peg") << "/m/clip.mpeg" << "peg" << false;
+        QTest::newRow("no dot") << "/m/xmp3" << "mp3" << true;
+        for (const char *ext : {"mp3", "m3u", "wav", "mod", "mid", "voc", "avi", "mpg"})
+            QTest::newRow(ext) << QStringLiteral("/m/a.") + ext << ext << true;
+        QTest::newRow("ogg") << "/m/a.ogg" << "ogg" << false;
+        QTest::newRow("short") << "ab" << "ab" << false;
+    }
+    void mediaExtension()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, extension);
+        QFETCH(bool, accepted);
+        QCOMPARE(MediaExtension(path), extension);
+        QCOMPARE(IsMediaExtension(extension), accepted);
+    }
+
+    void leftoverNamesKeepTheModCopy()
+    {
+        QCOMPARE(LeftoverStagedNames(QStringLiteral("/s/")),
+                 (QStringList{"/s/QDX.mp3", "/s/QDX.wav", "/s/QDX.m3u", "/s/QDX.voc", "/s/QDX.mid", "/s/QDX.avi",
+                              "/s/QDX.mpg"}));
+        QCOMPARE(StagedName(QStringLiteral("/s/"), QStringLiteral("mod")), QStringLiteral("/s/QDX.mod"));
+    }
+
+    void stageCopyMakesAPrivateFolderAndIdenticalCopy()
+    {
+        const QString folder = m_dir.filePath(QStringLiteral("stage1/cache/dozewell-timer/"));
+        const QString source = make(QStringLiteral("music/Song.MP3"), 3000, 'a');
+        QString error;
+        QVERIFY(StageCopy(source, folder + "QDX.mp3", &error));
+        QCOMPARE(contents(folder + "QDX.mp3"), contents(source));
+        QCOMPARE(QFile::permissions(folder) & (QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther),
+                 QFile::Permissions());
+        const QString second = make(QStringLiteral("music/other.mp3"), 100, 'b');
+        QVERIFY(StageCopy(second, folder + "QDX.mp3", &error));
+        QCOMPARE(contents(folder + "QDX.mp3"), contents(second));
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"QDX.mp3"});
+    }
+
+    void stageCopyReplacesAPlantedLink()
+    {
+        const QString folder = m_dir.filePath(QStringLiteral("stage2/"));
+        const QString precious = make(QStringLiteral("precious.txt"), 50, 'p');
+        QDir().mkpath(folder);
+        QVERIFY(QFile::link(precious, folder + "QDX.wav"));
+        QString error;
+        QVERIFY(StageCopy(make(QStringLiteral("music/a.wav"), 70, 'w'), folder + "QDX.wav", &error));
+        QCOMPARE(contents(precious), QByteArray(50, 'p'));
+        QVERIFY(!QFileInfo(folder + "QDX.wav").isSymLink());
+        QCOMPARE(contents(folder + "QDX.wav"), QByteArray(70, 'w'));
+    }
+
+    void stageCopyFailsCleanly_data()
+    {
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("read-only folder") << "readonly";
+        QTest::newRow("folder is a file") << "file";
+        QTest::newRow("source unreadable") << "source";
+    }
+    void stageCopyFailsCleanly()
+    {
+        QFETCH(QString, problem);
+        if (problem == "readonly" && ::geteuid() == 0)
+            QSKIP("root writes into read-only folders");
+        const QString folder = m_dir.filePath("stage-" + problem + "/");
+        const QString source = make(QStringLiteral("music/b.mp3"), 10);
+        QString error;
+        if (problem == "file") {
+            make("stage-" + problem, 1);
+        } else {
+            QDir().mkpath(folder);
+            QVERIFY(StageCopy(source, folder + "QDX.mp3", &error));
+        }
+        if (problem == "readonly")
+            QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+        const QString from = problem == "source" ? m_dir.filePath(QStringLiteral("music/gone.mp3")) : source;
+        QVERIFY(!StageCopy(from, folder + "QDX.mp3", &error));
+        QVERIFY(!error.isEmpty());
+        if (problem != "file") {
+            QCOMPARE(contents(folder + "QDX.mp3"), QByteArray(10, 'x'));
+            QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"QDX.mp3"});
+        }
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+};
+
+QTEST_APPLESS_MAIN(PlayerFilesTest)
+#include "tst_playerfiles.moc"
