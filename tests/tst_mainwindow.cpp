@@ -1,4 +1,363 @@
-#include <QTest>
-class T : public QObject { Q_OBJECT };
-QTEST_MAIN(T)
+// The main window as it opens: its controls, their places and initial state,
+// the focus order, stepping, Reset, Hide and Exit.
+#include "app/frmMain.h"
+#include "platform/CommonDialog.h"
+#include "support/Harness.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace dozewell;
+using namespace dozewell::testing;
+
+namespace {
+QRect FromTwips(int left, int top, int width, int height)
+{
+    auto px = [](int twips) { return qRound(twips / 15.0); };
+    return {px(left), px(top), px(width), px(height)};
+}
+
+QString Caption(QWidget *control)
+{
+    if (auto *frame = qobject_cast<QGroupBox *>(control))
+        return frame->title();
+    if (auto *button = qobject_cast<QAbstractButton *>(control))
+        return button->text();
+    if (auto *line = qobject_cast<QLineEdit *>(control))
+        return line->text();
+    if (auto *combo = qobject_cast<QComboBox *>(control))
+        return combo->currentText();
+    if (auto *label = qobject_cast<QLabel *>(control))
+        return label->text();
+    return {};
+}
+
+// The stacking order among siblings: a higher index lies on top.
+int StackIndex(QWidget *control)
+{
+    return control->parentWidget()->children().indexOf(control);
+}
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<Harness> h;
+
+private slots:
+    void init() { h = std::make_unique<Harness>(); }
+    void cleanup() { h.reset(); }
+
+    void inventory_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QString>("container");
+        QTest::addColumn<QRect>("geometry");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<bool>("enabled");
+        QTest::addColumn<QString>("toolTip");
+        auto row = [](const char *name, const char *type, const char *container, std::array<int, 4> twips,
+                      const char *caption, bool enabled, const char *toolTip) {
+            QTest::newRow(name) << name << type << container << FromTwips(twips[0], twips[1], twips[2], twips[3])
+                                << caption << enabled << toolTip;
+        };
+        row("chkUseTimer", "QCheckBox", "frmMain", {2160, 3000, 1455, 255}, "Use Timer", true, "Choose to use Timer Mode");
+        row("chkUseCounter", "QCheckBox", "frmMain", {2160, 960, 1380, 255}, "Use Counter", true, "Choose to use Counter Mode");
+        row("wfrmMain", "QGroupBox", "frmMain", {120, 0, 4935, 6495}, "", true, "");
+        row("cmdAbout", "QPushButton", "wfrmMain", {2520, 5880, 1095, 495}, "About", true, "");
+        row("wfrmCounter", "QGroupBox", "wfrmMain", {120, 120, 3615, 1455}, "Counter", false, "");
+        row("cmdReset", "QPushButton", "wfrmCounter", {1080, 240, 220, 1040}, "Reset", false, "Click to return to all vlues to '0'");
+        row("cmdLessMMCounter", "QPushButton", "wfrmCounter", {600, 1080, 375, 195}, "-", false, "Less Minutes");
+        row("cmdLessHHCounter", "QPushButton", "wfrmCounter", {120, 1080, 375, 195}, "-", false, "Less Hours");
+        row("cmdMoreMMCounter", "QPushButton", "wfrmCounter", {600, 880, 375, 195}, "+", false, "More Minutes");
+        row("cmdMoreHHCounter", "QPushButton", "wfrmCounter", {120, 880, 375, 195}, "+", false, "More Hours");
+        row("txtMMCounter", "QLineEdit", "wfrmCounter", {600, 480, 375, 375}, "0", false, "");
+        row("txtHHCounter", "QLineEdit", "wfrmCounter", {120, 480, 375, 375}, "0", false, "");
+        row("wfrmTimeCounter", "QGroupBox", "wfrmCounter", {1560, 120, 1935, 495}, "Time", false, "");
+        row("lblTimer", "QLabel", "wfrmTimeCounter", {120, 195, 1695, 255}, "0:00", false, "Remaining time til' Winamp's shutdown");
+        row("lblMM", "QLabel", "wfrmCounter", {600, 240, 375, 255}, "MM", false, "");
+        row("lblHH", "QLabel", "wfrmCounter", {120, 240, 375, 255}, "HH", false, "");
+        row("Frame1", "QGroupBox", "wfrmMain", {120, 1560, 4695, 615}, "", true, "");
+        row("lblName", "QLabel", "Frame1", {1320, 120, 1935, 375}, "Dozewell Timer", true, "");
+        row("lbl666", "QLabel", "Frame1", {3360, 120, 855, 375}, "V 1.2", true, "");
+        row("lblYear", "QLabel", "Frame1", {600, 120, 615, 375}, "2004", true, "");
+        row("wfrmTimer", "QGroupBox", "wfrmMain", {120, 2160, 3615, 1455}, "Timer", false, "");
+        row("cmdLessHH", "QPushButton", "wfrmTimer", {120, 1080, 375, 195}, "-", false, "Less Hours");
+        row("cmdLessMM", "QPushButton", "wfrmTimer", {600, 1080, 375, 195}, "-", false, "Less Minutes");
+        row("cmdLessSS", "QPushButton", "wfrmTimer", {1080, 1080, 375, 195}, "-", false, "Less Seconds");
+        row("wfrmTimeTimer", "QGroupBox", "wfrmTimer", {1560, 120, 1935, 495}, "Time", false, "");
+        row("lblTime", "QLabel", "wfrmTimeTimer", {120, 195, 1695, 255}, "lblTime", false, "Current Time");
+        row("txtHH", "QLineEdit", "wfrmTimer", {120, 480, 375, 375}, "0", false, "");
+        row("txtMM", "QLineEdit", "wfrmTimer", {600, 480, 375, 375}, "0", false, "");
+        row("txtSS", "QLineEdit", "wfrmTimer", {1080, 480, 375, 375}, "0", false, "");
+        row("cmdMoreHH", "QPushButton", "wfrmTimer", {120, 880, 375, 195}, "+", false, "More Hours");
+        row("cmdMoreMM", "QPushButton", "wfrmTimer", {600, 880, 375, 195}, "+", false, "More Minutes");
+        row("cmdMoreSS", "QPushButton", "wfrmTimer", {1080, 880, 375, 195}, "+", false, "More Seconds");
+        row("lblSSTimer", "QLabel", "wfrmTimer", {1080, 240, 375, 255}, "SS", false, "");
+        row("lblMMTimer", "QLabel", "wfrmTimer", {600, 240, 375, 255}, "MM", false, "");
+        row("lblHHTimer", "QLabel", "wfrmTimer", {120, 240, 375, 255}, "HH", false, "");
+        row("wfrmPath", "QGroupBox", "wfrmMain", {120, 3600, 4695, 615}, "Winamp Path", true, "");
+        row("cmdPath", "QPushButton", "wfrmPath", {3840, 240, 615, 255}, "Path", true, "Choose a diffrent path for the 'winamp.exe' file");
+        row("txtPath", "QLineEdit", "wfrmPath", {240, 240, 3495, 285}, "Text1", true, "Winamp current loction");
+        row("wfrmOptions", "QGroupBox", "wfrmMain", {120, 4200, 4695, 1575}, "", true, "");
+        row("wfrmMp3File", "QGroupBox", "wfrmOptions", {120, 840, 4455, 615}, "Mp3 File", false, "");
+        row("txtMp3FileName", "QLineEdit", "wfrmMp3File", {120, 240, 3495, 285}, "No File Was Selected Yet", false, "");
+        row("cmdMp3File", "QPushButton", "wfrmMp3File", {3720, 240, 615, 255}, "Open", false, "Select an MP3 file to be played when time is out...");
+        row("wfrmDoWhenShutdown", "QGroupBox", "wfrmOptions", {120, 120, 2175, 670}, "What to do", true, "");
+        row("cmbWhatToDo", "QComboBox", "wfrmDoWhenShutdown", {120, 240, 1935, 315}, "Select An Option", true, "Select what should happend when the time is out...");
+        row("cmdStart", "QPushButton", "wfrmMain", {120, 5880, 1095, 495}, "Start!", true, "Start Dozewell Timer");
+        row("cmdClose", "QPushButton", "wfrmMain", {3720, 5880, 1095, 495}, "Exit", true, "Exit and stop Dozewell Timer");
+        row("cmdStop", "QPushButton", "wfrmMain", {120, 5880, 1095, 495}, "Pause", true, "Pause Dozewell Timer");
+        row("cmdHide", "QPushButton", "wfrmMain", {1320, 5880, 1095, 495}, "Hide", true, "Hide this window");
+        row("shpFrameLogo1", "QFrame", "wfrmMain", {3960, 480, 735, 735}, "", true, "");
+        row("lblSoft", "QLabel", "wfrmMain", {3960, 1200, 735, 255}, "Soft", true, "");
+        row("shpFrameLogo2", "QFrame", "wfrmMain", {3960, 2520, 735, 735}, "", true, "");
+        row("imgLogo2", "QLabel", "wfrmMain", {3960, 2520, 735, 735}, "", true, "Click to see the About Window");
+        row("lblTimerTitle", "QLabel", "wfrmMain", {3960, 3240, 735, 255}, "Timer", true, "");
+        row("lblProgName", "QLabel", "wfrmMain", {3960, 2280, 735, 255}, "Dozewell", true, "");
+        row("imgLogo1", "QLabel", "wfrmMain", {3970, 490, 690, 690}, "", true, "");
+        row("lblNameos", "QLabel", "wfrmMain", {3960, 240, 735, 255}, "Vesk", true, "");
+    }
+    void inventory()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, type);
+        QFETCH(QString, container);
+        QFETCH(QRect, geometry);
+        QFETCH(QString, caption);
+        QFETCH(bool, enabled);
+        QFETCH(QString, toolTip);
+        auto *control = h->w(qPrintable(name));
+        QVERIFY(control->inherits(qPrintable(type)));
+        QCOMPARE(control->parentWidget()->objectName(), container);
+        QCOMPARE(control->geometry(), geometry);
+        QCOMPARE(Caption(control), caption);
+        QCOMPARE(control->isEnabledTo(control->parentWidget()), enabled);
+        QCOMPARE(control->toolTip(), toolTip);
+        QCOMPARE(control->isHidden(), name == QLatin1String("cmdStop"));
+    }
+
+    void windowAndNonVisualControls()
+    {
+        QCOMPARE(h->form->windowTitle(), QStringLiteral("Dozewell Timer"));
+        QCOMPARE(h->form->size(), QSize(345, 441));
+        QCOMPARE(h->form->minimumSize(), h->form->maximumSize());
+        QCOMPARE(h->form->windowIcon().pixmap(32, 32).size(), QSize(32, 32));
+        int named = 0;
+        for (QWidget *control : h->form->findChildren<QWidget *>())
+            named += !control->objectName().isEmpty() && !control->objectName().startsWith(QLatin1String("qt_"));
+        QCOMPARE(named, 56);
+        QCOMPARE(h->timer("Timer3")->Interval(), 1000);
+        QCOMPARE(h->timer("Timer1")->Interval(), 0);
+        QCOMPARE(h->timer("Timer2")->Interval(), 0);
+        for (const char *name : {"Timer1", "Timer2", "Timer3", "cmd1"})
+            QCOMPARE(h->form->findChild<QObject *>(QLatin1String(name))->parent()->objectName(), "wfrmMain");
+        auto *dialog = h->form->findChild<CommonDialog *>(QStringLiteral("cmd1"));
+        QCOMPARE(dialog->DialogTitle, QStringLiteral("Winamp Path"));
+        QVERIFY(!dialog->CancelError);
+        QCOMPARE(h->w<QLabel>("imgLogo1")->pixmap().size(), QSize(64, 64));
+        QCOMPARE(h->w<QLabel>("imgLogo2")->pixmap().size(), QSize(79, 79));
+    }
+
+    void controlsOfEachKind()
+    {
+        for (auto *button : h->form->findChildren<QPushButton *>()) {
+            QVERIFY2(!button->isDefault() && !button->autoDefault(), qPrintable(button->objectName()));
+        }
+        for (const char *name : {"txtHHCounter", "txtMMCounter", "txtHH", "txtMM", "txtSS"}) {
+            auto *field = h->w<QLineEdit>(name);
+            QVERIFY(field->isReadOnly());
+            QCOMPARE(field->alignment(), Qt::AlignCenter);
+        }
+        QVERIFY(h->w<QLineEdit>("txtMp3FileName")->isReadOnly());
+        QVERIFY(!h->w<QLineEdit>("txtPath")->isReadOnly());
+        for (auto *label : h->form->findChildren<QLabel *>()) {
+            if (!label->objectName().startsWith(QLatin1String("img")))
+                QCOMPARE(label->alignment(), Qt::AlignCenter);
+        }
+        auto *combo = h->w<QComboBox>("cmbWhatToDo");
+        QVERIFY(combo->isEditable());
+        QCOMPARE(combo->currentIndex(), -1);
+        QCOMPARE(combo->count(), 2);
+        QCOMPARE(combo->itemText(0), QStringLiteral("Shutdown Winamp"));
+        QCOMPARE(combo->itemText(1), QStringLiteral("Play Mp3 File"));
+        for (const char *name : {"shpFrameLogo1", "shpFrameLogo2"}) {
+            auto *shape = h->w<QFrame>(name);
+            QCOMPARE(shape->frameShape(), QFrame::Box);
+            QCOMPARE(shape->lineWidth(), 2);
+            QVERIFY(shape->testAttribute(Qt::WA_TransparentForMouseEvents));
+        }
+    }
+
+    void bannerLabelsHaveTheirOwnFontAndColours()
+    {
+        for (const char *name : {"lblName", "lbl666", "lblYear"}) {
+            const QFont font = h->w(name)->font();
+            QCOMPARE(font.family(), QStringLiteral("MS Sans Serif"));
+            QCOMPARE(font.pointSizeF(), 13.5);
+            QCOMPARE(font.weight(), QFont::Normal);
+        }
+        QCOMPARE(h->w("lbl666")->palette().color(QPalette::WindowText), QColor(128, 0, 0));
+        QCOMPARE(h->w("lblYear")->palette().color(QPalette::WindowText), QColor(0, 128, 0));
+        QCOMPARE(h->w("lblSoft")->font(), h->form->font());
+    }
+
+    void stackingOrder()
+    {
+        QVERIFY(StackIndex(h->w("chkUseCounter")) > StackIndex(h->w("wfrmMain")));
+        QVERIFY(StackIndex(h->w("chkUseTimer")) > StackIndex(h->w("wfrmMain")));
+        QVERIFY(StackIndex(h->w("shpFrameLogo2")) > StackIndex(h->w("imgLogo2")));
+        QVERIFY(StackIndex(h->w("lblName")) > StackIndex(h->w("lbl666")));
+        QVERIFY(StackIndex(h->w("lbl666")) > StackIndex(h->w("lblYear")));
+        // Each box lies within its group's frame, in the frame's lower right part.
+        const QRect counter(h->w("wfrmCounter")->mapTo(h->form.get(), QPoint()), h->w("wfrmCounter")->size());
+        QVERIFY(counter.contains(h->w("chkUseCounter")->geometry()));
+        const QRect timer(h->w("wfrmTimer")->mapTo(h->form.get(), QPoint()), h->w("wfrmTimer")->size());
+        QVERIFY(timer.contains(h->w("chkUseTimer")->geometry()));
+    }
+
+    void focusOrderAndFirstFocus()
+    {
+        const QStringList order = QStringLiteral(
+            "cmdLessMM cmdLessSS cmdLessHH cmdMoreSS cmdMoreMM cmdMoreHH txtSS txtMM txtHH cmdHide cmdStart cmdStop "
+            "cmdClose chkUseCounter chkUseTimer txtPath txtHHCounter txtMMCounter cmdMoreHHCounter cmdMoreMMCounter "
+            "cmdLessHHCounter cmdLessMMCounter cmdReset cmbWhatToDo cmdMp3File txtMp3FileName cmdPath cmdAbout")
+                                      .split(' ');
+        QStringList chain;
+        QWidget *control = h->w(qPrintable(order.first()));
+        do {
+            if ((control->focusPolicy() & Qt::TabFocus) && !control->focusProxy()
+                && !qobject_cast<QComboBox *>(control->parentWidget())) // the combo box's own edit field
+                chain << control->objectName();
+            control = control->nextInFocusChain();
+        } while (control->objectName() != order.first());
+        QCOMPARE(chain, order);
+
+        h->form->show();
+        QCOMPARE(h->form->focusWidget(), h->w("cmdHide"));
+    }
+
+    void stepping_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<int>("presses");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("counter hours up") << "chkUseCounter" << "cmdMoreHHCounter" << "txtHHCounter" << 9 << "9";
+        QTest::newRow("counter hours wrap down") << "chkUseCounter" << "cmdLessHHCounter" << "txtHHCounter" << 1 << "23";
+        QTest::newRow("counter hours full day") << "chkUseCounter" << "cmdMoreHHCounter" << "txtHHCounter" << 24 << "0";
+        QTest::newRow("counter minutes up") << "chkUseCounter" << "cmdMoreMMCounter" << "txtMMCounter" << 10 << "10";
+        QTest::newRow("counter minutes wrap") << "chkUseCounter" << "cmdLessMMCounter" << "txtMMCounter" << 1 << "59";
+        QTest::newRow("timer hours") << "chkUseTimer" << "cmdMoreHH" << "txtHH" << 3 << "0";
+        QTest::newRow("timer hours down") << "chkUseTimer" << "cmdLessHH" << "txtHH" << 22 << "23";
+        QTest::newRow("timer minutes") << "chkUseTimer" << "cmdMoreMM" << "txtMM" << 53 << "0";
+        QTest::newRow("timer minutes down") << "chkUseTimer" << "cmdLessMM" << "txtMM" << 8 << "59";
+        QTest::newRow("timer seconds") << "chkUseTimer" << "cmdMoreSS" << "txtSS" << 57 << "0";
+        QTest::newRow("timer seconds down") << "chkUseTimer" << "cmdLessSS" << "txtSS" << 4 << "59";
+    }
+    void stepping()
+    {
+        QFETCH(QString, mode);
+        QFETCH(QString, button);
+        QFETCH(QString, field);
+        QFETCH(int, presses);
+        QFETCH(QString, expected);
+        h->platform.now = QDateTime(QDate(2026, 12, 8), QTime(21, 7, 3)); // Timer Mode loads 21, 7, 3
+        h->form->show();
+        h->click(qPrintable(mode));
+        for (int i = 0; i < presses; ++i)
+            h->click(qPrintable(button));
+        QCOMPARE(h->text(qPrintable(field)), expected);
+        QCOMPARE(h->text("lblTimer"), QStringLiteral("0:00"));
+    }
+
+    void steppingIsImpossibleWithoutAMode()
+    {
+        h->form->show();
+        h->click("cmdMoreHHCounter");
+        h->click("cmdMoreSS");
+        QCOMPARE(h->text("txtHHCounter"), QStringLiteral("0"));
+        QCOMPARE(h->text("txtSS"), QStringLiteral("0"));
+    }
+
+    void typingIntoATimeFieldChangesNothing()
+    {
+        h->form->show();
+        h->click("chkUseCounter");
+        QTest::keyClicks(h->w("txtHHCounter"), QStringLiteral("12"));
+        QTest::keyClick(h->w("txtHHCounter"), Qt::Key_Backspace);
+        QCOMPARE(h->text("txtHHCounter"), QStringLiteral("0"));
+    }
+
+    void resetClearsTheCounterOnly()
+    {
+        h->form->show();
+        h->click("chkUseTimer");
+        h->click("cmdMoreSS");
+        const QString seconds = h->text("txtSS");
+        h->counterRun(2, 5);
+        h->form->MinutesLeft = 17;
+        h->form->SecondsLeft = 3;
+        h->click("cmdReset");
+        QCOMPARE(h->text("txtHHCounter"), QStringLiteral("0"));
+        QCOMPARE(h->text("txtMMCounter"), QStringLiteral("0"));
+        QCOMPARE(h->text("lblTimer"), QStringLiteral("0:00"));
+        QCOMPARE(h->form->MinutesLeft, 0);
+        QCOMPARE(h->form->SecondsLeft, 59); // a fresh countdown, as at start-up
+        QCOMPARE(h->text("txtSS"), seconds);
+    }
+
+    void hideMinimizesAndChangesNothingElse()
+    {
+        h->startUp();
+        h->counterRun(0, 1);
+        h->click("cmdStart");
+        h->click("cmdHide");
+        QVERIFY(h->form->isMinimized());
+        h->second(60);
+        QCOMPARE(h->platform.ofKind(FakePlatform::Call::StartProcess).size(), 1);
+    }
+
+    void exitRunsPauseThenEndsTheProgram()
+    {
+        h->startUp();
+        h->counterRun(1, 30);
+        h->click("cmdStart");
+        h->second(48); // 89:11
+        h->click("cmdClose");
+        QCOMPARE(h->text("txtHHCounter"), QStringLiteral("1"));
+        QCOMPARE(h->text("txtMMCounter"), QStringLiteral("30"));
+        QCOMPARE(h->platform.calls.last().kind, FakePlatform::Call::EndProgram);
+        QVERIFY(h->platform.ofKind(FakePlatform::Call::StartProcess).isEmpty());
+    }
+
+    void exitWhileIdle()
+    {
+        h->startUp();
+        h->click("cmdClose");
+        QVERIFY(h->platform.ended);
+        QCOMPARE(h->text("txtHHCounter"), QStringLiteral("0"));
+        QVERIFY(h->platform.messages().isEmpty());
+    }
+
+    void startAndPauseShareOnePlace()
+    {
+        h->startUp();
+        h->counterRun(0, 5);
+        const QRect start = h->w("cmdStart")->geometry();
+        const QRect hide = h->w("cmdHide")->geometry();
+        h->click("cmdStart");
+        QVERIFY(h->w("cmdStop")->isVisible());
+        QVERIFY(!h->w("cmdStart")->isVisible());
+        QCOMPARE(h->w("cmdStop")->geometry(), start);
+        QCOMPARE(h->w("cmdHide")->geometry(), hide);
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
 #include "tst_mainwindow.moc"
