@@ -1,4 +1,371 @@
-#include <QTest>
-class T : public QObject { Q_OBJECT };
-QTEST_MAIN(T)
+// The player path, Start and Pause, and the two modes.
+#include "platform/CommonDialog.h"
+#include "support/Harness.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QRandomGenerator>
+
+using namespace dozewell;
+using namespace dozewell::testing;
+using Call = FakePlatform::Call;
+
+class RunControlTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<Harness> h;
+
+    QString playerPath() const { return h->form->module().PlayerPath; }
+    CommonDialog *dialog() const { return h->form->findChild<CommonDialog *>(QStringLiteral("cmd1")); }
+    bool ownEnabled(const char *name) const
+    {
+        QWidget *control = h->w(name);
+        return control->isEnabledTo(control->parentWidget());
+    }
+    void pressEnterIn(const char *name) { QTest::keyClick(h->w(name), Qt::Key_Return); }
+
+private slots:
+    void init()
+    {
+        h = std::make_unique<Harness>();
+        h->startUp();
+        h->platform.calls.clear();
+    }
+    void cleanup() { h.reset(); }
+
+    void pathButtonAppliesThePlayerFileCheck_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<qint64>("size");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("lower bound") << "p1/winamp.exe" << qint64(500000) << false;
+        QTest::newRow("one byte inside") << "p2/winamp.exe" << qint64(500001) << true;
+        QTest::newRow("upper bound") << "p3/winamp.exe" << qint64(1500000) << false;
+        QTest::newRow("one byte inside the top") << "p4/winamp.exe" << qint64(1499999) << true;
+        QTest::newRow("letter case kept") << "p5/WinAmp.EXE" << qint64(900000) << true;
+        QTest::newRow("mywinamp.exe") << "p6/mywinamp.exe" << qint64(900000) << true;
+        QTest::newRow("player.exe") << "p7/player.exe" << qint64(900000) << false;
+    }
+    void pathButtonAppliesThePlayerFileCheck()
+    {
+        QFETCH(QString, name);
+        QFETCH(qint64, size);
+        QFETCH(bool, accepted);
+        const QString before = playerPath();
+        const QString chosen = h->file(name, size);
+        h->platform.dialogAnswers = {chosen};
+        h->click("cmdPath");
+        const Call shown = h->platform.ofKind(Call::ShowOpen).value(0);
+        QCOMPARE(shown.text, before);
+        QCOMPARE(shown.filter, QStringLiteral("Executable Files|*.exe"));
+        QCOMPARE(shown.title, QStringLiteral("Winamp Path"));
+        QCOMPARE(playerPath(), accepted ? chosen : before);
+        QCOMPARE(h->text("txtPath"), playerPath());
+        QCOMPARE(h->platform.messages(),
+                 accepted ? QStringList() : QStringList{QStringLiteral("This is not the original Winamp.exe file!")});
+        if (!accepted) {
+            QCOMPARE(h->platform.calls.last().title, QStringLiteral("ERROR"));
+            QCOMPARE(h->platform.calls.last().icon, MsgIcon::Critical);
+        }
+    }
+
+    void cancelledOrUnreadablePathChoiceChangesNothing_data()
+    {
+        QTest::addColumn<bool>("cancelError");
+        QTest::addColumn<bool>("cancel");
+        QTest::newRow("cancel, CancelError off") << false << true;
+        QTest::newRow("cancel, CancelError on") << true << true;
+        QTest::newRow("unreadable size") << false << false;
+    }
+    void cancelledOrUnreadablePathChoiceChangesNothing()
+    {
+        QFETCH(bool, cancelError);
+        QFETCH(bool, cancel);
+        // A typed player path that would fail the file check if examined again.
+        const QString typed = h->file(QStringLiteral("typed/notes.txt"));
+        h->w<QLineEdit>("txtPath")->setText(typed);
+        pressEnterIn("txtPath");
+        QCOMPARE(playerPath(), typed);
+        dialog()->CancelError = cancelError;
+        h->platform.dialogAnswers = {cancel ? std::optional<QString>() : h->dir.filePath(QStringLiteral("nope/winamp.exe"))};
+        h->click("cmdPath");
+        QCOMPARE(playerPath(), typed);
+        QCOMPARE(h->text("txtPath"), typed);
+        QVERIFY(h->platform.messages().isEmpty());
+        QCOMPARE(dialog()->CancelError, cancelError); // the Path button leaves the setting alone
+    }
+
+    void enterTakesOverATypedPath_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("any existing file") << "file" << true;
+        QTest::newRow("folder") << "folder" << false;
+        QTest::newRow("missing path") << "missing" << false;
+        QTest::newRow("pattern") << "pattern" << false;
+        QTest::newRow("empty") << "empty" << false;
+    }
+    void enterTakesOverATypedPath()
+    {
+        QFETCH(QString, kind);
+        QFETCH(bool, accepted);
+        const QString before = playerPath();
+        const QString file = h->file(QStringLiteral("typed/readme.txt"));
+        const QString typed = kind == "file"      ? file
+                              : kind == "folder"  ? h->dir.filePath(QStringLiteral("typed"))
+                              : kind == "missing" ? h->dir.filePath(QStringLiteral("typed/none.exe"))
+                              : kind == "pattern" ? h->dir.filePath(QStringLiteral("typed/*"))
+                                                  : QString();
+        auto *box = h->w<QLineEdit>("txtPath");
+        box->clear();
+        QTest::keyClicks(box, typed);
+        QCOMPARE(box->text(), typed);
+        QCOMPARE(playerPath(), before); // nothing taken over before Enter
+        pressEnterIn("txtPath");
+        QCOMPARE(playerPath(), accepted ? typed : before);
+        QCOMPARE(box->text(), playerPath());
+        QVERIFY(h->platform.messages().isEmpty());
+    }
+
+    void startRefusesWithoutModeOrAction_data()
+    {
+        QTest::addColumn<bool>("mode");
+        QTest::addColumn<bool>("action");
+        QTest::newRow("neither") << false << false;
+        QTest::newRow("no mode") << false << true;
+        QTest::newRow("no action") << true << false;
+    }
+    void startRefusesWithoutModeOrAction()
+    {
+        QFETCH(bool, mode);
+        QFETCH(bool, action);
+        if (mode)
+            h->click("chkUseCounter");
+        if (action)
+            h->choose(0);
+        h->click("cmdStart");
+        QCOMPARE(h->platform.messages(), QStringList{QStringLiteral("Please choose all the needed options")});
+        QCOMPARE(h->platform.calls.last().title, QStringLiteral("ERROR"));
+        QCOMPARE(h->platform.calls.last().icon, MsgIcon::None);
+        QVERIFY(h->w("cmdStart")->isVisible());
+    }
+
+    void startDoesNothingSilently_data()
+    {
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("zero minutes") << "zero";
+        QTest::newRow("empty path") << "empty";
+        QTest::newRow("path names no file") << "missing";
+        QTest::newRow("547 hours") << "overflow";
+    }
+    void startDoesNothingSilently()
+    {
+        QFETCH(QString, problem);
+        h->counterRun(0, problem == "zero" ? 0 : 5);
+        if (problem == "empty")
+            h->w<QLineEdit>("txtPath")->clear();
+        if (problem == "missing")
+            h->w<QLineEdit>("txtPath")->setText(h->dir.filePath(QStringLiteral("gone.exe")));
+        if (problem == "overflow")
+            h->w<QLineEdit>("txtHHCounter")->setText(QStringLiteral("547"));
+        h->click("cmdStart");
+        QVERIFY(h->platform.calls.isEmpty());
+        QVERIFY(h->w("cmdStart")->isVisible());
+        QCOMPARE(h->form->windowTitle(), QStringLiteral("Dozewell Timer"));
+        QCOMPARE(h->timer("Timer1")->Interval(), 0);
+        QCOMPARE(h->text("lblTimer"), QStringLiteral("0:00"));
+    }
+
+    void counterStartOneHourThirty()
+    {
+        h->counterRun(1, 30);
+        h->click("cmdStart");
+        QCOMPARE(h->form->MinutesLeft, 89);
+        QCOMPARE(h->text("lblTimer"), QStringLiteral("89:59"));
+        QCOMPARE(h->form->windowTitle(), QStringLiteral("Dozewell Timer 89:59"));
+        QCOMPARE(h->timer("Timer1")->Interval(), 1000);
+        QCOMPARE(h->timer("Timer2")->Interval(), 25);
+        QVERIFY(h->w("cmdStop")->isVisible());
+        QVERIFY(!h->w("cmdStart")->isVisible());
+        for (const char *name : {"chkUseCounter", "chkUseTimer", "cmdPath", "txtPath", "cmdReset", "cmbWhatToDo",
+                                 "wfrmMp3File", "txtMp3FileName", "cmdMp3File"})
+            QVERIFY2(!ownEnabled(name), name);
+        QVERIFY(h->platform.calls.isEmpty());
+    }
+
+    void pauseWritesTheMinutesBack_data()
+    {
+        QTest::addColumn<int>("hours");
+        QTest::addColumn<int>("minutes");
+        QTest::addColumn<int>("seconds");
+        QTest::addColumn<QString>("shownAtPause");
+        QTest::addColumn<QString>("hoursField");
+        QTest::addColumn<QString>("minutesField");
+        QTest::newRow("89:12") << 1 << 30 << 47 << "89:12" << "1" << "30";
+        QTest::newRow("0:07") << 0 << 1 << 52 << "0:07" << "0" << "1";
+    }
+    void pauseWritesTheMinutesBack()
+    {
+        QFETCH(int, hours);
+        QFETCH(int, minutes);
+        QFETCH(int, seconds);
+        QFETCH(QString, shownAtPause);
+        QFETCH(QString, hoursField);
+        QFETCH(QString, minutesField);
+        h->counterRun(hours, minutes);
+        h->click("cmdStart");
+        h->second(seconds);
+        QCOMPARE(h->text("lblTimer"), shownAtPause);
+        h->click("cmdStop");
+        QCOMPARE(h->text("txtHHCounter"), hoursField);
+        QCOMPARE(h->text("txtMMCounter"), minutesField);
+        const quint8 kept = h->form->SecondsLeft;
+        QCOMPARE(h->timer("Timer1")->Interval(), 0);
+        QCOMPARE(h->timer("Timer2")->Interval(), 0);
+        QCOMPARE(h->form->windowTitle(), QStringLiteral("Dozewell Timer"));
+        for (const char *name : {"chkUseCounter", "chkUseTimer", "cmdPath", "txtPath", "cmbWhatToDo"})
+            QVERIFY2(ownEnabled(name), name);
+        h->click("cmdStart");
+        QCOMPARE(h->form->SecondsLeft, kept);
+        QCOMPARE(h->text("lblTimer"), QString(shownAtPause).replace(QStringLiteral(":0"), QStringLiteral(":")));
+    }
+
+    void timerModeStart()
+    {
+        h->platform.now = QDateTime(QDate(2026, 12, 8), QTime(7, 1, 59));
+        h->click("chkUseTimer");
+        QCOMPARE(h->text("txtHH"), QStringLiteral("7"));
+        QCOMPARE(h->text("txtMM"), QStringLiteral("1"));
+        QCOMPARE(h->text("txtSS"), QStringLiteral("59"));
+        for (int i = 0; i < 4; ++i)
+            h->click("cmdMoreMM");
+        h->click("cmdMoreSS");
+        h->choose(0);
+        h->click("cmdStart");
+        QCOMPARE(h->form->windowTitle(), QStringLiteral("Dozewell Timer 07:05:00"));
+        QCOMPARE(h->form->TargetTime, QStringLiteral("07:05:00"));
+        QCOMPARE(h->timer("Timer2")->Interval(), 25);
+        QCOMPARE(h->timer("Timer1")->Interval(), 0);
+        QVERIFY(h->w("cmdStop")->isVisible());
+        QVERIFY(ownEnabled("txtPath")); // Timer Mode leaves the path box as it is
+    }
+
+    void modeBoxesAreNeverBothTicked()
+    {
+        auto *counter = h->w<QCheckBox>("chkUseCounter");
+        auto *timer = h->w<QCheckBox>("chkUseTimer");
+        QRandomGenerator random(20261208);
+        for (int i = 0; i < 300; ++i) {
+            const int what = random.bounded(4);
+            if (what == 0)
+                h->click("chkUseCounter");
+            else if (what == 1)
+                h->click("chkUseTimer");
+            else if (what == 2 && h->w("cmdStop")->isVisible())
+                h->click("cmdStop");
+            else if (what == 3) {
+                h->choose(0);
+                h->click("cmdStart");
+            }
+            QVERIFY(!(counter->isChecked() && timer->isChecked()));
+        }
+    }
+
+    void modeLayouts()
+    {
+        h->click("chkUseCounter");
+        QVERIFY(!ownEnabled("chkUseCounter") && ownEnabled("chkUseTimer"));
+        QVERIFY(h->w("txtHHCounter")->isEnabled() && h->w("cmdReset")->isEnabled());
+        QVERIFY(!h->w("wfrmTimer")->isEnabled() && !h->w("cmdMoreSS")->isEnabled());
+        h->click("chkUseCounter"); // disabled: a second click does nothing
+        QVERIFY(h->w<QCheckBox>("chkUseCounter")->isChecked());
+
+        h->click("cmdMoreHHCounter");
+        h->click("chkUseTimer");
+        QVERIFY(!h->w<QCheckBox>("chkUseCounter")->isChecked());
+        QVERIFY(ownEnabled("chkUseCounter") && !ownEnabled("chkUseTimer"));
+        QVERIFY(h->w("cmdMoreSS")->isEnabled() && h->w("lblTime")->isEnabled());
+        QVERIFY(ownEnabled("cmdReset") && !h->w("cmdReset")->isEnabled()); // set, but its frame is off
+        QVERIFY(!h->w("txtHHCounter")->isEnabled());
+
+        h->click("chkUseCounter");
+        QCOMPARE(h->text("txtHHCounter"), QStringLiteral("1")); // the Counter fields keep their values
+        h->platform.now = h->platform.now.addSecs(3600);
+        h->click("chkUseTimer");
+        QCOMPARE(h->text("txtHH"), QString::number(h->platform.now.time().hour()));
+    }
+
+    void untickingAfterPauseLeavesNoMode()
+    {
+        h->counterRun(0, 3);
+        h->click("cmdStart");
+        h->click("cmdStop");
+        h->click("chkUseCounter");
+        QVERIFY(!h->w<QCheckBox>("chkUseCounter")->isChecked());
+        QVERIFY(!h->w<QCheckBox>("chkUseTimer")->isChecked());
+        QVERIFY(h->w("txtHHCounter")->isEnabled()); // the last layout stays
+        h->click("cmdStart");
+        QCOMPARE(h->platform.messages(), QStringList{QStringLiteral("Please choose all the needed options")});
+    }
+
+    void actionBoxSwitchesTheMediaControls()
+    {
+        h->choose(1);
+        for (const char *name : {"wfrmMp3File", "txtMp3FileName", "cmdMp3File"})
+            QVERIFY2(h->w(name)->isEnabled(), name);
+        h->choose(0);
+        for (const char *name : {"wfrmMp3File", "txtMp3FileName", "cmdMp3File"})
+            QVERIFY2(!ownEnabled(name), name);
+    }
+
+    void pauseDisarmsTimerMode()
+    {
+        h->platform.now = QDateTime(QDate(2026, 12, 8), QTime(7, 4, 55));
+        h->click("chkUseTimer");
+        for (int i = 0; i < 5; ++i)
+            h->click("cmdMoreSS");
+        h->choose(0);
+        h->click("cmdStart");
+        h->second(2);
+        h->click("cmdStop");
+        QVERIFY(h->form->TargetTime.isEmpty());
+        h->second(10); // past 07:05:00 with "Use Timer" still ticked
+        QVERIFY(h->platform.ofKind(Call::StartProcess).isEmpty());
+        QVERIFY(h->w<QCheckBox>("chkUseTimer")->isChecked());
+    }
+
+    void guardRefusalChangesNothingElse_data()
+    {
+        QTest::addColumn<bool>("counterMode");
+        QTest::newRow("Counter Mode") << true;
+        QTest::newRow("Timer Mode") << false;
+    }
+    void guardRefusalChangesNothingElse()
+    {
+        QFETCH(bool, counterMode);
+        if (counterMode)
+            h->counterRun(0, 30, 1);
+        else {
+            h->click("chkUseTimer");
+            h->choose(1);
+        }
+        const qint16 minutes = h->form->MinutesLeft;
+        h->click("cmdStart");
+        QCOMPARE(h->platform.messages(), QStringList{QStringLiteral("No File Was Selected Yet !")});
+        QCOMPARE(h->platform.calls.last().icon, MsgIcon::Critical);
+        QCOMPARE(h->platform.calls.last().title, QStringLiteral("ERROR"));
+        QVERIFY(h->w("cmdStart")->isVisible());
+        QCOMPARE(h->form->windowTitle(), QStringLiteral("Dozewell Timer"));
+        QCOMPARE(h->timer("Timer1")->Interval(), 0);
+        QCOMPARE(h->timer("Timer2")->Interval(), 0);
+        QVERIFY(h->form->TargetTime.isEmpty());
+        QCOMPARE(h->form->MinutesLeft, minutes);
+        QCOMPARE(h->text("lblTimer"), QStringLiteral("0:00"));
+        for (const char *name : {"cmdPath", "txtPath", "cmdMp3File", "txtMp3FileName", "wfrmMp3File"})
+            QVERIFY2(h->w(name)->isEnabled(), name); // the missing file can be picked at once
+        QCOMPARE(h->form->banner().NameLeft, 1320.f);
+    }
+};
+
+QTEST_MAIN(RunControlTest)
 #include "tst_runcontrol.moc"
