@@ -1,4 +1,400 @@
-#include <QTest>
-class T : public QObject { Q_OBJECT };
-QTEST_MAIN(T)
+// Whole runs: the countdown and clock ticks, the time-out action, the title
+// banner and the media picker with its staging.
+#include "support/Harness.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+
+using namespace dozewell;
+using namespace dozewell::testing;
+using Call = FakePlatform::Call;
+
+class RunsTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<Harness> h;
+
+    QList<Call> starts() const { return h->platform.ofKind(Call::StartProcess); }
+    QString staging() const { return h->platform.stagingFolder; }
+    static QByteArray contents(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+    }
+    QString media(const QString &name, qint64 size = 1234)
+    {
+        const QString path = h->dir.filePath(name);
+        QDir().mkpath(QFileInfo(path).path());
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        if (size < 100000)
+            file.write(QByteArray(size, static_cast<char>('a' + size % 26)));
+        else
+            file.resize(size);
+        return path;
+    }
+    void pick(const std::optional<QString> &answer)
+    {
+        h->platform.dialogAnswers = {answer};
+        h->click("cmdMp3File");
+    }
+    // Ticks until the countdown times out; returns the number of seconds.
+    int secondsToTimeOut(int limit)
+    {
+        int seconds = 0;
+        while (starts().isEmpty() && seconds < limit) {
+            h->second();
+            ++seconds;
+        }
+        return seconds;
+    }
+    void timerRunAt(QTime now, int secondsAhead, int action)
+    {
+        h->platform.now = QDateTime(QDate(2026, 12, 8), now);
+        h->click("chkUseTimer");
+        for (int i = 0; i < secondsAhead; ++i)
+            h->click("cmdMoreSS");
+        h->choose(action);
+    }
+
+private slots:
+    void init()
+    {
+        h = std::make_unique<Harness>();
+        h->startUp();
+        h->platform.calls.clear();
+    }
+    void cleanup() { h.reset(); }
+
+    void counterRunTimesOut_data()
+    {
+        QTest::addColumn<int>("minutes");
+        QTest::newRow("1 minute") << 1;
+        QTest::newRow("30 minutes") << 30;
+    }
+    void counterRunTimesOut()
+    {
+        QFETCH(int, minutes);
+        h->counterRun(minutes / 60, minutes % 60);
+        h->click("cmdStart");
+        QStringList shown{h->text("lblTimer")};
+        QStringList captions;
+        int seconds = 0;
+        while (starts().isEmpty() && seconds < 2000) {
+            h->second();
+            ++seconds;
+            shown << h->text("lblTimer");
+            captions << h->form->windowTitle();
+        }
+        QCOMPARE(seconds, 60 * minutes);
+        QCOMPARE(shown.first(), QStringLiteral("%1:59").arg(minutes - 1));
+        QCOMPARE(shown.at(1), QStringLiteral("%1:58").arg(minutes - 1));
+        QCOMPARE(shown.at(shown.size() - 2), QStringLiteral("0:00"));
+        QCOMPARE(shown.last(), QStringLiteral("-1:59"));
+        QCOMPARE(captions.at(captions.size() - 2), QStringLiteral("Dozewell Timer 0:00"));
+        QCOMPARE(shown.removeDuplicates(), 0); // every second shown once, none skipped
+
+        QCOMPARE(starts().size(), 1);
+        QCOMPARE(starts().first().program, h->form->module().PlayerPath);
+        QCOMPARE(starts().first().arguments,
+                 (QStringList{"Winamp", "was", "terminated", "by", "Orvo's", "Timer..."}));
+        QCOMPARE(h->platform.calls.last().kind, Call::MsgBox);
+        QCOMPARE(h->platform.calls.last().text, QStringLiteral("Winamp was terminated by Orvo's Timer!!!"));
+        QCOMPARE(h->platform.calls.last().title, QStringLiteral("Orvo's Timer"));
+        QCOMPARE(h->platform.calls.last().icon, MsgIcon::None);
+        QCOMPARE(h->timer("Timer1")->Interval(), 0);
+        QCOMPARE(h->timer("Timer2")->Interval(), 0);
+        QCOMPARE(h->form->windowTitle(), QStringLiteral("Dozewell Timer"));
+        QCOMPARE(h->text("lblTimer"), QStringLiteral("-1:59"));
+        QVERIFY(h->w("cmdStart")->isVisible() && !h->w("cmdStop")->isVisible());
+        QVERIFY(!h->w("chkUseCounter")->isEnabled() && !h->w("chkUseTimer")->isEnabled());
+        h->second(120);
+        QCOMPARE(starts().size(), 1);
+    }
+
+    void lateTickCoversTheSecondsItMissed()
+    {
+        h->counterRun(0, 1);
+        h->click("cmdStart");
+        h->second(10);
+        h->platform.advance(3000); // the event loop was busy: one tick for three seconds
+        h->form->Timer1_Timer();
+        QCOMPARE(h->text("lblTimer"), QStringLiteral("0:46"));
+        QCOMPARE(secondsToTimeOut(100), 60 - 13);
+    }
+
+    void tickAfterStopIsIgnored()
+    {
+        h->counterRun(0, 2);
+        h->click("cmdStart");
+        h->click("cmdStop");
+        const QString shown = h->text("lblTimer");
+        h->platform.advance(5000);
+        h->form->Timer1_Timer();
+        QCOMPARE(h->text("lblTimer"), shown);
+        QCOMPARE(h->form->SecondsLeft, 59);
+    }
+
+    void resumedRunTimesOutOnTime()
+    {
+        h->counterRun(0, 2);
+        h->click("cmdStart");
+        h->second(60 + 22); // 0:37
+        QCOMPARE(h->text("lblTimer"), QStringLiteral("0:37"));
+        h->click("cmdStop");
+        h->platform.advance(600000); // a long pause costs nothing
+        h->click("cmdStart");
+        QCOMPARE(h->text("lblTimer"), QStringLiteral("0:37"));
+        QCOMPARE(secondsToTimeOut(200), 37 + 1);
+    }
+
+    void countdownAfterResetLastsItsMinutes()
+    {
+        h->counterRun(0, 1);
+        h->click("cmdReset");
+        h->click("cmdMoreMMCounter");
+        h->click("cmdStart");
+        QCOMPARE(secondsToTimeOut(100), 60);
+    }
+
+    void timerRunPlaysTheStagedFile()
+    {
+        timerRunAt(QTime(7, 5, 0), 3, 1);
+        const QString chosen = media(QStringLiteral("music/Night Song.mp3"));
+        pick(chosen);
+        h->click("cmdStart");
+        QCOMPARE(h->form->windowTitle(), QStringLiteral("Dozewell Timer 07:05:03"));
+        h->second(2); // 07:05:02
+        QVERIFY(starts().isEmpty());
+        h->platform.advance(2000); // the clock tick comes 2 s late, over the target second
+        h->form->Timer3_Timer();
+        QCOMPARE(starts().size(), 1);
+        QCOMPARE(starts().first().arguments, QStringList{staging() + "QDX.mp3"});
+        QCOMPARE(h->platform.calls.last().text, "Playing" + chosen + "...");
+        QCOMPARE(h->platform.calls.last().title, QStringLiteral("Orvo's Dozewell Timer"));
+        QCOMPARE(h->platform.calls.last().icon, MsgIcon::None);
+        QVERIFY(h->w("cmdStart")->isVisible());
+        QCOMPARE(h->form->windowTitle(), QStringLiteral("Dozewell Timer"));
+        // Fires once per Start, not again the next day.
+        h->platform.advance(24 * 3600 * 1000 - 5000);
+        h->second(10);
+        QCOMPARE(starts().size(), 1);
+    }
+
+    void timerRunPausedBeforeItsTargetDoesNothing()
+    {
+        timerRunAt(QTime(7, 5, 0), 3, 0);
+        h->click("cmdStart");
+        h->second(1);
+        h->click("cmdStop");
+        h->second(10);
+        QVERIFY(starts().isEmpty());
+    }
+
+    void clockJumpDoesNotFireAMissedTarget()
+    {
+        timerRunAt(QTime(6, 5, 0), 1, 0); // target 06:05:01
+        h->click("cmdStart");
+        h->platform.advance(3600 * 1000, true); // suspended for an hour
+        h->form->Timer3_Timer();
+        QVERIFY(starts().isEmpty());
+        QVERIFY(h->w("cmdStop")->isVisible());
+    }
+
+    void timerRunAcrossMidnight()
+    {
+        timerRunAt(QTime(23, 59, 58), 0, 0);
+        h->w<QLineEdit>("txtHH")->setText(QStringLiteral("0"));
+        h->w<QLineEdit>("txtMM")->setText(QStringLiteral("0"));
+        h->w<QLineEdit>("txtSS")->setText(QStringLiteral("1"));
+        h->click("cmdStart");
+        QCOMPARE(h->form->TargetTime, QStringLiteral("00:00:01"));
+        h->second(2);
+        QVERIFY(starts().isEmpty());
+        h->second(1);
+        QCOMPARE(starts().size(), 1);
+    }
+
+    void timerModeNeedsItsBoxTicked()
+    {
+        timerRunAt(QTime(7, 5, 0), 1, 0);
+        h->click("cmdStart");
+        h->w<QCheckBox>("chkUseTimer")->setChecked(false);
+        h->second(3);
+        QVERIFY(starts().isEmpty());
+    }
+
+    void twoPlayTimeOutsSendTheSameArguments()
+    {
+        const QString chosen = media(QStringLiteral("music/a.wav"));
+        h->counterRun(0, 1, 1);
+        pick(chosen);
+        h->click("cmdStart");
+        secondsToTimeOut(100);
+        const QString staged = h->form->module().StagedFile;
+        h->click("cmdStart");
+        h->second(60);
+        QCOMPARE(starts().size(), 2);
+        QCOMPARE(starts().at(0).arguments, starts().at(1).arguments);
+        QCOMPARE(h->form->module().StagedFile, staged);
+    }
+
+    void playWithNoStagedFileHandsThePlayerNothing()
+    {
+        const QString chosen = media(QStringLiteral("music/b.mp3"));
+        h->choose(1);
+        pick(chosen);
+        pick(std::nullopt); // Cancel: the text box says no file, StagedFile stays
+        QCOMPARE(h->text("txtMp3FileName"), QStringLiteral("No File Was Selected Yet"));
+        h->form->module().StagedFile.clear();
+        h->form->module().DoTimeOutAction();
+        QCOMPARE(starts().first().arguments, QStringList());
+    }
+
+    void playerThatCannotStartIsReported()
+    {
+        h->platform.processesStart = false;
+        h->counterRun(0, 1);
+        h->click("cmdStart");
+        secondsToTimeOut(100);
+        const Call report = h->platform.calls.last();
+        QCOMPARE(report.title, QStringLiteral("ERROR"));
+        QCOMPARE(report.icon, MsgIcon::Critical);
+        QVERIFY(report.text.contains(h->form->module().PlayerPath));
+        QVERIFY(!h->platform.messages().contains(QStringLiteral("Winamp was terminated by Orvo's Timer!!!")));
+        QVERIFY(h->w("cmdStart")->isVisible());
+    }
+
+    void ticksWhileTheReportIsOpenDoNotFireAgain()
+    {
+        timerRunAt(QTime(7, 5, 0), 1, 0);
+        h->click("cmdStart");
+        int nested = 0;
+        h->platform.whileMessageShown = [&] {
+            if (nested++ < 3)
+                h->second();
+        };
+        h->second();
+        QCOMPARE(starts().size(), 1);
+    }
+
+    void bannerSlidesOnlyDuringARun()
+    {
+        auto *name = h->w("lblName");
+        h->form->Timer2_Timer();
+        QCOMPARE(h->form->banner().NameLeft, 1290.f);
+        QCOMPARE(h->form->banner().YearLeft, 605.f);
+        QCOMPARE(h->form->banner().VersionLeft, 3351.f);
+        QCOMPARE(name->x(), 86);
+        for (int i = 1; i < 44; ++i)
+            h->form->Timer2_Timer();
+        QCOMPARE(name->x(), 0);
+        h->form->Timer2_Timer();
+        QCOMPARE(h->form->banner().NameLeft, 30.f); // the turning tick moves it
+        QCOMPARE(h->form->BannerStep, 1);
+        QCOMPARE(h->w("lblYear")->x(), qRound(815 / 15.0));
+
+        h->counterRun(0, 5);
+        h->click("cmdStart");
+        QCOMPARE(h->timer("Timer2")->Interval(), 25);
+        h->click("cmdStop");
+        QCOMPARE(h->timer("Timer2")->Interval(), 0);
+        QCOMPARE(h->form->banner().NameLeft, 30.f); // stays where it stood
+        QCOMPARE(h->form->BannerStep, 1);
+    }
+
+    void mediaPicker_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<qint64>("size");
+        QTest::addColumn<QString>("staged"); // empty: nothing taken
+        QTest::addColumn<QString>("message");
+        QTest::newRow("Song.MP3") << "Song.MP3" << qint64(5000) << "QDX.mp3" << "";
+        QTest::newRow("exactly the limit") << "big.wav" << qint64(20000000) << "QDX.wav" << "";
+        QTest::newRow("one byte over") << "huge.avi" << qint64(20000001) << ""
+                                       << "Filesize too big 20000001Bytes, 20,000,000Bytes is the max size !";
+        QTest::newRow(".mpeg") << "clip.mpeg" << qint64(10) << "" << "";
+        QTest::newRow("xmp3") << "xmp3" << qint64(10) << "QDX.mp3" << "";
+        QTest::newRow("mod") << "tune.mod" << qint64(10) << "QDX.mod" << "";
+    }
+    void mediaPicker()
+    {
+        QFETCH(QString, name);
+        QFETCH(qint64, size);
+        QFETCH(QString, staged);
+        QFETCH(QString, message);
+        h->choose(1);
+        const QString chosen = media("music/" + name, size);
+        pick(chosen);
+        const Call shown = h->platform.ofKind(Call::ShowOpen).first();
+        QCOMPARE(shown.filter,
+                 QStringLiteral("Winamp Media File and Playlists|*.mp3;*.m3u;*.wav;*.mid;*.voc;*.mod;*.avi;*.mpg"));
+        QCOMPARE(shown.title, QStringLiteral("Winamp Path"));
+        QCOMPARE(h->platform.messages(), message.isEmpty() ? QStringList() : QStringList{message});
+        if (staged.isEmpty()) {
+            QCOMPARE(h->text("txtMp3FileName"), QStringLiteral("No File Was Selected Yet"));
+            QVERIFY(h->form->module().StagedFile.isEmpty());
+            QVERIFY(!QFileInfo::exists(staging()));
+        } else {
+            QCOMPARE(h->text("txtMp3FileName"), chosen);
+            QCOMPARE(h->form->module().StagedFile, staging() + staged);
+            QCOMPARE(QFileInfo(staging() + staged).size(), size);
+            if (size < 100000)
+                QCOMPARE(contents(staging() + staged), contents(chosen));
+        }
+    }
+
+    void laterPicksReplaceAndKeepCopies()
+    {
+        h->choose(1);
+        const QString first = media(QStringLiteral("music/one.mp3"), 11);
+        const QString second = media(QStringLiteral("music/two.mp3"), 22);
+        const QString third = media(QStringLiteral("music/three.wav"), 33);
+        pick(first);
+        pick(second);
+        QCOMPARE(h->platform.ofKind(Call::ShowOpen).last().text, staging() + "QDX.mp3");
+        QCOMPARE(contents(staging() + "QDX.mp3"), contents(second));
+        pick(third);
+        QCOMPARE(contents(staging() + "QDX.mp3"), contents(second));
+        QCOMPARE(contents(staging() + "QDX.wav"), contents(third));
+        QCOMPARE(QDir(staging()).entryList(QDir::Files | QDir::Hidden), (QStringList{"QDX.mp3", "QDX.wav"}));
+        pick(std::nullopt);
+        QCOMPARE(h->text("txtMp3FileName"), QStringLiteral("No File Was Selected Yet"));
+        QCOMPARE(h->form->module().StagedFile, staging() + "QDX.wav");
+    }
+
+    void failedStagingKeepsTheEarlierChoice()
+    {
+        h->choose(1);
+        const QString first = media(QStringLiteral("music/first.mp3"), 44);
+        pick(first);
+        // Make the staged name unwritable for anyone, root included: a folder stands there.
+        QVERIFY(QFile::remove(staging() + "QDX.mp3"));
+        QVERIFY(QDir().mkpath(staging() + "QDX.mp3/inside"));
+        pick(media(QStringLiteral("music/second.mp3"), 55));
+        QCOMPARE(h->platform.calls.last().title, QStringLiteral("ERROR"));
+        QCOMPARE(h->text("txtMp3FileName"), first);
+        QCOMPARE(h->form->module().StagedFile, staging() + "QDX.mp3");
+        QCOMPARE(QDir(staging()).entryList(QDir::Files | QDir::Hidden), QStringList());
+    }
+
+    void stagingFolderThatIsAFileGivesTheErrorBox()
+    {
+        h->choose(1);
+        QFile::remove(QDir::cleanPath(staging()));
+        QDir().mkpath(QFileInfo(QDir::cleanPath(staging())).path());
+        QFile blocker(QDir::cleanPath(staging()));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        pick(media(QStringLiteral("music/c.mp3")));
+        QCOMPARE(h->platform.calls.last().title, QStringLiteral("ERROR"));
+        QCOMPARE(h->platform.calls.last().icon, MsgIcon::Critical);
+        QCOMPARE(h->text("txtMp3FileName"), QStringLiteral("No File Was Selected Yet"));
+        QVERIFY(h->form->module().StagedFile.isEmpty());
+    }
+};
+
+QTEST_MAIN(RunsTest)
 #include "tst_runs.moc"
