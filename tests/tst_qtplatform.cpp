@@ -1,4 +1,172 @@
+// The real platform layer: a real stand-in player process, real modal
+// boxes and the real Open dialog, and the places it keeps.
+#include "platform/PlatformValues.h"
+#include "platform/QtPlatform.h"
+#include "player/CommandLine.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QTemporaryDir>
 #include <QTest>
-class T : public QObject { Q_OBJECT };
-QTEST_MAIN(T)
+#include <QTimer>
+
+using namespace dozewell;
+
+namespace {
+// Records its arguments, NUL-separated, beside itself.
+const QByteArray kStandIn = "#!/bin/sh\n"
+                            "for a in \"$@\"; do printf '%s\\0' \"$a\"; done > \"$(dirname \"$0\")/args.part\"\n"
+                            "mv \"$(dirname \"$0\")/args.part\" \"$(dirname \"$0\")/args\"\n";
+
+QString WriteStandIn(const QString &folder)
+{
+    QDir().mkpath(folder);
+    const QString path = folder + QStringLiteral("/winamp.exe");
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        qFatal("cannot write the stand-in");
+    file.write(kStandIn);
+    file.close();
+    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return path;
+}
+
+QStringList ArgumentsReceived(const QString &folder)
+{
+    QFile args(folder + QStringLiteral("/args"));
+    if (!QTest::qWaitFor([&] { return args.exists(); }, 10000))
+        return {QStringLiteral("<the stand-in never ran>")};
+    args.open(QIODevice::ReadOnly);
+    QStringList received;
+    for (const QByteArray &arg : args.readAll().split('\0'))
+        received << QString::fromUtf8(arg);
+    received.removeLast(); // after the last NUL
+    return received;
+}
+
+// Answers the next modal window once it is open.
+void WhenModalOpens(std::function<void(QWidget *)> answer)
+{
+    auto *poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [poll, answer] {
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            poll->stop();
+            poll->deleteLater();
+            answer(modal);
+        }
+    });
+    poll->start(10);
+}
+} // namespace
+
+class QtPlatformTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+
+private slots:
+    void playerReceivesItsArgumentsByteForByte_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QStringList>("arguments");
+        const QString hostile = QStringLiteral("My Player; rm -rf $(echo x) 'q' \"d\"");
+        QTest::newRow("stop form") << hostile << StopArguments();
+        QTest::newRow("play form, hostile media path")
+            << hostile + "/play" << PlayArguments(QStringLiteral("/tmp/-n My $(Song); 'ü' \"x\".mp3"));
+        QTest::newRow("leading dash, non-ASCII") << QStringLiteral("-Ärger ñ") << PlayArguments("QDX.mp3");
+    }
+    void playerReceivesItsArgumentsByteForByte()
+    {
+        QFETCH(QString, folder);
+        QFETCH(QStringList, arguments);
+        const QString where = m_dir.filePath(folder);
+        const QString player = WriteStandIn(where);
+        QtPlatform platform;
+        QVERIFY(platform.StartProcess(player, arguments));
+        QCOMPARE(ArgumentsReceived(where), arguments);
+    }
+
+    void relativePlayerPathIsNeverSearchedInPath()
+    {
+        const QString where = m_dir.filePath(QStringLiteral("relative"));
+        WriteStandIn(where);
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(where);
+        QtPlatform platform;
+        const bool started = platform.StartProcess(QStringLiteral("winamp.exe"), StopArguments());
+        QDir::setCurrent(previous);
+        QVERIFY(started);
+        QCOMPARE(ArgumentsReceived(where), StopArguments());
+    }
+
+    void playerThatIsGoneCannotStart()
+    {
+        QtPlatform platform;
+        QVERIFY(!platform.StartProcess(m_dir.filePath(QStringLiteral("removed/winamp.exe")), StopArguments()));
+    }
+
+    void messageBoxShowsTitleIconAndText()
+    {
+        QString title, text;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        WhenModalOpens([&](QWidget *modal) {
+            auto *box = qobject_cast<QMessageBox *>(modal);
+            QVERIFY(box);
+            title = box->windowTitle(), text = box->text(), icon = box->icon();
+            QCOMPARE(box->standardButtons(), QMessageBox::Ok);
+            box->accept();
+        });
+        QtPlatform().MsgBox(QStringLiteral("No File Was Selected Yet !"), MsgIcon::Critical, QStringLiteral("ERROR"));
+        QCOMPARE(title, QStringLiteral("ERROR"));
+        QCOMPARE(text, QStringLiteral("No File Was Selected Yet !"));
+        QCOMPARE(icon, QMessageBox::Critical);
+    }
+
+    void openDialogReturnsTheChoiceOrNothing()
+    {
+        const QString chosen = m_dir.filePath(QStringLiteral("pick/Song.mp3"));
+        QDir().mkpath(QFileInfo(chosen).path());
+        QFile(chosen).open(QIODevice::WriteOnly);
+        QString title;
+        QStringList filters;
+        WhenModalOpens([&](QWidget *modal) {
+            auto *dialog = qobject_cast<QFileDialog *>(modal);
+            QVERIFY(dialog);
+            title = dialog->windowTitle();
+            filters = dialog->nameFilters();
+            dialog->selectFile(chosen);
+            static_cast<QDialog *>(dialog)->accept();
+        });
+        QtPlatform platform;
+        QCOMPARE(platform.ShowOpen(QStringLiteral("Winamp Path"), QStringLiteral("Media|*.mp3;*.wav"), QString()),
+                 std::optional<QString>(chosen));
+        QCOMPARE(title, QStringLiteral("Winamp Path"));
+        QCOMPARE(filters, QStringList{QStringLiteral("Media (*.mp3 *.wav)")});
+
+        WhenModalOpens([](QWidget *modal) { qobject_cast<QDialog *>(modal)->reject(); });
+        QCOMPARE(platform.ShowOpen(QStringLiteral("Winamp Path"), QStringLiteral("Executable Files|*.exe"), chosen),
+                 std::optional<QString>());
+    }
+
+    void placesTheProgramKeeps()
+    {
+        QCOMPARE(DefaultPlayerPath(), QStringLiteral("C:\\Program Files\\Winamp\\winamp.exe"));
+        const QByteArray saved = qgetenv("XDG_CACHE_HOME");
+        qputenv("XDG_CACHE_HOME", "/somewhere/cache");
+        QCOMPARE(DefaultStagingFolder(), QStringLiteral("/somewhere/cache/dozewell-timer/"));
+        qunsetenv("XDG_CACHE_HOME");
+        QCOMPARE(DefaultStagingFolder(), QDir::homePath() + QStringLiteral("/.cache/dozewell-timer/"));
+        qputenv("XDG_CACHE_HOME", "relative/is/ignored");
+        QCOMPARE(DefaultStagingFolder(), QDir::homePath() + QStringLiteral("/.cache/dozewell-timer/"));
+        if (saved.isNull())
+            qunsetenv("XDG_CACHE_HOME");
+        else
+            qputenv("XDG_CACHE_HOME", saved);
+    }
+};
+
+QTEST_MAIN(QtPlatformTest)
 #include "tst_qtplatform.moc"
