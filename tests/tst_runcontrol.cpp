@@ -350,7 +350,11 @@ private slots:
             h->choose(1);
         }
         const qint16 minutes = h->form->MinutesLeft;
+        // Ticks keep coming while the refusal is open, over the second the fields show.
+        h->platform.whileMessageShown = [this] { h->second(2); };
+        h->platform.now = QDateTime(QDate(2026, 12, 8), QTime(21, 7, 2));
         h->click("cmdStart");
+        QVERIFY(h->platform.ofKind(Call::StartProcess).isEmpty());
         QCOMPARE(h->platform.messages(), QStringList{QStringLiteral("No File Was Selected Yet !")});
         QCOMPARE(h->platform.calls.last().icon, MsgIcon::Critical);
         QCOMPARE(h->platform.calls.last().title, QStringLiteral("ERROR"));

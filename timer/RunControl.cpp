@@ -69,11 +69,16 @@ void frmMain::StartTimerRun()
     const qint16 seconds = FieldValue(ui->txtSS->text());
     const qint16 minutes = FieldValue(ui->txtMM->text());
     const qint16 hours = FieldValue(ui->txtHH->text());
+    if (m_module.MediaFileMissing()) {
+        // Refused before a target is armed: a clock tick that comes while the
+        // message is open must not fire it.
+        m_module.SetRunningState();
+        return;
+    }
     TargetTime = FormatHMS(hours, minutes, seconds);
     setWindowTitle(texts::kCaptionRunning + TargetTime);
     Timer2->setInterval(kBannerInterval);
-    if (!m_module.SetRunningState())
-        TargetTime.clear();
+    m_module.SetRunningState();
 }
 
 void frmMain::cmdStop_Click()
