@@ -1,0 +1,168 @@
+// The keyboard user, and input that could be taken the wrong way.
+#include "support/Harness.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+
+using namespace dozewell;
+using namespace dozewell::testing;
+using Call = FakePlatform::Call;
+
+class UserInputTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<Harness> h;
+
+    QString focused() const
+    {
+        QWidget *focus = QApplication::focusWidget();
+        return focus ? focus->objectName() : QString();
+    }
+    void key(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
+    static QByteArray contents(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+    }
+
+private slots:
+    void init()
+    {
+        h = std::make_unique<Harness>();
+        h->startUp();
+        QApplication::setActiveWindow(h->form.get());
+        QVERIFY(QTest::qWaitForWindowActive(h->form.get()));
+        h->platform.calls.clear();
+    }
+    void cleanup() { h.reset(); }
+
+    void everyUsableControlIsReachableInFocusOrder()
+    {
+        h->click("chkUseCounter");
+        h->choose(1);
+        h->w("cmdHide")->setFocus();
+        QStringList visited{focused()};
+        for (int i = 0; i < 20; ++i) {
+            key(Qt::Key_Tab);
+            visited << focused();
+        }
+        QCOMPARE(visited.mid(0, 16),
+                 (QStringList{"cmdHide", "cmdStart", "cmdClose", "chkUseTimer", "txtPath", "txtHHCounter",
+                              "txtMMCounter", "cmdMoreHHCounter", "cmdMoreMMCounter", "cmdLessHHCounter",
+                              "cmdLessMMCounter", "cmdReset", "cmbWhatToDo", "cmdMp3File", "txtMp3FileName",
+                              "cmdPath"}));
+        QCOMPARE(visited.at(16), QStringLiteral("cmdAbout"));
+        QCOMPARE(visited.at(17), QStringLiteral("cmdHide")); // round again: the Timer group is off
+    }
+
+    void buttonsAndBoxesWorkWithSpace()
+    {
+        h->w("chkUseTimer")->setFocus();
+        key(Qt::Key_Space);
+        QVERIFY(h->w<QCheckBox>("chkUseTimer")->isChecked());
+        QVERIFY(h->w("txtSS")->isEnabled());
+        const int seconds = h->text("txtSS").toInt();
+        h->w("cmdMoreSS")->setFocus();
+        key(Qt::Key_Space);
+        QCOMPARE(h->text("txtSS").toInt(), (seconds + 1) % 60);
+        h->w("cmdHide")->setFocus();
+        key(Qt::Key_Space);
+        QVERIFY(h->form->isMinimized());
+    }
+
+    void actionBoxWorksWithTheArrowKeys()
+    {
+        h->w("cmbWhatToDo")->setFocus();
+        key(Qt::Key_Down);
+        QCOMPARE(h->w<QComboBox>("cmbWhatToDo")->currentIndex(), 0);
+        QVERIFY(!h->w("cmdMp3File")->isEnabled());
+        key(Qt::Key_Down);
+        QCOMPARE(h->w<QComboBox>("cmbWhatToDo")->currentIndex(), 1);
+        QVERIFY(h->w("cmdMp3File")->isEnabled());
+        key(Qt::Key_Up);
+        QVERIFY(!h->w("cmdMp3File")->isEnabled());
+    }
+
+    void textBoxesSayWhatTheyHold()
+    {
+        QStringList names;
+        for (const char *box : {"txtHHCounter", "txtMMCounter", "txtHH", "txtMM", "txtSS", "txtPath", "txtMp3FileName"})
+            names << h->w(box)->accessibleName();
+        QCOMPARE(names, (QStringList{"Counter hours", "Counter minutes", "Timer hours", "Timer minutes",
+                                     "Timer seconds", "Player path", "Media file"}));
+    }
+
+    void hostilePathsAreKeptAndPassedAsTheyAre_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("blanks and quotes") << "My \"Player\" 'x'";
+        QTest::newRow("shell syntax") << "a; rm -rf $(echo ~) `id` | cat &";
+        QTest::newRow("leading dash") << "-rf";
+        QTest::newRow("non-ASCII letters") << "Müsik Ärger ñ 音楽";
+    }
+    void hostilePathsAreKeptAndPassedAsTheyAre()
+    {
+        QFETCH(QString, folder);
+        const QString player = h->player(folder + "/winamp.exe");
+        h->platform.dialogAnswers = {player};
+        h->click("cmdPath");
+        QCOMPARE(h->form->module().PlayerPath, player);
+        const QString song = h->file(folder + "/song -x.mp3", 77);
+        h->counterRun(0, 1, 1);
+        h->platform.dialogAnswers = {song};
+        h->click("cmdMp3File");
+        QCOMPARE(h->text("txtMp3FileName"), song);
+        h->click("cmdStart");
+        h->second(60);
+        const QList<Call> starts = h->platform.ofKind(Call::StartProcess);
+        QCOMPARE(starts.size(), 1);
+        QCOMPARE(starts.first().program, player);
+        QCOMPARE(starts.first().arguments, QStringList{h->platform.stagingFolder + "QDX.mp3"});
+        QCOMPARE(h->platform.messages().last(), "Playing" + song + "...");
+    }
+
+    void mediaDeletedAfterStagingStillPlays()
+    {
+        const QString song = h->file(QStringLiteral("music/gone.wav"), 99);
+        h->counterRun(0, 1, 1);
+        h->platform.dialogAnswers = {song};
+        h->click("cmdMp3File");
+        QVERIFY(QFile::remove(song));
+        h->click("cmdStart");
+        h->second(60);
+        const QString staged = h->platform.stagingFolder + "QDX.wav";
+        QCOMPARE(h->platform.ofKind(Call::StartProcess).first().arguments, QStringList{staged});
+        QCOMPARE(QFileInfo(staged).size(), 99);
+    }
+
+    void plantedLinksNeverReachTheFileTheyPointAt()
+    {
+        const QString precious = h->file(QStringLiteral("documents/thesis.txt"), 0);
+        {
+            QFile file(precious);
+            file.open(QIODevice::WriteOnly);
+            file.write("years of work");
+        }
+        const QString staging = h->platform.stagingFolder;
+        QDir().mkpath(staging);
+        QVERIFY(QFile::link(precious, staging + "QDX.mp3"));
+        QVERIFY(QFile::link(precious, staging + "QDX.mod"));
+        // A pick writes the copy beside the link and renames it over the link.
+        h->choose(1);
+        h->platform.dialogAnswers = {h->file(QStringLiteral("music/new.mod"), 5)};
+        h->click("cmdMp3File");
+        QVERIFY(!QFileInfo(staging + "QDX.mod").isSymLink());
+        // Start-up deletes the leftover link itself.
+        Harness next;
+        next.platform.stagingFolder = staging;
+        next.startUp();
+        QVERIFY(!QFileInfo::exists(staging + "QDX.mp3"));
+        QCOMPARE(contents(precious), QByteArray("years of work"));
+    }
+};
+
+QTEST_MAIN(UserInputTest)
+#include "tst_userinput.moc"
