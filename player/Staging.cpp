@@ -4,8 +4,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
+#ifdef Q_OS_LINUX
+#include <unistd.h>
+#endif
 
 namespace dozewell {
 
@@ -14,6 +19,7 @@ const QString kStagedStem = QStringLiteral("QDX.");
 const QStringList kPickerOrder = {"mp3", "m3u", "wav", "mod", "mid", "voc", "avi", "mpg"};
 const QStringList kDeletionOrder = {"mp3", "wav", "m3u", "voc", "mid", "avi", "mpg"};
 constexpr qint64 kCopyChunk = 1 << 20;
+constexpr size_t kKernelChunk = 64 << 20;
 
 std::filesystem::path NativePath(const QString &path)
 {
@@ -37,11 +43,40 @@ bool EnsureFolder(const QString &folder, QString *error)
     return true;
 }
 
+#ifdef Q_OS_LINUX
+// The in-kernel copy cp uses. Returns false with `unsupported` set when this
+// file system cannot do it and nothing was copied yet.
+bool KernelCopy(QFile &from, QFile &to, bool *unsupported, QString *error)
+{
+    *unsupported = false;
+    qint64 total = 0;
+    for (;;) {
+        const ssize_t copied = ::copy_file_range(from.handle(), nullptr, to.handle(), nullptr, kKernelChunk, 0);
+        if (copied == 0)
+            return true;
+        if (copied > 0) {
+            total += copied;
+            continue;
+        }
+        *unsupported = total == 0 && (errno == EXDEV || errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP);
+        *error = QString::fromLocal8Bit(std::strerror(errno));
+        return false;
+    }
+}
+#endif
+
 bool CopyContents(QFile &from, QFile &to, QString *error)
 {
-    QByteArray chunk;
+#ifdef Q_OS_LINUX
+    bool unsupported = false;
+    if (KernelCopy(from, to, &unsupported, error))
+        return true;
+    if (!unsupported)
+        return false;
+    error->clear();
+#endif
     while (!from.atEnd()) {
-        chunk = from.read(kCopyChunk);
+        const QByteArray chunk = from.read(kCopyChunk);
         if (chunk.isEmpty() && from.error() != QFile::NoError) {
             *error = from.errorString();
             return false;

@@ -1,0 +1,79 @@
+// Starts a program and reports, in milliseconds since it was started, when
+// its first top-level window is mapped and when a window of a given title is.
+//   bench-probe <title> <timeout-ms> <program> [args...]
+// Prints "pid N", "first MS", "named MS" (or "timeout"), then leaves the
+// program running.
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <poll.h>
+#include <string>
+#include <unistd.h>
+
+static double Since(std::chrono::steady_clock::time_point start)
+{
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+}
+
+static std::string Title(Display *display, Window window)
+{
+    char *name = nullptr;
+    std::string title;
+    if (XFetchName(display, window, &name) && name) {
+        title = name;
+        XFree(name);
+    }
+    return title;
+}
+
+int main(int argc, char *argv[])
+{
+    if (argc < 4) {
+        std::fprintf(stderr, "usage: bench-probe <title> <timeout-ms> <program> [args...]\n");
+        return 2;
+    }
+    const std::string wanted = argv[1];
+    const int timeoutMs = std::atoi(argv[2]);
+    Display *display = XOpenDisplay(nullptr);
+    if (!display)
+        return 2;
+    XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
+    XSync(display, False);
+
+    const auto start = std::chrono::steady_clock::now();
+    const pid_t pid = fork();
+    if (pid == 0) {
+        execv(argv[3], argv + 3);
+        _exit(127);
+    }
+    std::printf("pid %d\n", pid);
+    bool first = false;
+    while (Since(start) < timeoutMs) {
+        if (!XPending(display)) {
+            pollfd fd{ConnectionNumber(display), POLLIN, 0};
+            poll(&fd, 1, 5);
+            continue;
+        }
+        XEvent event;
+        XNextEvent(display, &event);
+        if (event.type != MapNotify || event.xmap.override_redirect)
+            continue;
+        const double at = Since(start);
+        if (!first) {
+            std::printf("first %.1f\n", at);
+            first = true;
+        }
+        // A window manager may map a frame first; the title is on the client.
+        std::string title = Title(display, event.xmap.window);
+        if (title == wanted) {
+            std::printf("named %.1f\n", at);
+            std::fflush(stdout);
+            return 0;
+        }
+        std::fflush(stdout);
+    }
+    std::printf("timeout\n");
+    return 1;
+}
