@@ -1,8 +1,8 @@
 // Starts a program and reports, in milliseconds since it was started, when
 // its first top-level window is mapped and when a window of a given title is.
 //   bench-probe <title> <timeout-ms> <program> [args...]
-// Prints "pid N", "first MS", "named MS" (or "timeout"), then leaves the
-// program running.
+// Prints "pid N", "first MS", "named MS EPOCH-MS" (or "timeout"), then leaves
+// the program running. With "-" for the program it only watches.
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <chrono>
@@ -43,12 +43,16 @@ int main(int argc, char *argv[])
     XSync(display, False);
 
     const auto start = std::chrono::steady_clock::now();
-    const pid_t pid = fork();
-    if (pid == 0) {
-        execv(argv[3], argv + 3);
-        _exit(127);
+    if (std::strcmp(argv[3], "-") != 0) {
+        const pid_t pid = fork();
+        if (pid == 0) {
+            execv(argv[3], argv + 3);
+            _exit(127);
+        }
+        std::printf("pid %d\n", pid);
     }
-    std::printf("pid %d\n", pid);
+    std::printf("ready\n");
+    std::fflush(stdout);
     bool first = false;
     while (Since(start) < timeoutMs) {
         if (!XPending(display)) {
@@ -68,7 +72,9 @@ int main(int argc, char *argv[])
         // A window manager may map a frame first; the title is on the client.
         std::string title = Title(display, event.xmap.window);
         if (title == wanted) {
-            std::printf("named %.1f\n", at);
+            const auto epoch = std::chrono::duration_cast<std::chrono::milliseconds>(
+                std::chrono::system_clock::now().time_since_epoch());
+            std::printf("named %.1f %lld\n", at, static_cast<long long>(epoch.count()));
             std::fflush(stdout);
             return 0;
         }
