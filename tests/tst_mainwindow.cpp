@@ -67,7 +67,7 @@ private slots:
         };
         row("chkUseTimer", "QCheckBox", "frmMain", {2160, 3000, 1455, 255}, "Use Timer", true, "Choose to use Timer Mode");
         row("chkUseCounter", "QCheckBox", "frmMain", {2160, 960, 1380, 255}, "Use Counter", true, "Choose to use Counter Mode");
-        row("wfrmMain", "QGroupBox", "frmMain", {120, 0, 4935, 6495}, "", true, "");
+        row("wfrmMain", "QFrame", "frmMain", {120, 0, 4935, 6495}, "", true, "");
         row("cmdAbout", "QPushButton", "wfrmMain", {2520, 5880, 1095, 495}, "About", true, "");
         row("wfrmCounter", "QGroupBox", "wfrmMain", {120, 120, 3615, 1455}, "Counter", false, "");
         row("cmdReset", "QPushButton", "wfrmCounter", {1080, 240, 220, 1040}, "Reset", false, "Click to return to all vlues to '0'");
@@ -81,7 +81,7 @@ private slots:
         row("lblTimer", "QLabel", "wfrmTimeCounter", {120, 195, 1695, 255}, "0:00", false, "Remaining time til' Winamp's shutdown");
         row("lblMM", "QLabel", "wfrmCounter", {600, 240, 375, 255}, "MM", false, "");
         row("lblHH", "QLabel", "wfrmCounter", {120, 240, 375, 255}, "HH", false, "");
-        row("Frame1", "QGroupBox", "wfrmMain", {120, 1560, 4695, 615}, "", true, "");
+        row("Frame1", "QFrame", "wfrmMain", {120, 1560, 4695, 615}, "", true, "");
         row("lblName", "QLabel", "Frame1", {1320, 120, 1935, 375}, "Dozewell Timer", true, "");
         row("lbl666", "QLabel", "Frame1", {3360, 120, 855, 375}, "V 1.2", true, "");
         row("lblYear", "QLabel", "Frame1", {600, 120, 615, 375}, "2004", true, "");
@@ -103,7 +103,7 @@ private slots:
         row("wfrmPath", "QGroupBox", "wfrmMain", {120, 3600, 4695, 615}, "Winamp Path", true, "");
         row("cmdPath", "QPushButton", "wfrmPath", {3840, 240, 615, 255}, "Path", true, "Choose a diffrent path for the 'winamp.exe' file");
         row("txtPath", "QLineEdit", "wfrmPath", {240, 240, 3495, 285}, "Text1", true, "Winamp current loction");
-        row("wfrmOptions", "QGroupBox", "wfrmMain", {120, 4200, 4695, 1575}, "", true, "");
+        row("wfrmOptions", "QFrame", "wfrmMain", {120, 4200, 4695, 1575}, "", true, "");
         row("wfrmMp3File", "QGroupBox", "wfrmOptions", {120, 840, 4455, 615}, "Mp3 File", false, "");
         row("txtMp3FileName", "QLineEdit", "wfrmMp3File", {120, 240, 3495, 285}, "No File Was Selected Yet", false, "");
         row("cmdMp3File", "QPushButton", "wfrmMp3File", {3720, 240, 615, 255}, "Open", false, "Select an MP3 file to be played when time is out...");
