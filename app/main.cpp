@@ -3,7 +3,11 @@
 #include "platform/QtPlatform.h"
 
 #include <QApplication>
+#include <QSettings>
 #include <cstdio>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 namespace {
 
@@ -30,6 +34,9 @@ int main(int argc, char *argv[])
         return 1;
     }
 
+    // The program keeps nothing between runs; that includes the history the
+    // toolkit's Open dialog would otherwise save in the user's settings.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("/dev/null"));
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("dozewell-timer"));
     QApplication::setQuitOnLastWindowClosed(true);
@@ -38,5 +45,9 @@ int main(int argc, char *argv[])
     dozewell::frmMain form(platform);
     if (!dozewell::StartUp(form, platform))
         return 0;
+#ifdef __GLIBC__
+    // The start-up dialog is gone; hand the memory it used back to the system.
+    malloc_trim(0);
+#endif
     return app.exec();
 }

@@ -111,6 +111,7 @@ click_at "$main" 292 408             # cmdClose
 within 10 bash -c "! kill -0 $app" || fail "Exit did not end the program"
 wait "$app"; status=$?
 [ "$status" -eq 0 ] || fail "exit status $status"
+[ -e "$HOME/.config/QtProject.conf" ] && fail "settings were stored"
 echo "case 1 passed"
 
 step "case 2: Cancel in the start-up dialog"
