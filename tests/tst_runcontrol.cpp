@@ -27,9 +27,7 @@ class RunControlTest : public QObject {
 private slots:
     void init()
     {
-        h = std::make_unique<Harness>();
-        h->startUp();
-        h->platform.calls.clear();
+        h = Harness::StartedUp();
     }
     void cleanup() { h.reset(); }
 

@@ -18,11 +18,6 @@ class RunsTest : public QObject {
 
     QList<Call> starts() const { return h->platform.ofKind(Call::StartProcess); }
     QString staging() const { return h->platform.stagingFolder; }
-    static QByteArray contents(const QString &path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-    }
     QString media(const QString &name, qint64 size = 1234)
     {
         const QString path = h->dir.filePath(name);
@@ -62,9 +57,7 @@ class RunsTest : public QObject {
 private slots:
     void init()
     {
-        h = std::make_unique<Harness>();
-        h->startUp();
-        h->platform.calls.clear();
+        h = Harness::StartedUp();
     }
     void cleanup() { h.reset(); }
 
@@ -342,7 +335,7 @@ private slots:
             QCOMPARE(h->form->module().StagedFile, staging() + staged);
             QCOMPARE(QFileInfo(staging() + staged).size(), size);
             if (size < 100000)
-                QCOMPARE(contents(staging() + staged), contents(chosen));
+                QCOMPARE(Harness::contents(staging() + staged), Harness::contents(chosen));
         }
     }
 
@@ -355,10 +348,10 @@ private slots:
         pick(first);
         pick(second);
         QCOMPARE(h->platform.ofKind(Call::ShowOpen).last().text, staging() + "QDX.mp3");
-        QCOMPARE(contents(staging() + "QDX.mp3"), contents(second));
+        QCOMPARE(Harness::contents(staging() + "QDX.mp3"), Harness::contents(second));
         pick(third);
-        QCOMPARE(contents(staging() + "QDX.mp3"), contents(second));
-        QCOMPARE(contents(staging() + "QDX.wav"), contents(third));
+        QCOMPARE(Harness::contents(staging() + "QDX.mp3"), Harness::contents(second));
+        QCOMPARE(Harness::contents(staging() + "QDX.wav"), Harness::contents(third));
         QCOMPARE(QDir(staging()).entryList(QDir::Files | QDir::Hidden), (QStringList{"QDX.mp3", "QDX.wav"}));
         pick(std::nullopt);
         QCOMPARE(h->text("txtMp3FileName"), QStringLiteral("No File Was Selected Yet"));

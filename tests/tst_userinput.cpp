@@ -22,17 +22,11 @@ class UserInputTest : public QObject {
         return focus ? focus->objectName() : QString();
     }
     void key(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
-    static QByteArray contents(const QString &path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-    }
 
 private slots:
     void init()
     {
-        h = std::make_unique<Harness>();
-        h->startUp();
+        h = Harness::StartedUp();
         QApplication::setActiveWindow(h->form.get());
         QVERIFY(QTest::qWaitForWindowActive(h->form.get()));
         h->platform.calls.clear();
@@ -160,7 +154,7 @@ private slots:
         next.platform.stagingFolder = staging;
         next.startUp();
         QVERIFY(!QFileInfo::exists(staging + "QDX.mp3"));
-        QCOMPARE(contents(precious), QByteArray("years of work"));
+        QCOMPARE(Harness::contents(precious), QByteArray("years of work"));
     }
 };
 

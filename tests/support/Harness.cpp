@@ -22,6 +22,20 @@ void Harness::startUp()
     form->show();
 }
 
+std::unique_ptr<Harness> Harness::StartedUp()
+{
+    auto harness = std::make_unique<Harness>();
+    harness->startUp();
+    harness->platform.calls.clear();
+    return harness;
+}
+
+QByteArray Harness::contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
 QString Harness::file(const QString &relativePath, qint64 size)
 {
     const QString path = dir.filePath(relativePath);

@@ -23,6 +23,10 @@ public:
     // Runs start-up with a stand-in player chosen in the dialog, and shows
     // the window.
     void startUp();
+    // A harness after start-up, with the calls of start-up forgotten.
+    static std::unique_ptr<Harness> StartedUp();
+    // A file's bytes, or a marker when it cannot be read.
+    static QByteArray contents(const QString &path);
     // A file of `size` bytes under the temporary folder (sparse, so large
     // sizes cost nothing).
     QString file(const QString &relativePath, qint64 size = 10);
