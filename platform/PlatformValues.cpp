@@ -1,6 +1,6 @@
 #include "platform/PlatformValues.h"
 
-#include <QDir>
+#include <QStandardPaths>
 #include <QtGlobal>
 
 namespace dozewell {
@@ -15,10 +15,8 @@ QString DefaultStagingFolder()
 #ifdef Q_OS_WIN
     return QStringLiteral("c:\\windows\\temp\\");
 #else
-    QString cache = qEnvironmentVariable("XDG_CACHE_HOME");
-    if (cache.isEmpty() || !QDir::isAbsolutePath(cache))
-        cache = QDir::homePath() + QStringLiteral("/.cache");
-    return cache + QStringLiteral("/dozewell-timer/");
+    // $XDG_CACHE_HOME/<application name>/, ~/.cache/<application name>/ without it.
+    return QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QLatin1Char('/');
 #endif
 }
 

@@ -9,8 +9,9 @@ namespace dozewell {
 QString DefaultPlayerPath();
 
 // The folder that holds the staged media copies, with a trailing separator.
-// Windows: the system temp folder of the original program. Linux: a private
-// per-user cache folder, so no other user can plant a file under a staged name.
+// Windows: the system temp folder of the original program. Linux: the
+// program's private per-user cache folder, named after the application, so no
+// other user can plant a file under a staged name.
 QString DefaultStagingFolder();
 
 } // namespace dozewell
