@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -47,19 +48,23 @@ QStringList ArgumentsReceived(const QString &folder)
     return received;
 }
 
-// Answers the next modal window once it is open.
-void WhenModalOpens(std::function<void(QWidget *)> answer)
-{
-    auto *poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, [poll, answer] {
-        if (QWidget *modal = QApplication::activeModalWidget()) {
-            poll->stop();
-            poll->deleteLater();
-            answer(modal);
-        }
-    });
-    poll->start(10);
-}
+// Answers every modal window that opens while it exists, again and again
+// until the window closes: a dialog may ignore an answer that comes before
+// it has finished opening.
+class ModalAnswerer {
+public:
+    explicit ModalAnswerer(std::function<void(QWidget *)> answer)
+    {
+        QObject::connect(&m_poll, &QTimer::timeout, [answer] {
+            if (QWidget *modal = QApplication::activeModalWidget())
+                answer(modal);
+        });
+        m_poll.start(50);
+    }
+
+private:
+    QTimer m_poll;
+};
 } // namespace
 
 class QtPlatformTest : public QObject {
@@ -112,7 +117,7 @@ private slots:
     {
         QString title, text;
         QMessageBox::Icon icon = QMessageBox::NoIcon;
-        WhenModalOpens([&](QWidget *modal) {
+        ModalAnswerer answerer([&](QWidget *modal) {
             auto *box = qobject_cast<QMessageBox *>(modal);
             QVERIFY(box);
             title = box->windowTitle(), text = box->text(), icon = box->icon();
@@ -132,12 +137,17 @@ private slots:
         QFile(chosen).open(QIODevice::WriteOnly);
         QString title;
         QStringList filters;
-        WhenModalOpens([&](QWidget *modal) {
+        auto chooser = std::make_unique<ModalAnswerer>([&](QWidget *modal) {
             auto *dialog = qobject_cast<QFileDialog *>(modal);
             QVERIFY(dialog);
             title = dialog->windowTitle();
             filters = dialog->nameFilters();
-            dialog->selectFile(chosen);
+            // Typed into the name box, as a user would; selectFile() can lose a
+            // race with the folder still loading.
+            if (auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+                name->setText(chosen);
+            else
+                dialog->selectFile(chosen);
             static_cast<QDialog *>(dialog)->accept();
         });
         QtPlatform platform;
@@ -146,7 +156,8 @@ private slots:
         QCOMPARE(title, QStringLiteral("Winamp Path"));
         QCOMPARE(filters, QStringList{QStringLiteral("Media (*.mp3 *.wav)")});
 
-        WhenModalOpens([](QWidget *modal) { qobject_cast<QDialog *>(modal)->reject(); });
+        chooser.reset();
+        ModalAnswerer canceller([](QWidget *modal) { qobject_cast<QDialog *>(modal)->reject(); });
         QCOMPARE(platform.ShowOpen(QStringLiteral("Winamp Path"), QStringLiteral("Executable Files|*.exe"), chosen),
                  std::optional<QString>());
     }

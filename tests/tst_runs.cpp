@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <unistd.h>
 
 using namespace dozewell;
 using namespace dozewell::testing;
@@ -371,6 +372,22 @@ private slots:
         QCOMPARE(h->text("txtMp3FileName"), first);
         QCOMPARE(h->form->module().StagedFile, staging() + "QDX.mp3");
         QCOMPARE(QDir(staging()).entryList(QDir::Files | QDir::Hidden), QStringList());
+    }
+
+    void readOnlyStagingFolderGivesTheErrorBox()
+    {
+        if (::geteuid() == 0)
+            QSKIP("root writes into read-only folders (the case above makes the copy fail for root too)");
+        h->choose(1);
+        const QString first = media(QStringLiteral("music/kept.mp3"), 44);
+        pick(first);
+        QFile::setPermissions(staging(), QFile::ReadOwner | QFile::ExeOwner);
+        pick(media(QStringLiteral("music/refused.mp3"), 55));
+        QFile::setPermissions(staging(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(h->platform.calls.last().title, QStringLiteral("ERROR"));
+        QCOMPARE(h->platform.calls.last().icon, MsgIcon::Critical);
+        QCOMPARE(h->text("txtMp3FileName"), first);
+        QCOMPARE(Harness::contents(staging() + "QDX.mp3"), Harness::contents(first));
     }
 
     void stagingFolderThatIsAFileGivesTheErrorBox()

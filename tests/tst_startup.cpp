@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextEdit>
 
 using namespace dozewell;
@@ -57,6 +58,16 @@ private slots:
         QCOMPARE(h->text("txtPath"), h->platform.defaultPlayer);
         QCOMPARE(h->form->module().PlayerPath, h->platform.defaultPlayer);
         QVERIFY(h->form->isVisible());
+    }
+
+    void windowOpensCentredOnTheScreen()
+    {
+        h->platform.dialogAnswers = {h->player()};
+        QVERIFY(StartUp(*h->form, h->platform));
+        const QRect screen = h->form->screen()->availableGeometry();
+        // Within the frame's margins, which the window system adds at the first show.
+        QVERIFY(qAbs(h->form->geometry().center().x() - screen.center().x()) <= 4);
+        QVERIFY(qAbs(h->form->geometry().center().y() - screen.center().y()) <= 4);
     }
 
     void cancelEndsTheProgramWithoutAWindow()

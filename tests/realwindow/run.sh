@@ -15,7 +15,7 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-fail() { echo "FAIL: $*"; exit 1; }
+fail() { echo "FAIL: $*"; cat "$work"/out*.log 2>/dev/null; exit 1; }
 step() { echo "--- $*"; }
 
 # Waits up to $1 seconds for the command that follows to succeed.
