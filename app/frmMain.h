@@ -104,6 +104,8 @@ private:
     void Step(QLineEdit *field, qint16 (*stepping)(qint16));
     void StartCounterRun();
     void StartTimerRun();
+    // Runs the media-file guard before a run is set up; true when it refused.
+    bool RefusedByMediaGuard();
     bool RunConditionsHold(bool modeTicked) const;
     void PlaceBannerLabels();
     void StyleBanner();

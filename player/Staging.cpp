@@ -44,23 +44,25 @@ bool EnsureFolder(const QString &folder, QString *error)
 }
 
 #ifdef Q_OS_LINUX
-// The in-kernel copy cp uses. Returns false with `unsupported` set when this
-// file system cannot do it and nothing was copied yet.
-bool KernelCopy(QFile &from, QFile &to, bool *unsupported, QString *error)
+enum class KernelCopyResult { Copied, Unsupported, Failed };
+
+// The in-kernel copy cp uses. Unsupported when this file system cannot do it
+// and nothing was copied yet.
+KernelCopyResult KernelCopy(QFile &from, QFile &to, QString *error)
 {
-    *unsupported = false;
     qint64 total = 0;
     for (;;) {
         const ssize_t copied = ::copy_file_range(from.handle(), nullptr, to.handle(), nullptr, kKernelChunk, 0);
         if (copied == 0)
-            return true;
+            return KernelCopyResult::Copied;
         if (copied > 0) {
             total += copied;
             continue;
         }
-        *unsupported = total == 0 && (errno == EXDEV || errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP);
+        if (total == 0 && (errno == EXDEV || errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP))
+            return KernelCopyResult::Unsupported;
         *error = QString::fromLocal8Bit(std::strerror(errno));
-        return false;
+        return KernelCopyResult::Failed;
     }
 }
 #endif
@@ -68,12 +70,14 @@ bool KernelCopy(QFile &from, QFile &to, bool *unsupported, QString *error)
 bool CopyContents(QFile &from, QFile &to, QString *error)
 {
 #ifdef Q_OS_LINUX
-    bool unsupported = false;
-    if (KernelCopy(from, to, &unsupported, error))
+    switch (KernelCopy(from, to, error)) {
+    case KernelCopyResult::Copied:
         return true;
-    if (!unsupported)
+    case KernelCopyResult::Failed:
         return false;
-    error->clear();
+    case KernelCopyResult::Unsupported:
+        break; // read and write instead
+    }
 #endif
     while (!from.atEnd()) {
         const QByteArray chunk = from.read(kCopyChunk);

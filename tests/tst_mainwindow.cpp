@@ -20,21 +20,6 @@ QRect FromTwips(int left, int top, int width, int height)
     return {px(left), px(top), px(width), px(height)};
 }
 
-QString Caption(QWidget *control)
-{
-    if (auto *frame = qobject_cast<QGroupBox *>(control))
-        return frame->title();
-    if (auto *button = qobject_cast<QAbstractButton *>(control))
-        return button->text();
-    if (auto *line = qobject_cast<QLineEdit *>(control))
-        return line->text();
-    if (auto *combo = qobject_cast<QComboBox *>(control))
-        return combo->currentText();
-    if (auto *label = qobject_cast<QLabel *>(control))
-        return label->text();
-    return {};
-}
-
 // The stacking order among siblings: a higher index lies on top.
 int StackIndex(QWidget *control)
 {
@@ -135,7 +120,7 @@ private slots:
         QVERIFY(control->inherits(qPrintable(type)));
         QCOMPARE(control->parentWidget()->objectName(), container);
         QCOMPARE(control->geometry(), geometry);
-        QCOMPARE(Caption(control), caption);
+        QCOMPARE(Harness::caption(control), caption);
         QCOMPARE(control->isEnabledTo(control->parentWidget()), enabled);
         QCOMPARE(control->toolTip(), toolTip);
         QCOMPARE(control->isHidden(), name == QLatin1String("cmdStop"));

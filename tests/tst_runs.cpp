@@ -19,18 +19,6 @@ class RunsTest : public QObject {
 
     QList<Call> starts() const { return h->platform.ofKind(Call::StartProcess); }
     QString staging() const { return h->platform.stagingFolder; }
-    QString media(const QString &name, qint64 size = 1234)
-    {
-        const QString path = h->dir.filePath(name);
-        QDir().mkpath(QFileInfo(path).path());
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        if (size < 100000)
-            file.write(QByteArray(size, static_cast<char>('a' + size % 26)));
-        else
-            file.resize(size);
-        return path;
-    }
     void pick(const std::optional<QString> &answer)
     {
         h->platform.dialogAnswers = {answer};
@@ -156,7 +144,7 @@ private slots:
     void timerRunPlaysTheStagedFile()
     {
         timerRunAt(QTime(7, 5, 0), 3, 1);
-        const QString chosen = media(QStringLiteral("music/Night Song.mp3"));
+        const QString chosen = h->file(QStringLiteral("music/Night Song.mp3"));
         pick(chosen);
         h->click("cmdStart");
         QCOMPARE(h->form->windowTitle(), QStringLiteral("Dozewell Timer 07:05:03"));
@@ -222,7 +210,7 @@ private slots:
 
     void twoPlayTimeOutsSendTheSameArguments()
     {
-        const QString chosen = media(QStringLiteral("music/a.wav"));
+        const QString chosen = h->file(QStringLiteral("music/a.wav"));
         h->counterRun(0, 1, 1);
         pick(chosen);
         h->click("cmdStart");
@@ -237,7 +225,7 @@ private slots:
 
     void playWithNoStagedFileHandsThePlayerNothing()
     {
-        const QString chosen = media(QStringLiteral("music/b.mp3"));
+        const QString chosen = h->file(QStringLiteral("music/b.mp3"));
         h->choose(1);
         pick(chosen);
         pick(std::nullopt); // Cancel: the text box says no file, StagedFile stays
@@ -320,7 +308,7 @@ private slots:
         QFETCH(QString, staged);
         QFETCH(QString, message);
         h->choose(1);
-        const QString chosen = media("music/" + name, size);
+        const QString chosen = h->file("music/" + name, size);
         pick(chosen);
         const Call shown = h->platform.ofKind(Call::ShowOpen).first();
         QCOMPARE(shown.filter,
@@ -343,9 +331,9 @@ private slots:
     void laterPicksReplaceAndKeepCopies()
     {
         h->choose(1);
-        const QString first = media(QStringLiteral("music/one.mp3"), 11);
-        const QString second = media(QStringLiteral("music/two.mp3"), 22);
-        const QString third = media(QStringLiteral("music/three.wav"), 33);
+        const QString first = h->file(QStringLiteral("music/one.mp3"), 11);
+        const QString second = h->file(QStringLiteral("music/two.mp3"), 22);
+        const QString third = h->file(QStringLiteral("music/three.wav"), 33);
         pick(first);
         pick(second);
         QCOMPARE(h->platform.ofKind(Call::ShowOpen).last().text, staging() + "QDX.mp3");
@@ -362,12 +350,12 @@ private slots:
     void failedStagingKeepsTheEarlierChoice()
     {
         h->choose(1);
-        const QString first = media(QStringLiteral("music/first.mp3"), 44);
+        const QString first = h->file(QStringLiteral("music/first.mp3"), 44);
         pick(first);
         // Make the staged name unwritable for anyone, root included: a folder stands there.
         QVERIFY(QFile::remove(staging() + "QDX.mp3"));
         QVERIFY(QDir().mkpath(staging() + "QDX.mp3/inside"));
-        pick(media(QStringLiteral("music/second.mp3"), 55));
+        pick(h->file(QStringLiteral("music/second.mp3"), 55));
         QCOMPARE(h->platform.calls.last().title, QStringLiteral("ERROR"));
         QCOMPARE(h->text("txtMp3FileName"), first);
         QCOMPARE(h->form->module().StagedFile, staging() + "QDX.mp3");
@@ -379,10 +367,10 @@ private slots:
         if (::geteuid() == 0)
             QSKIP("root writes into read-only folders (the case above makes the copy fail for root too)");
         h->choose(1);
-        const QString first = media(QStringLiteral("music/kept.mp3"), 44);
+        const QString first = h->file(QStringLiteral("music/kept.mp3"), 44);
         pick(first);
         QFile::setPermissions(staging(), QFile::ReadOwner | QFile::ExeOwner);
-        pick(media(QStringLiteral("music/refused.mp3"), 55));
+        pick(h->file(QStringLiteral("music/refused.mp3"), 55));
         QFile::setPermissions(staging(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QCOMPARE(h->platform.calls.last().title, QStringLiteral("ERROR"));
         QCOMPARE(h->platform.calls.last().icon, MsgIcon::Critical);
@@ -398,7 +386,7 @@ private slots:
         QFile blocker(QDir::cleanPath(staging()));
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
-        pick(media(QStringLiteral("music/c.mp3")));
+        pick(h->file(QStringLiteral("music/c.mp3")));
         QCOMPARE(h->platform.calls.last().title, QStringLiteral("ERROR"));
         QCOMPARE(h->platform.calls.last().icon, MsgIcon::Critical);
         QCOMPARE(h->text("txtMp3FileName"), QStringLiteral("No File Was Selected Yet"));

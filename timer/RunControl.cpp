@@ -47,11 +47,8 @@ void frmMain::StartCounterRun()
     const qint16 minutes = CounterMinutes(ui->txtHHCounter->text(), ui->txtMMCounter->text());
     if (minutes <= 0)
         return;
-    if (m_module.MediaFileMissing()) {
-        // Refused: only the guard's message; the countdown stays as it was.
-        m_module.SetRunningState();
-        return;
-    }
+    if (RefusedByMediaGuard())
+        return; // the countdown stays as it was
     MinutesLeft = minutes - 1;
     ui->lblTimer->setText(StartText(MinutesLeft, SecondsLeft));
     Timer1->setInterval(kCountdownInterval);
@@ -64,17 +61,23 @@ void frmMain::StartCounterRun()
     setWindowTitle(texts::kCaptionRunning + ui->lblTimer->text());
 }
 
+bool frmMain::RefusedByMediaGuard()
+{
+    if (!m_module.MediaFileMissing())
+        return false;
+    m_module.SetRunningState(); // shows the refusal and changes nothing else
+    return true;
+}
+
 void frmMain::StartTimerRun()
 {
     const qint16 seconds = FieldValue(ui->txtSS->text());
     const qint16 minutes = FieldValue(ui->txtMM->text());
     const qint16 hours = FieldValue(ui->txtHH->text());
-    if (m_module.MediaFileMissing()) {
-        // Refused before a target is armed: a clock tick that comes while the
-        // message is open must not fire it.
-        m_module.SetRunningState();
+    // Checked before a target is armed: a clock tick that comes while the
+    // refusal is open must not fire it.
+    if (RefusedByMediaGuard())
         return;
-    }
     TargetTime = FormatHMS(hours, minutes, seconds);
     setWindowTitle(texts::kCaptionRunning + TargetTime);
     Timer2->setInterval(kBannerInterval);

@@ -3,10 +3,15 @@
 #include <QAbstractButton>
 #include <QDir>
 #include <QFile>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 
 namespace dozewell::testing {
+
+namespace {
+constexpr qint64 kSparseFrom = 100000;
+}
 
 Harness::Harness()
 {
@@ -41,8 +46,13 @@ QString Harness::file(const QString &relativePath, qint64 size)
     const QString path = dir.filePath(relativePath);
     QDir().mkpath(QFileInfo(path).path());
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !file.resize(size))
+    if (!file.open(QIODevice::WriteOnly))
         qFatal("cannot make %s", qPrintable(path));
+    // Small files get bytes that tell sizes apart; large ones stay sparse.
+    const bool written = size < kSparseFrom ? file.write(QByteArray(size, static_cast<char>('a' + size % 26))) == size
+                                            : file.resize(size);
+    if (!written)
+        qFatal("cannot fill %s", qPrintable(path));
     return path;
 }
 
@@ -51,18 +61,24 @@ QString Harness::player(const QString &relativePath)
     return file(relativePath, 1000000);
 }
 
-QString Harness::text(const char *name) const
+QString Harness::caption(QWidget *control)
 {
-    QWidget *control = w(name);
-    if (auto *line = qobject_cast<QLineEdit *>(control))
-        return line->text();
-    if (auto *label = qobject_cast<QLabel *>(control))
-        return label->text();
+    if (auto *frame = qobject_cast<QGroupBox *>(control))
+        return frame->title();
     if (auto *button = qobject_cast<QAbstractButton *>(control))
         return button->text();
+    if (auto *line = qobject_cast<QLineEdit *>(control))
+        return line->text();
     if (auto *combo = qobject_cast<QComboBox *>(control))
         return combo->currentText();
-    qFatal("no text on %s", name);
+    if (auto *label = qobject_cast<QLabel *>(control))
+        return label->text();
+    return {}; // a plain frame, a shape or a picture
+}
+
+QString Harness::text(const char *name) const
+{
+    return caption(w(name));
 }
 
 void Harness::click(const char *name)

@@ -27,8 +27,8 @@ public:
     static std::unique_ptr<Harness> StartedUp();
     // A file's bytes, or a marker when it cannot be read.
     static QByteArray contents(const QString &path);
-    // A file of `size` bytes under the temporary folder (sparse, so large
-    // sizes cost nothing).
+    // A file of `size` bytes under the temporary folder; large ones are
+    // sparse, so they cost nothing.
     QString file(const QString &relativePath, qint64 size = 10);
     // A file that passes the player file check.
     QString player(const QString &relativePath = QStringLiteral("Winamp/winamp.exe"));
@@ -41,6 +41,8 @@ public:
         return found;
     }
     IntervalTimer *timer(const char *name) const { return w<IntervalTimer>(name); }
+    // What a control shows: a frame's title, a button's, box's or label's text.
+    static QString caption(QWidget *control);
     QString text(const char *name) const;
     // Clicks a control with the mouse, as a user would.
     void click(const char *name);
