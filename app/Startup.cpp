@@ -1,56 +1,48 @@
 #include "app/Startup.h"
 
+#include "app/CommonDialog.h"
 #include "app/Texts.h"
 #include "app/WindowPlacement.h"
 #include "app/frmMain.h"
-#include "platform/CommonDialog.h"
 #include "platform/Platform.h"
-#include "platform/RunTimeError.h"
 #include "player/FileFunctions.h"
-#include "player/PlayerCheck.h"
+#include "player/Staging.h"
 #include "timer/ClockWatch.h"
 #include "ui_frmMain.h"
 
 namespace dozewell {
 
-void frmMain::Form_Load()
+bool frmMain::Form_Load()
 {
-    try {
-        SecondsLeft = 59;
-        m_lastClockCheck = m_platform.Now();
-        ui->lblTime->setText(TimeOfDayText(m_lastClockCheck.time()));
-        BannerStep = -1;
-        MinutesLeft = 0;
-        m_module.StagedFile.clear();
-        m_module.DeleteStagedFiles();
+    SecondsLeft = 59;
+    m_lastClockCheck = m_platform.Now();
+    ui->lblTime->setText(TimeOfDayText(m_lastClockCheck.time()));
+    BannerStep = -1;
+    MinutesLeft = 0;
+    m_module.StagedFile.clear();
+    DeleteStagedFiles(m_platform.StagingFolder());
 
-        const QString defaultPlayer = m_platform.DefaultPlayerPath();
-        if (FileExists(defaultPlayer) == 1) {
-            m_module.PlayerPath = defaultPlayer;
-        } else {
-            cmd1->FileName = m_module.PlayerPath;
-            cmd1->Filter = texts::kExecutableFilter;
-            cmd1->CancelError = true;
-            cmd1->ShowOpen();
-            if (PassesPlayerFileCheck(cmd1->FileName)) {
-                ui->txtPath->setText(cmd1->FileName);
-                m_module.PlayerPath = cmd1->FileName;
-            } else {
-                m_platform.MsgBox(texts::kNotThePlayer, MsgIcon::Critical, texts::kErrorTitle);
-            }
-        }
-        ui->txtPath->setText(m_module.PlayerPath);
-    } catch (const RunTimeError &error) {
-        if (error.number() == CancelError)
+    const QString defaultPlayer = m_platform.DefaultPlayerPath();
+    if (FileExists(defaultPlayer) == 1) {
+        m_module.PlayerPath = defaultPlayer;
+    } else {
+        cmd1->FileName = m_module.PlayerPath;
+        cmd1->Filter = texts::kExecutableFilter;
+        cmd1->CancelError = true;
+        if (!cmd1->ShowOpen() && cmd1->CancelError) {
             m_platform.EndProgram();
-        // Any other failure ends the sequence where it happened; the window opens as it stands.
+            return false;
+        }
+        if (!TakePlayerFromDialog())
+            return true; // the sequence ends here; the window opens as it stands
     }
+    ui->txtPath->setText(m_module.PlayerPath);
+    return true;
 }
 
-bool StartUp(frmMain &form, Platform &platform)
+bool StartUp(frmMain &form)
 {
-    form.Form_Load();
-    if (platform.ProgramEnded())
+    if (!form.Form_Load())
         return false;
     CentreOnScreen(&form);
     form.show();

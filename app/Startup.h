@@ -3,10 +3,9 @@
 namespace dozewell {
 
 class frmMain;
-class Platform;
 
 // Runs the start-up sequence and, unless it ended the program, shows the
 // main window centred on the screen. Returns false when the program ended.
-bool StartUp(frmMain &form, Platform &platform);
+bool StartUp(frmMain &form);
 
 } // namespace dozewell

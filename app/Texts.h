@@ -42,7 +42,7 @@ inline const QString kAboutText = QStringLiteral(
     "With the help of this program you can set a Timer or a \r\n"
     "Counter to make winamp stop playing in a certain time.\r\n"
     "\r\n"
-    "Version: 1.2\r\n"
+    "Version: " DOZEWELL_VERSION "\r\n"
     "\r\n"
     "Any Comments sould be sent to:\r\n"
     "dozewell-timer@example.invalid\r\n");

@@ -1,27 +1,19 @@
 #include "app/frmMain.h"
 
+#include "app/CommonDialog.h"
+#include "app/IntervalTimer.h"
 #include "app/Texts.h"
 #include "app/WindowPlacement.h"
 #include "app/frmAbout.h"
-#include "platform/CommonDialog.h"
-#include "platform/IntervalTimer.h"
 #include "platform/Platform.h"
 #include "ui_frmMain.h"
 
 #include <QCloseEvent>
-#include <QKeyEvent>
-
-// The pictures are built into the static library; make sure they are linked in.
-static void InitResources()
-{
-    Q_INIT_RESOURCE(resources);
-}
 
 namespace dozewell {
 
 namespace {
 constexpr int kClockInterval = 1000;
-constexpr int kCarriageReturn = 13;
 const QString kBannerFont = QStringLiteral("MS Sans Serif");
 constexpr qreal kBannerPointSize = 13.5;
 const QColor kVersionColour(128, 0, 0);
@@ -36,9 +28,8 @@ void SetTextColour(QWidget *label, const QColor &colour)
 } // namespace
 
 frmMain::frmMain(Platform &platform, QWidget *parent)
-    : QWidget(parent), ui(std::make_unique<Ui::frmMain>()), m_platform(platform), m_module(*this, platform)
+    : QWidget(parent), ui(std::make_unique<Ui::frmMain>()), m_platform(platform)
 {
-    InitResources();
     ui->setupUi(this);
     StyleBanner();
 
@@ -47,12 +38,12 @@ frmMain::frmMain(Platform &platform, QWidget *parent)
     for (QWidget *shape : {ui->shpFrameLogo1, ui->shpFrameLogo2})
         shape->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    Timer3 = new IntervalTimer(QStringLiteral("Timer3"), platform.LiveTimers(), ui->wfrmMain);
+    Timer3 = new IntervalTimer(QStringLiteral("Timer3"), ui->wfrmMain);
     cmd1 = new CommonDialog(platform, ui->wfrmMain);
     cmd1->setObjectName(QStringLiteral("cmd1"));
     cmd1->DialogTitle = texts::kDialogTitle;
-    Timer2 = new IntervalTimer(QStringLiteral("Timer2"), platform.LiveTimers(), ui->wfrmMain);
-    Timer1 = new IntervalTimer(QStringLiteral("Timer1"), platform.LiveTimers(), ui->wfrmMain);
+    Timer2 = new IntervalTimer(QStringLiteral("Timer2"), ui->wfrmMain);
+    Timer1 = new IntervalTimer(QStringLiteral("Timer1"), ui->wfrmMain);
 
     ConnectHandlers();
     Timer3->setInterval(kClockInterval);
@@ -105,24 +96,12 @@ void frmMain::ConnectHandlers()
     connect(ui->cmbWhatToDo, &QComboBox::activated, this, &frmMain::cmbWhatToDo_Click);
 
     connect(ui->cmdPath, &QPushButton::clicked, this, &frmMain::cmdPath_Click);
-    ui->txtPath->installEventFilter(this);
+    connect(ui->txtPath, &QLineEdit::returnPressed, this, [this] { txtPath_KeyPress(kEnterKey); });
     connect(ui->cmdMp3File, &QPushButton::clicked, this, &frmMain::cmdMp3File_Click);
 
     connect(Timer1, &IntervalTimer::Timer, this, &frmMain::Timer1_Timer);
     connect(Timer2, &IntervalTimer::Timer, this, &frmMain::Timer2_Timer);
     connect(Timer3, &IntervalTimer::Timer, this, &frmMain::Timer3_Timer);
-}
-
-bool frmMain::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == ui->txtPath && event->type() == QEvent::KeyPress) {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
-            txtPath_KeyPress(kCarriageReturn);
-        else if (!key->text().isEmpty())
-            txtPath_KeyPress(key->text().at(0).unicode());
-    }
-    return QWidget::eventFilter(watched, event); // every key goes on to the text box
 }
 
 void frmMain::closeEvent(QCloseEvent *event)

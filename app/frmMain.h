@@ -23,7 +23,7 @@ class Platform;
 class frmAbout;
 
 // The main window. Its controls hold the values the user sets; the
-// form-level values below hold the rest.
+// form-level values below and the shared module's values hold the rest.
 class frmMain : public QWidget {
     Q_OBJECT
 
@@ -41,15 +41,18 @@ public:
     QString TargetTime;
 
     Module1 &module() { return m_module; }
-    BannerCourse &banner() { return m_banner; }
+    const BannerCourse &banner() const { return m_banner; }
     frmAbout *aboutWindow() const;
 
     // Gives the keyboard focus to the first usable control in the focus order.
     void FocusFirstControl();
 
+    // The time-out: commands the player and reports it (app/TimeOutAction.cpp).
+    void DoTimeOutAction();
+
 public slots:
-    // Start-up (app/Startup.cpp).
-    void Form_Load();
+    // Start-up (app/Startup.cpp). False when it ended the program.
+    bool Form_Load();
 
     // The window itself (app/frmMain.cpp).
     void cmdHide_Click();
@@ -58,7 +61,7 @@ public slots:
     void imgLogo1_Click();
     void imgLogo2_Click();
 
-    // Time fields (timer/TimeFieldHandlers.cpp).
+    // Time fields (app/TimeFieldHandlers.cpp).
     void cmdMoreHHCounter_Click();
     void cmdLessHHCounter_Click();
     void cmdMoreMMCounter_Click();
@@ -71,35 +74,53 @@ public slots:
     void cmdLessSS_Click();
     void cmdReset_Click();
 
-    // Modes (timer/ModeSelection.cpp).
+    // Modes (app/ModeSelection.cpp).
     void chkUseCounter_Click();
     void chkUseTimer_Click();
 
-    // Run control (timer/RunControl.cpp).
+    // Run control (app/RunControl.cpp).
     void cmdStart_Click();
     void cmdStop_Click();
     void cmbWhatToDo_Click();
 
-    // Ticks (timer/Ticks.cpp, app/Banner.cpp).
+    // Ticks (app/Ticks.cpp, app/Banner.cpp).
     void Timer1_Timer();
     void Timer2_Timer();
     void Timer3_Timer();
 
-    // Player path (player/PlayerPath.cpp).
+    // Player path (app/PlayerPath.cpp).
     void cmdPath_Click();
     void txtPath_KeyPress(int KeyAscii);
 
-    // Media file (player/MediaStaging.cpp).
+    // Media file (app/MediaStaging.cpp).
     void cmdMp3File_Click();
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
     // Closing the window through the window system does what Exit does.
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    friend class Module1;
+    // The key code txtPath_KeyPress acts on.
+    static constexpr int kEnterKey = 13;
 
+    // Run state (app/RunState.cpp).
+    void SetIdleState();
+    bool SetRunningState();
+    // The media-file guard: "Play Mp3 File" chosen but no file picked.
+    bool MediaFileMissing() const;
+    void EnableMp3FileChoice();
+    void DisableMp3FileChoice();
+
+    // Mode layout (app/ModeSelection.cpp).
+    void SetCounterMode();
+    void SetTimerMode();
+
+    // Starts the player; reports a failure instead of the success report.
+    bool StartPlayer(const QStringList &arguments);
+
+    // Applies the player file check to the dialog's choice and takes it
+    // over; false when the size of the chosen file cannot be read.
+    bool TakePlayerFromDialog();
     void ShowAbout();
     void Step(QLineEdit *field, qint16 (*stepping)(qint16));
     void StartCounterRun();

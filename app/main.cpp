@@ -39,11 +39,12 @@ int main(int argc, char *argv[])
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("/dev/null"));
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("dozewell-timer"));
+    QApplication::setApplicationVersion(QStringLiteral(DOZEWELL_VERSION));
     QApplication::setQuitOnLastWindowClosed(true);
 
     dozewell::QtPlatform platform;
     dozewell::frmMain form(platform);
-    if (!dozewell::StartUp(form, platform))
+    if (!dozewell::StartUp(form))
         return 0;
 #ifdef __GLIBC__
     // The start-up dialog is gone; hand the memory it used back to the system.

@@ -36,10 +36,6 @@ public:
 
     // Ends the program at once; no further handler runs.
     virtual void EndProgram() = 0;
-    virtual bool ProgramEnded() const = 0;
-
-    // Whether the window's periodic timers really tick (tests drive them).
-    virtual bool LiveTimers() const { return true; }
 
     virtual QString DefaultPlayerPath() const = 0;
     virtual QString StagingFolder() const = 0;

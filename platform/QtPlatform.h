@@ -18,7 +18,6 @@ public:
     QDateTime Now() const override;
     qint64 MonotonicMs() const override;
     [[noreturn]] void EndProgram() override;
-    bool ProgramEnded() const override { return false; }
     QString DefaultPlayerPath() const override;
     QString StagingFolder() const override;
 

@@ -1,7 +1,5 @@
 #include "player/FileFunctions.h"
 
-#include "platform/RunTimeError.h"
-
 #include <QFileInfo>
 
 namespace dozewell {
@@ -13,11 +11,11 @@ qint16 FileExists(const QString &path)
     return QFileInfo(path).isFile() ? 1 : 0;
 }
 
-double GetFileSize(const QString &path)
+std::optional<double> GetFileSize(const QString &path)
 {
     const QFileInfo file(path);
     if (path.isEmpty() || !file.isFile())
-        throw RunTimeError(FileNotFound, "File not found");
+        return std::nullopt;
     return static_cast<double>(file.size());
 }
 

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QtGlobal>
+#include <optional>
 
 namespace dozewell {
 
@@ -10,8 +11,7 @@ namespace dozewell {
 // characters. Never fails.
 qint16 FileExists(const QString &path);
 
-// The size of the file in bytes. Throws RunTimeError (FileNotFound) when the
-// size cannot be read.
-double GetFileSize(const QString &path);
+// The size of the file in bytes; nothing when it cannot be read.
+std::optional<double> GetFileSize(const QString &path);
 
 } // namespace dozewell

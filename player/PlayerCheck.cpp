@@ -4,13 +4,14 @@
 
 namespace dozewell {
 
-bool PassesPlayerFileCheck(const QString &fileName)
+std::optional<bool> PassesPlayerFileCheck(const QString &fileName)
 {
+    const std::optional<double> size = GetFileSize(fileName);
+    if (!size)
+        return std::nullopt;
     const QString expected = QLatin1String(kPlayerFileName);
     const bool nameMatches = fileName.right(expected.size()).toLower() == expected;
-    const bool largeEnough = GetFileSize(fileName) > kPlayerMinSize;
-    const bool smallEnough = GetFileSize(fileName) < kPlayerMaxSize;
-    return nameMatches && largeEnough && smallEnough;
+    return nameMatches && *size > kPlayerMinSize && *size < kPlayerMaxSize;
 }
 
 } // namespace dozewell

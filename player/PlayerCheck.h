@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 namespace dozewell {
 
@@ -10,8 +11,9 @@ inline constexpr double kPlayerMaxSize = 1500000; // exclusive
 
 // The player file check for a file chosen in the Open dialog: the name ends
 // in "winamp.exe" in any letter case, and the size lies strictly between the
-// two bounds. Every condition is evaluated, so a file whose size cannot be
-// read throws RunTimeError whatever its name.
-bool PassesPlayerFileCheck(const QString &fileName);
+// two bounds. A file whose size cannot be read gives no verdict, whatever
+// its name: the caller treats that as a failure of its own, not as a file
+// that failed the check.
+std::optional<bool> PassesPlayerFileCheck(const QString &fileName);
 
 } // namespace dozewell

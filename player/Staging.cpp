@@ -1,5 +1,7 @@
 #include "player/Staging.h"
 
+#include "player/FileFunctions.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -119,6 +121,14 @@ QStringList LeftoverStagedNames(const QString &stagingFolder)
     for (const QString &extension : kDeletionOrder)
         names << StagedName(stagingFolder, extension);
     return names;
+}
+
+void DeleteStagedFiles(const QString &stagingFolder)
+{
+    for (const QString &name : LeftoverStagedNames(stagingFolder)) {
+        if (FileExists(name) == 1)
+            QFile::remove(name);
+    }
 }
 
 bool StageCopy(const QString &source, const QString &target, QString *error)

@@ -19,6 +19,10 @@ QString StagedName(const QString &stagingFolder, const QString &extension);
 // The leftover copies start-up deletes, in order; a mod copy is kept.
 QStringList LeftoverStagedNames(const QString &stagingFolder);
 
+// Deletes the leftover copies that exist. A copy that cannot be deleted is
+// left for a later start; the others still go.
+void DeleteStagedFiles(const QString &stagingFolder);
+
 // Copies `source` to `target` inside the staging folder, creating the folder
 // (owner-only) on first use. The copy is written to a temporary file beside
 // the target and renamed over it, so a failure leaves no half-written copy

@@ -1,7 +1,7 @@
 // The main window as it opens: its controls, their places and initial state,
 // the focus order, stepping, Reset, Hide and Exit.
 #include "app/frmMain.h"
-#include "platform/CommonDialog.h"
+#include "app/CommonDialog.h"
 #include "support/Harness.h"
 
 #include <QCheckBox>

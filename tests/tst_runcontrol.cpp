@@ -1,8 +1,9 @@
 // The player path, Start and Pause, and the two modes.
-#include "platform/CommonDialog.h"
+#include "app/CommonDialog.h"
 #include "support/Harness.h"
 
 #include <QCheckBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QRandomGenerator>
 
@@ -152,8 +153,8 @@ private slots:
     {
         QTest::addColumn<QString>("problem");
         QTest::newRow("zero minutes") << "zero";
-        QTest::newRow("empty path") << "empty";
-        QTest::newRow("path names no file") << "missing";
+        QTest::newRow("no player accepted") << "empty";
+        QTest::newRow("player removed since") << "missing";
         QTest::newRow("547 hours") << "overflow";
     }
     void startDoesNothingSilently()
@@ -161,9 +162,9 @@ private slots:
         QFETCH(QString, problem);
         h->counterRun(0, problem == "zero" ? 0 : 5);
         if (problem == "empty")
-            h->w<QLineEdit>("txtPath")->clear();
+            h->form->module().PlayerPath.clear();
         if (problem == "missing")
-            h->w<QLineEdit>("txtPath")->setText(h->dir.filePath(QStringLiteral("gone.exe")));
+            QFile::remove(playerPath());
         if (problem == "overflow")
             h->w<QLineEdit>("txtHHCounter")->setText(QStringLiteral("547"));
         h->click("cmdStart");
@@ -172,6 +173,31 @@ private slots:
         QCOMPARE(h->form->windowTitle(), QStringLiteral("Dozewell Timer"));
         QCOMPARE(h->timer("Timer1")->Interval(), 0);
         QCOMPARE(h->text("lblTimer"), QStringLiteral("0:00"));
+    }
+
+    // What Start checks is what the time-out starts: a path typed without
+    // Enter is put back, whether it names a file or not.
+    void startUsesTheAcceptedPlayerNotATypedOne_data()
+    {
+        QTest::addColumn<bool>("typedExists");
+        QTest::newRow("typed path exists") << true;
+        QTest::newRow("typed path missing") << false;
+    }
+    void startUsesTheAcceptedPlayerNotATypedOne()
+    {
+        QFETCH(bool, typedExists);
+        const QString accepted = playerPath();
+        const QString typed = typedExists ? h->player(QStringLiteral("other/winamp.exe"))
+                                          : h->dir.filePath(QStringLiteral("other/gone.exe"));
+        h->counterRun(0, 1);
+        h->w<QLineEdit>("txtPath")->setText(typed);
+        h->click("cmdStart");
+        QCOMPARE(h->text("txtPath"), accepted);
+        QVERIFY(h->w("cmdStop")->isVisible());
+        h->second(60);
+        const QList<Call> starts = h->platform.ofKind(Call::StartProcess);
+        QCOMPARE(starts.size(), 1);
+        QCOMPARE(starts.first().program, accepted);
     }
 
     void counterStartOneHourThirty()

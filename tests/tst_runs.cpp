@@ -231,7 +231,7 @@ private slots:
         pick(std::nullopt); // Cancel: the text box says no file, StagedFile stays
         QCOMPARE(h->text("txtMp3FileName"), QStringLiteral("No File Was Selected Yet"));
         h->form->module().StagedFile.clear();
-        h->form->module().DoTimeOutAction();
+        h->form->DoTimeOutAction();
         QCOMPARE(starts().first().arguments, QStringList());
     }
 

@@ -1,7 +1,7 @@
 // The start-up sequence and the About window.
 #include "app/Startup.h"
 #include "app/frmAbout.h"
-#include "platform/CommonDialog.h"
+#include "app/CommonDialog.h"
 #include "support/Harness.h"
 
 #include <QDir>
@@ -53,7 +53,7 @@ private slots:
     {
         QFETCH(qint64, size);
         h->file(QStringLiteral("Program Files/Winamp/winamp.exe"), size);
-        QVERIFY(StartUp(*h->form, h->platform));
+        QVERIFY(StartUp(*h->form));
         QVERIFY(h->platform.ofKind(Call::ShowOpen).isEmpty());
         QCOMPARE(h->text("txtPath"), h->platform.defaultPlayer);
         QCOMPARE(h->form->module().PlayerPath, h->platform.defaultPlayer);
@@ -63,7 +63,7 @@ private slots:
     void windowOpensCentredOnTheScreen()
     {
         h->platform.dialogAnswers = {h->player()};
-        QVERIFY(StartUp(*h->form, h->platform));
+        QVERIFY(StartUp(*h->form));
         const QRect screen = h->form->screen()->availableGeometry();
         // Within the frame's margins, which the window system adds at the first show.
         QVERIFY(qAbs(h->form->geometry().center().x() - screen.center().x()) <= 4);
@@ -74,7 +74,7 @@ private slots:
     {
         leaveStagedCopies();
         h->platform.dialogAnswers = {std::nullopt};
-        QVERIFY(!StartUp(*h->form, h->platform));
+        QVERIFY(!StartUp(*h->form));
         QCOMPARE(h->platform.calls.size(), 2);
         QCOMPARE(h->platform.calls.at(0).kind, Call::ShowOpen);
         QCOMPARE(h->platform.calls.at(0).title, QStringLiteral("Winamp Path"));
@@ -90,7 +90,7 @@ private slots:
     {
         const QString chosen = h->file(QStringLiteral("Other Place/WINAMP.EXE"), 800000);
         h->platform.dialogAnswers = {chosen};
-        QVERIFY(StartUp(*h->form, h->platform));
+        QVERIFY(StartUp(*h->form));
         QCOMPARE(h->text("txtPath"), chosen);
         QCOMPARE(h->form->module().PlayerPath, chosen);
         QVERIFY(h->platform.messages().isEmpty());
@@ -100,7 +100,7 @@ private slots:
     void rejectedPlayerOpensWithAnEmptyPath()
     {
         h->platform.dialogAnswers = {h->file(QStringLiteral("x/winamp.exe"), 1500000)};
-        QVERIFY(StartUp(*h->form, h->platform));
+        QVERIFY(StartUp(*h->form));
         QCOMPARE(h->platform.messages(), QStringList{QStringLiteral("This is not the original Winamp.exe file!")});
         QCOMPARE(h->platform.calls.last().title, QStringLiteral("ERROR"));
         QCOMPARE(h->platform.calls.last().icon, MsgIcon::Critical);
@@ -111,7 +111,7 @@ private slots:
     void unreadableChoiceEndsTheSequenceQuietly()
     {
         h->platform.dialogAnswers = {h->dir.filePath(QStringLiteral("typed/winamp.exe"))};
-        QVERIFY(StartUp(*h->form, h->platform));
+        QVERIFY(StartUp(*h->form));
         QVERIFY(h->platform.messages().isEmpty());
         QCOMPARE(h->text("txtPath"), QStringLiteral("Text1"));
         QVERIFY(h->form->module().PlayerPath.isEmpty());
@@ -146,7 +146,7 @@ private slots:
         QFile::remove(staging() + "QDX.wav");
         QDir().mkpath(staging() + "QDX.wav/busy"); // not a file: stays, and start-up goes on
         h->platform.dialogAnswers = {h->player()};
-        QVERIFY(StartUp(*h->form, h->platform));
+        QVERIFY(StartUp(*h->form));
         QCOMPARE(stagedCopies(), QStringList{"QDX.mod"});
         QVERIFY(!h->form->module().PlayerPath.isEmpty());
     }

@@ -1,6 +1,6 @@
 #include "timer/Countdown.h"
 
-#include "platform/RunTimeError.h"
+#include "timer/TimeFields.h"
 
 #include <cmath>
 #include <limits>
@@ -12,19 +12,10 @@ constexpr quint8 kLastSecond = 59;
 // A tick may come a hair before its whole second on the monotonic clock.
 constexpr qint64 kEarlyTickMs = 50;
 
-double NumericValue(const QString &text)
-{
-    bool ok = false;
-    const double number = text.trimmed().toDouble(&ok);
-    if (!ok)
-        throw RunTimeError(TypeMismatch, "Type mismatch");
-    return number;
-}
-
-qint16 ToMinutes(double value)
+std::optional<qint16> ToMinutes(double value)
 {
     if (!(value >= std::numeric_limits<qint16>::min() && value <= std::numeric_limits<qint16>::max()))
-        throw RunTimeError(Overflow, "Overflow");
+        return std::nullopt;
     return static_cast<qint16>(value);
 }
 } // namespace
@@ -40,12 +31,17 @@ bool TakeOneSecond(qint16 &minutesLeft, quint8 &secondsLeft)
     return minutesLeft == kTimedOutMinutes;
 }
 
-qint16 CounterMinutes(const QString &hoursText, const QString &minutesText)
+std::optional<qint16> CounterMinutes(const QString &hoursText, const QString &minutesText)
 {
-    qint16 minutes = ToMinutes(std::floor(NumericValue(hoursText)) * 60);
-    const double extra = NumericValue(minutesText);
-    if (extra != 0)
-        minutes = ToMinutes(minutes + std::floor(extra));
+    const std::optional<double> hours = NumericValue(hoursText);
+    if (!hours)
+        return std::nullopt;
+    std::optional<qint16> minutes = ToMinutes(std::floor(*hours) * 60);
+    const std::optional<double> extra = NumericValue(minutesText);
+    if (!minutes || !extra)
+        return std::nullopt;
+    if (*extra != 0)
+        minutes = ToMinutes(*minutes + std::floor(*extra));
     return minutes;
 }
 

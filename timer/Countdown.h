@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QtGlobal>
+#include <optional>
 
 namespace dozewell {
 
@@ -14,8 +15,9 @@ inline constexpr qint16 kTimedOutMinutes = -1;
 bool TakeOneSecond(qint16 &minutesLeft, quint8 &secondsLeft);
 
 // Counter Mode's minutes from the hour and minute field texts: whole parts,
-// rounded toward minus infinity. Throws RunTimeError (TypeMismatch, Overflow).
-qint16 CounterMinutes(const QString &hoursText, const QString &minutesText);
+// rounded toward minus infinity. Nothing when a text is not a number or the
+// minutes do not fit in 16 bits.
+std::optional<qint16> CounterMinutes(const QString &hoursText, const QString &minutesText);
 
 // "29:59", "4:05", "0:01", "-1:59".
 QString RemainingText(qint16 minutesLeft, quint8 secondsLeft);

@@ -1,7 +1,5 @@
 #include "timer/TimeFields.h"
 
-#include "platform/RunTimeError.h"
-
 #include <cmath>
 #include <limits>
 
@@ -42,15 +40,23 @@ QString FormatHMS(qint16 hours, qint16 minutes, qint16 seconds)
     return TwoDigits(hours) + QLatin1Char(':') + TwoDigits(minutes) + QLatin1Char(':') + TwoDigits(seconds);
 }
 
-qint16 FieldValue(const QString &text)
+std::optional<double> NumericValue(const QString &text)
 {
     bool ok = false;
     const double number = text.trimmed().toDouble(&ok);
     if (!ok)
-        throw RunTimeError(TypeMismatch, "Type mismatch");
-    const double rounded = std::nearbyint(number); // default rounding: a half to even
+        return std::nullopt;
+    return number;
+}
+
+std::optional<qint16> FieldValue(const QString &text)
+{
+    const std::optional<double> number = NumericValue(text);
+    if (!number)
+        return std::nullopt;
+    const double rounded = std::nearbyint(*number); // default rounding: a half to even
     if (!(rounded >= std::numeric_limits<qint16>::min() && rounded <= std::numeric_limits<qint16>::max()))
-        throw RunTimeError(Overflow, "Overflow");
+        return std::nullopt;
     return static_cast<qint16>(rounded);
 }
 

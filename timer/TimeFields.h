@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QtGlobal>
+#include <optional>
 
 namespace dozewell {
 
@@ -16,8 +17,12 @@ qint16 DecMinSec(qint16 value);
 QString FormatHMS(qint16 hours, qint16 minutes, qint16 seconds);
 
 // A field's text as a 16-bit whole number, rounded to the nearest, a half to
-// the even neighbour. Throws RunTimeError (TypeMismatch, Overflow).
-qint16 FieldValue(const QString &text);
+// the even neighbour. Nothing when the text is not a number or the number
+// does not fit.
+std::optional<qint16> FieldValue(const QString &text);
+
+// A text as a number, blanks around it allowed; nothing when it is none.
+std::optional<double> NumericValue(const QString &text);
 
 // The plain decimal text a field shows.
 QString FieldText(qint16 value);

@@ -26,8 +26,6 @@ public:
     QDateTime Now() const override { return now; }
     qint64 MonotonicMs() const override { return monotonicMs; }
     void EndProgram() override;
-    bool ProgramEnded() const override { return ended; }
-    bool LiveTimers() const override { return false; }
     QString DefaultPlayerPath() const override { return defaultPlayer; }
     QString StagingFolder() const override { return stagingFolder; }
 

@@ -11,13 +11,25 @@ namespace dozewell::testing {
 
 namespace {
 constexpr qint64 kSparseFrom = 100000;
-}
+
+// Swallows the timer events of the window's clocks: the tests call the tick
+// handlers themselves, at the fake time they choose.
+class TickStopper : public QObject {
+protected:
+    bool eventFilter(QObject *, QEvent *event) override { return event->type() == QEvent::Timer; }
+};
+} // namespace
 
 Harness::Harness()
 {
     platform.defaultPlayer = dir.filePath(QStringLiteral("Program Files/Winamp/winamp.exe"));
     platform.stagingFolder = dir.filePath(QStringLiteral("cache/dozewell-timer/"));
     form = std::make_unique<frmMain>(platform);
+    auto *stopper = new TickStopper;
+    stopper->setParent(form.get());
+    for (IntervalTimer *timer : form->findChildren<IntervalTimer *>())
+        for (QTimer *clock : timer->findChildren<QTimer *>())
+            clock->installEventFilter(stopper);
 }
 
 void Harness::startUp()

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/frmMain.h"
-#include "platform/IntervalTimer.h"
+#include "app/IntervalTimer.h"
 #include "support/FakePlatform.h"
 
 #include <QComboBox>

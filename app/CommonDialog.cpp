@@ -1,7 +1,6 @@
-#include "platform/CommonDialog.h"
+#include "app/CommonDialog.h"
 
 #include "platform/Platform.h"
-#include "platform/RunTimeError.h"
 
 namespace dozewell {
 
@@ -12,13 +11,9 @@ CommonDialog::CommonDialog(Platform &platform, QObject *parent) : QObject(parent
 bool CommonDialog::ShowOpen()
 {
     const std::optional<QString> chosen = m_platform.ShowOpen(DialogTitle, Filter, FileName);
-    if (chosen) {
+    if (chosen)
         FileName = *chosen;
-        return true;
-    }
-    if (CancelError)
-        throw RunTimeError(ErrorNumber::CancelError, "Cancel was selected.");
-    return false;
+    return chosen.has_value();
 }
 
 } // namespace dozewell

@@ -1,6 +1,6 @@
+#include "app/IntervalTimer.h"
 #include "app/Texts.h"
 #include "app/frmMain.h"
-#include "platform/IntervalTimer.h"
 #include "platform/Platform.h"
 #include "timer/ClockWatch.h"
 #include "timer/Countdown.h"
@@ -25,8 +25,8 @@ void frmMain::Timer1_Timer()
     setWindowTitle(texts::kCaptionRunning + remaining);
     if (timedOut) {
         Timer1->setInterval(0);
-        m_module.SetIdleState();
-        m_module.DoTimeOutAction();
+        SetIdleState();
+        DoTimeOutAction();
     }
 }
 
@@ -41,8 +41,8 @@ void frmMain::Timer3_Timer()
     if (reached && ui->chkUseTimer->isChecked()) {
         // The time-out ends the Timer Mode run: it fires once per Start.
         TargetTime.clear();
-        m_module.SetIdleState();
-        m_module.DoTimeOutAction();
+        SetIdleState();
+        DoTimeOutAction();
     }
 }
 

@@ -6,14 +6,13 @@
 namespace dozewell {
 
 // A periodic timer whose Interval of 0 means no ticks, and any other value
-// a tick every Interval milliseconds. A timer that is not live keeps its
-// Interval but never ticks by itself: its owner calls the tick handler.
+// a tick every Interval milliseconds.
 class IntervalTimer : public QObject {
     Q_OBJECT
     Q_PROPERTY(int Interval READ Interval WRITE setInterval)
 
 public:
-    IntervalTimer(const QString &name, bool live, QObject *parent);
+    IntervalTimer(const QString &name, QObject *parent);
 
     int Interval() const { return m_interval; }
     void setInterval(int milliseconds);
@@ -28,9 +27,8 @@ signals:
 private:
     void onTimeout();
 
-    QTimer m_timer;
+    QTimer *m_timer;
     int m_interval = 0;
-    bool m_live;
     bool m_delayed = false;
 };
 

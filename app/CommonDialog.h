@@ -21,8 +21,8 @@ public:
 
     // Shows the modal Open dialog. Returns true when a file was chosen, and
     // FileName then holds its full path. On Cancel FileName is left as it
-    // was: with CancelError on the Cancel is thrown as a RunTimeError
-    // numbered CancelError, otherwise false is returned.
+    // was and false is returned; CancelError says whether the caller takes
+    // that Cancel as an error of its own.
     bool ShowOpen();
 
     QString FileName;

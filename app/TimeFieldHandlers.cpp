@@ -7,7 +7,8 @@ namespace dozewell {
 
 void frmMain::Step(QLineEdit *field, qint16 (*stepping)(qint16))
 {
-    field->setText(FieldText(stepping(FieldValue(field->text()))));
+    if (const std::optional<qint16> value = FieldValue(field->text()))
+        field->setText(FieldText(stepping(*value)));
 }
 
 void frmMain::cmdMoreHHCounter_Click() { Step(ui->txtHHCounter, IncHours); }
