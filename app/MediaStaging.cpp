@@ -27,6 +27,11 @@ void frmMain::cmdMp3File_Click()
     const QString extension = MediaExtension(chosen);
     if (chosen.isEmpty() || !IsMediaExtension(extension))
         return;
+    if (IsSpecialFile(chosen)) {
+        m_platform.MsgBox(texts::kNotARegularFile.arg(QDir::toNativeSeparators(chosen)), MsgIcon::Critical,
+                          texts::kErrorTitle);
+        return;
+    }
     const std::optional<double> size = GetFileSize(chosen);
     if (!size)
         return;
@@ -37,14 +42,17 @@ void frmMain::cmdMp3File_Click()
     }
     // The choice is taken over only once its copy is in place.
     const QString staged = StagedName(m_platform.StagingFolder(), extension);
-    QString reason;
-    if (!StageCopy(chosen, staged, &reason)) {
-        m_platform.MsgBox(texts::kStageFailed.arg(QDir::toNativeSeparators(m_platform.StagingFolder()), reason),
-                          MsgIcon::Critical, texts::kErrorTitle);
+    if (const std::optional<StageFailure> failure = StageCopy(chosen, staged)) {
+        const QString message = failure->culprit == StageFailure::ChosenFile
+                                    ? texts::kMediaUnreadable.arg(QDir::toNativeSeparators(chosen), failure->reason)
+                                    : texts::kStageFailed.arg(QDir::toNativeSeparators(m_platform.StagingFolder()),
+                                                              failure->reason);
+        m_platform.MsgBox(message, MsgIcon::Critical, texts::kErrorTitle);
         return;
     }
     ui->txtMp3FileName->setText(chosen);
     m_module.StagedFile = staged;
+    m_module.StagedFrom = chosen;
     m_module.MediaFileChosen = true;
 }
 

@@ -12,6 +12,9 @@ struct Module1 {
     QString PlayerPath;
     // Full path of the staged media copy; empty until a file is picked.
     QString StagedFile;
+    // The file StagedFile was copied from, as the dialog returned it: what
+    // the player really plays, whatever the window shows since.
+    QString StagedFrom;
     // Whether a media file is picked for "Play Mp3 File": set by a pick,
     // cleared by a Cancel of the picker, which keeps StagedFile.
     bool MediaFileChosen = false;

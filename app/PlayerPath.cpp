@@ -19,7 +19,9 @@ void frmMain::cmdPath_Click()
 
 bool frmMain::TakePlayerFromDialog()
 {
-    const std::optional<bool> passes = PassesPlayerFileCheck(cmd1->FileName);
+    // A pipe or a device named winamp.exe is refused like any other file.
+    const std::optional<bool> passes =
+        IsSpecialFile(cmd1->FileName) ? std::optional(false) : PassesPlayerFileCheck(cmd1->FileName);
     if (!passes)
         return false;
     if (*passes) {

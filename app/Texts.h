@@ -26,7 +26,18 @@ inline const QString kNotThePlayer = QStringLiteral("This is not the original Wi
 inline const QString kFileTooBig = QStringLiteral("Filesize too big ");
 inline const QString kFileTooBigLimit = QStringLiteral("Bytes, 20,000,000Bytes is the max size !");
 inline const QString kStageFailed = QStringLiteral("The file could not be copied to the staging folder %1: %2");
+inline const QString kMediaUnreadable = QStringLiteral("The file %1 could not be read: %2");
+inline const QString kNotARegularFile =
+    QStringLiteral("The file %1 cannot be played: it is not a regular file (a pipe, a device or a link to one).");
 inline const QString kPlayerNotStarted = QStringLiteral("The player could not be started: %1");
+
+inline const QString kAlreadyRunning =
+    QStringLiteral("Dozewell Timer is already running for this user; a second one would delete the staged "
+                   "copy of the first one's run.");
+inline const QString kNoDisplay = QStringLiteral(
+    "dozewell-timer: no display could be opened (see DISPLAY, WAYLAND_DISPLAY and QT_QPA_PLATFORM).\n"
+    "It is a desktop program: start it from a desktop session, or under a virtual\n"
+    "X server with:  xvfb-run -a dozewell-timer\n");
 
 inline const QString kStopReport = QStringLiteral("Winamp was terminated by Orvo's Timer!!!");
 inline const QString kStopReportTitle = QStringLiteral("Orvo's Timer");

@@ -17,8 +17,10 @@ void frmMain::DoTimeOutAction()
         SetIdleState();
         break;
     case PlayStagedFile:
+        // The report names the file the player was handed a copy of, even
+        // when a later Cancel of the picker has emptied the window's box.
         if (StartPlayer(PlayArguments(m_module.StagedFile)))
-            m_platform.MsgBox(texts::kPlayReportPrefix + ui->txtMp3FileName->text() + texts::kPlayReportSuffix,
+            m_platform.MsgBox(texts::kPlayReportPrefix + m_module.StagedFrom + texts::kPlayReportSuffix,
                               MsgIcon::None, texts::kPlayReportTitle);
         SetIdleState();
         break;

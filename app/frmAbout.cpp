@@ -5,18 +5,10 @@
 
 namespace dozewell {
 
-namespace {
-constexpr qreal kAboutPointSize = 7;
-}
-
 frmAbout::frmAbout(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::frmAbout>())
 {
     ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
-    // The eleven lines should fit the box without scroll bars.
-    QFont font = ui->Text1->font();
-    font.setPointSizeF(kAboutPointSize);
-    ui->Text1->setFont(font);
     ui->Text1->document()->setDefaultTextOption(QTextOption(Qt::AlignHCenter));
     ui->Text1->setPlainText(QString(texts::kAboutText).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     for (QWidget *shape : {ui->Shape1, ui->Shape2})

@@ -8,7 +8,14 @@ qint16 FileExists(const QString &path)
 {
     if (path.isEmpty())
         return 0;
-    return QFileInfo(path).isFile() ? 1 : 0;
+    const QFileInfo file(path);
+    return file.isFile() && !file.isHidden() ? 1 : 0;
+}
+
+bool IsSpecialFile(const QString &path)
+{
+    const QFileInfo file(path);
+    return file.exists() && !file.isFile() && !file.isDir();
 }
 
 std::optional<double> GetFileSize(const QString &path)

@@ -10,7 +10,7 @@
 #include <cstring>
 #include <filesystem>
 #include <system_error>
-#ifdef Q_OS_LINUX
+#ifdef Q_OS_UNIX
 #include <unistd.h>
 #endif
 
@@ -32,17 +32,27 @@ std::filesystem::path NativePath(const QString &path)
 #endif
 }
 
-bool EnsureFolder(const QString &folder, QString *error)
+constexpr QFile::Permissions kOwnerOnly = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+constexpr QFile::Permissions kOthers = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther
+                                       | QFile::WriteOther | QFile::ExeOther;
+// What an interrupted copy leaves behind: QTemporaryFile's pattern, and the
+// name filter that finds its results.
+const QString kPartialTemplate = QStringLiteral(".QDX-XXXXXX.part");
+const QString kPartialFilter = QStringLiteral(".QDX-*.part");
+
+QString Shown(const QString &path)
 {
-    if (QFileInfo(folder).isDir())
-        return true;
-    QDir dir;
-    if (!dir.mkpath(folder)) {
-        *error = QStringLiteral("the folder %1 cannot be created").arg(QDir::toNativeSeparators(folder));
-        return false;
-    }
-    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return QDir::toNativeSeparators(path);
+}
+
+bool OwnedByUser(const QFileInfo &info)
+{
+#ifdef Q_OS_UNIX
+    return info.ownerId() == ::getuid();
+#else
+    Q_UNUSED(info);
     return true;
+#endif
 }
 
 #ifdef Q_OS_LINUX
@@ -123,42 +133,64 @@ QStringList LeftoverStagedNames(const QString &stagingFolder)
     return names;
 }
 
+std::optional<QString> PrepareStagingFolder(const QString &stagingFolder)
+{
+    const QString folder = QDir::cleanPath(stagingFolder);
+    const QFileInfo info(folder);
+    if (!info.exists() && !info.isSymLink()) {
+        // Created owner-only from the start: never a moment open to others.
+        if (!QDir().mkpath(info.path()) || !QDir().mkdir(folder, kOwnerOnly))
+            return QStringLiteral("the folder %1 cannot be created").arg(Shown(folder));
+        return std::nullopt;
+    }
+    if (info.isSymLink() || !info.isDir())
+        return QStringLiteral("%1 is not a folder of its own (a link or a file stands there)").arg(Shown(folder));
+    if (!OwnedByUser(info))
+        return QStringLiteral("the folder %1 belongs to another user").arg(Shown(folder));
+    if ((info.permissions() & kOthers) && !QFile::setPermissions(folder, kOwnerOnly))
+        return QStringLiteral("the folder %1 cannot be made private").arg(Shown(folder));
+    return std::nullopt;
+}
+
 void DeleteStagedFiles(const QString &stagingFolder)
 {
+    if (!QFileInfo::exists(stagingFolder) || PrepareStagingFolder(stagingFolder))
+        return;
     for (const QString &name : LeftoverStagedNames(stagingFolder)) {
         if (FileExists(name) == 1)
             QFile::remove(name);
     }
+    const QFileInfoList partials =
+        QDir(stagingFolder).entryInfoList({kPartialFilter}, QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    for (const QFileInfo &partial : partials) {
+        if (partial.isFile() && !partial.isSymLink())
+            QFile::remove(partial.filePath());
+    }
 }
 
-bool StageCopy(const QString &source, const QString &target, QString *error)
+std::optional<StageFailure> StageCopy(const QString &source, const QString &target)
 {
     const QString folder = QFileInfo(target).path();
-    if (!EnsureFolder(folder, error))
-        return false;
+    if (const std::optional<QString> problem = PrepareStagingFolder(folder))
+        return StageFailure{StageFailure::StagingFolder, *problem};
 
     QFile from(source);
-    if (!from.open(QIODevice::ReadOnly)) {
-        *error = from.errorString();
-        return false;
-    }
-    QTemporaryFile partial(folder + QStringLiteral("/.QDX-XXXXXX.part"));
-    if (!partial.open()) {
-        *error = partial.errorString();
-        return false;
-    }
-    if (!CopyContents(from, partial, error))
-        return false;
+    if (!from.open(QIODevice::ReadOnly))
+        return StageFailure{StageFailure::ChosenFile, from.errorString()};
+    QTemporaryFile partial(folder + QLatin1Char('/') + kPartialTemplate);
+    if (!partial.open())
+        return StageFailure{StageFailure::StagingFolder, partial.errorString()};
+    QString error;
+    if (!CopyContents(from, partial, &error))
+        return StageFailure{StageFailure::StagingFolder, error};
     partial.close();
 
     std::error_code failure;
     std::filesystem::rename(NativePath(partial.fileName()), NativePath(target), failure);
-    if (failure) {
-        *error = QString::fromStdString(failure.message());
-        return false;
-    }
+    if (failure)
+        return StageFailure{StageFailure::StagingFolder, QString::fromStdString(failure.message())};
     partial.setAutoRemove(false);
-    return true;
+    return std::nullopt;
 }
 
 } // namespace dozewell

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace dozewell {
 
@@ -19,15 +20,29 @@ QString StagedName(const QString &stagingFolder, const QString &extension);
 // The leftover copies start-up deletes, in order; a mod copy is kept.
 QStringList LeftoverStagedNames(const QString &stagingFolder);
 
-// Deletes the leftover copies that exist. A copy that cannot be deleted is
-// left for a later start; the others still go.
+// Makes the staging folder ready for use: a missing one is created
+// owner-only, an existing one of the user's that is open to others is
+// narrowed to owner-only. Returns why it cannot be used (it cannot be
+// created, it is a link or no folder, it belongs to another user), or
+// nothing when it can.
+std::optional<QString> PrepareStagingFolder(const QString &stagingFolder);
+
+// Deletes the leftover copies that exist, and temporary copies that an
+// interrupted staging left behind (regular files of that name only, never
+// through a link). A copy that cannot be deleted is left for a later start;
+// the others still go. Nothing is deleted in a folder that cannot be used.
 void DeleteStagedFiles(const QString &stagingFolder);
 
-// Copies `source` to `target` inside the staging folder, creating the folder
-// (owner-only) on first use. The copy is written to a temporary file beside
-// the target and renamed over it, so a failure leaves no half-written copy
-// and a link planted at the target is replaced, never written through.
-// On failure returns false with the reason in `error`.
-bool StageCopy(const QString &source, const QString &target, QString *error);
+struct StageFailure {
+    enum Culprit { ChosenFile, StagingFolder } culprit;
+    QString reason;
+};
+
+// Copies `source` to `target` inside the staging folder, preparing the
+// folder first. The copy is written to a temporary file beside the target
+// and renamed over it, so a failure leaves no half-written copy and a link
+// planted at the target is replaced, never written through. Returns what
+// went wrong, or nothing when the copy is in place.
+std::optional<StageFailure> StageCopy(const QString &source, const QString &target);
 
 } // namespace dozewell

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace dozewell;
@@ -50,6 +51,9 @@ private slots:
         QTest::newRow("empty path") << "empty" << 0;
         QTest::newRow("pattern matching a file") << "pattern" << 0;
         QTest::newRow("file named with a star") << "starfile" << 1;
+        QTest::newRow("hidden file") << "hidden" << 0;
+        QTest::newRow("file in a hidden folder") << "inhidden" << 1;
+        QTest::newRow("pipe") << "fifo" << 0;
     }
     void fileExists()
     {
@@ -73,6 +77,15 @@ private slots:
             path = m_dir.filePath(QStringLiteral("exists/*.exe"));
         else if (kind == "starfile")
             path = make(QStringLiteral("exists/*?.exe"), 1);
+        else if (kind == "hidden")
+            path = make(QStringLiteral("exists/.winamp.exe"), 1);
+        else if (kind == "inhidden")
+            path = make(QStringLiteral(".wine/drive_c/winamp.exe"), 1);
+        else if (kind == "fifo") {
+            path = m_dir.filePath(QStringLiteral("exists/fifo.exe"));
+            ::mkfifo(QFile::encodeName(path).constData(), 0600);
+            QVERIFY(IsSpecialFile(path));
+        }
         QCOMPARE(FileExists(path), expected);
     }
 
@@ -158,13 +171,12 @@ private slots:
     {
         const QString folder = m_dir.filePath(QStringLiteral("stage1/cache/dozewell-timer/"));
         const QString source = make(QStringLiteral("music/Song.MP3"), 3000, 'a');
-        QString error;
-        QVERIFY(StageCopy(source, folder + "QDX.mp3", &error));
+        QVERIFY(!StageCopy(source, folder + "QDX.mp3"));
         QCOMPARE(contents(folder + "QDX.mp3"), contents(source));
         QCOMPARE(QFile::permissions(folder) & (QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther),
                  QFile::Permissions());
         const QString second = make(QStringLiteral("music/other.mp3"), 100, 'b');
-        QVERIFY(StageCopy(second, folder + "QDX.mp3", &error));
+        QVERIFY(!StageCopy(second, folder + "QDX.mp3"));
         QCOMPARE(contents(folder + "QDX.mp3"), contents(second));
         QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"QDX.mp3"});
     }
@@ -175,8 +187,7 @@ private slots:
         const QString precious = make(QStringLiteral("precious.txt"), 50, 'p');
         QDir().mkpath(folder);
         QVERIFY(QFile::link(precious, folder + "QDX.wav"));
-        QString error;
-        QVERIFY(StageCopy(make(QStringLiteral("music/a.wav"), 70, 'w'), folder + "QDX.wav", &error));
+        QVERIFY(!StageCopy(make(QStringLiteral("music/a.wav"), 70, 'w'), folder + "QDX.wav"));
         QCOMPARE(contents(precious), QByteArray(50, 'p'));
         QVERIFY(!QFileInfo(folder + "QDX.wav").isSymLink());
         QCOMPARE(contents(folder + "QDX.wav"), QByteArray(70, 'w'));
@@ -196,23 +207,89 @@ private slots:
             QSKIP("root writes into read-only folders");
         const QString folder = m_dir.filePath("stage-" + problem + "/");
         const QString source = make(QStringLiteral("music/b.mp3"), 10);
-        QString error;
         if (problem == "file") {
             make("stage-" + problem, 1);
         } else {
             QDir().mkpath(folder);
-            QVERIFY(StageCopy(source, folder + "QDX.mp3", &error));
+            QVERIFY(!StageCopy(source, folder + "QDX.mp3"));
         }
         if (problem == "readonly")
             QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
         const QString from = problem == "source" ? m_dir.filePath(QStringLiteral("music/gone.mp3")) : source;
-        QVERIFY(!StageCopy(from, folder + "QDX.mp3", &error));
-        QVERIFY(!error.isEmpty());
+        const std::optional<StageFailure> failure = StageCopy(from, folder + "QDX.mp3");
+        QVERIFY(failure && !failure->reason.isEmpty());
+        QCOMPARE(failure->culprit, problem == "source" ? StageFailure::ChosenFile : StageFailure::StagingFolder);
         if (problem != "file") {
             QCOMPARE(contents(folder + "QDX.mp3"), QByteArray(10, 'x'));
             QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"QDX.mp3"});
         }
         QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    // The folder is private from its first moment; one that is not the
+    // user's own folder is never staged into.
+    void stagingFolderIsTheUsersOwn_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("usable");
+        QTest::newRow("missing: made owner-only") << "missing" << true;
+        QTest::newRow("open to all: narrowed") << "wide" << true;
+        QTest::newRow("a link to a folder elsewhere") << "link" << false;
+        QTest::newRow("a file") << "file" << false;
+        QTest::newRow("another user's") << "foreign" << false;
+    }
+    void stagingFolderIsTheUsersOwn()
+    {
+        QFETCH(QString, kind);
+        QFETCH(bool, usable);
+        const QString folder = m_dir.filePath("own-" + kind + "/dozewell-timer/");
+        const QString elsewhere = m_dir.filePath("elsewhere-" + kind);
+        QDir().mkpath(elsewhere);
+        QDir().mkpath(QFileInfo(QDir::cleanPath(folder)).path());
+        if (kind == "wide" || kind == "foreign") {
+            QDir().mkpath(folder);
+            QFile::setPermissions(folder, QFile::Permissions(0x7777));
+        }
+        if (kind == "foreign" && ::chown(QFile::encodeName(folder).constData(), 65534, 65534) != 0)
+            QSKIP("only root can give a folder to another user");
+        if (kind == "link")
+            QVERIFY(QFile::link(elsewhere, QDir::cleanPath(folder)));
+        if (kind == "file")
+            make("own-file/dozewell-timer", 1);
+
+        const std::optional<StageFailure> failure = StageCopy(make("music/own.mp3", 10), folder + "QDX.mp3");
+        QCOMPARE(!failure, usable);
+        QVERIFY(QDir(elsewhere).isEmpty());
+        if (usable)
+            QCOMPARE(QFile::permissions(folder) & QFile::Permissions(0x0077), QFile::Permissions());
+        else
+            QCOMPARE(failure->culprit, StageFailure::StagingFolder);
+    }
+
+    // Start-up removes the copies and what an interrupted copy left, and
+    // nothing else: not the mod copy, not a link, not a file of another name.
+    void deleteStagedFilesRemovesOnlyOwnLeftovers()
+    {
+        const QString folder = m_dir.filePath(QStringLiteral("leftovers/"));
+        const QString precious = make(QStringLiteral("keep/.QDX-precious.part"), 5);
+        for (const QString name : {"QDX.mp3", "QDX.mpg", "QDX.mod", ".QDX-a1B2c3.part", "notes.part", "QDX.mp3.bak"})
+            make("leftovers/" + name, 3);
+        QVERIFY(QFile::link(precious, folder + ".QDX-link00.part"));
+        ::mkfifo(QFile::encodeName(folder + ".QDX-fifo00.part").constData(), 0600);
+        DeleteStagedFiles(folder);
+        QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                                        QDir::Name),
+                 (QStringList{".QDX-fifo00.part", ".QDX-link00.part", "QDX.mod", "QDX.mp3.bak", "notes.part"}));
+        QVERIFY(QFile::exists(precious));
+    }
+
+    void deleteStagedFilesNeverThroughALinkedFolder()
+    {
+        const QString target = m_dir.filePath(QStringLiteral("linked-target"));
+        make(QStringLiteral("linked-target/QDX.mp3"), 3);
+        QVERIFY(QFile::link(target, m_dir.filePath(QStringLiteral("linked"))));
+        DeleteStagedFiles(m_dir.filePath(QStringLiteral("linked/")));
+        QVERIFY(QFile::exists(target + "/QDX.mp3"));
     }
 };
 

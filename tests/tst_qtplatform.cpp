@@ -171,6 +171,8 @@ private slots:
         QCOMPARE(DefaultStagingFolder(), QStringLiteral("/somewhere/cache/dozewell-timer/"));
         qunsetenv("XDG_CACHE_HOME");
         QCOMPARE(DefaultStagingFolder(), QDir::homePath() + QStringLiteral("/.cache/dozewell-timer/"));
+        qputenv("XDG_CACHE_HOME", "relative/cache"); // invalid for the variable: ignored
+        QCOMPARE(DefaultStagingFolder(), QDir::homePath() + QStringLiteral("/.cache/dozewell-timer/"));
         if (saved.isNull())
             qunsetenv("XDG_CACHE_HOME");
         else

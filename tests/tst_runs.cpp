@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace dozewell;
@@ -233,6 +234,58 @@ private slots:
         h->form->module().StagedFile.clear();
         h->form->DoTimeOutAction();
         QCOMPARE(starts().first().arguments, QStringList());
+    }
+
+    // A Cancel of the picker during a Timer Mode run empties the box, but the
+    // player still gets the earlier copy: the report names that file.
+    void reportNamesTheFileThePlayerGets()
+    {
+        const QString chosen = h->file(QStringLiteral("music/night.mp3"));
+        timerRunAt(QTime(7, 5, 0), 2, 1);
+        pick(chosen);
+        h->click("cmdStart");
+        pick(std::nullopt);
+        QCOMPARE(h->text("txtMp3FileName"), QStringLiteral("No File Was Selected Yet"));
+        h->second(2);
+        QCOMPARE(starts().first().arguments, QStringList{staging() + "QDX.mp3"});
+        QCOMPARE(h->platform.messages(), QStringList{"Playing" + chosen + "..."});
+    }
+
+    // The box names the chosen file and what is wrong with it, not the
+    // staging folder.
+    void unusableMediaFileIsNamed_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("pipe") << "fifo" << "is not a regular file";
+        QTest::newRow("link to a device") << "device" << "is not a regular file";
+        QTest::newRow("unreadable") << "unreadable" << "could not be read";
+    }
+    void unusableMediaFileIsNamed()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, says);
+        const QString chosen = h->dir.filePath("music/odd " + kind + ".mp3");
+        QDir().mkpath(h->dir.filePath(QStringLiteral("music")));
+        if (kind == "fifo")
+            QCOMPARE(::mkfifo(QFile::encodeName(chosen).constData(), 0600), 0);
+        if (kind == "device")
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), chosen));
+        if (kind == "unreadable") {
+            // Write-only even for root.
+            const QString writeOnly = QStringLiteral("/proc/sys/vm/compact_memory");
+            if (!QFile::exists(writeOnly))
+                QSKIP("no write-only file on this system");
+            QVERIFY(QFile::link(writeOnly, chosen));
+        }
+        h->choose(1);
+        pick(chosen);
+        const QStringList messages = h->platform.messages();
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages.first().contains(chosen) && messages.first().contains(says), qPrintable(messages.first()));
+        QCOMPARE(h->platform.calls.last().title, QStringLiteral("ERROR"));
+        QCOMPARE(h->text("txtMp3FileName"), QStringLiteral("No File Was Selected Yet"));
+        QVERIFY(h->form->module().StagedFile.isEmpty());
     }
 
     void playerThatCannotStartIsReported()

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTextEdit>
+#include <sys/stat.h>
 
 using namespace dozewell;
 using namespace dozewell::testing;
@@ -106,6 +107,18 @@ private slots:
         QCOMPARE(h->platform.calls.last().icon, MsgIcon::Critical);
         QCOMPARE(h->text("txtPath"), QString());
         QVERIFY(h->form->isVisible());
+    }
+
+    void pipeNamedLikeThePlayerIsRejected()
+    {
+        const QString fifo = h->dir.filePath(QStringLiteral("pipe/winamp.exe"));
+        QDir().mkpath(h->dir.filePath(QStringLiteral("pipe")));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        h->platform.dialogAnswers = {fifo};
+        QVERIFY(StartUp(*h->form));
+        QCOMPARE(h->platform.messages(), QStringList{QStringLiteral("This is not the original Winamp.exe file!")});
+        QCOMPARE(h->text("txtPath"), QString());
+        QVERIFY(h->form->module().PlayerPath.isEmpty());
     }
 
     void unreadableChoiceEndsTheSequenceQuietly()

@@ -216,6 +216,10 @@ private slots:
         QTest::newRow("same second again") << QTime(7, 5, 0) << QTime(7, 5, 0) << "07:05:00" << true;
         QTest::newRow("empty target") << QTime(7, 4, 59) << QTime(7, 5, 0) << "" << false;
         QTest::newRow("hours without zero never match") << QTime(7, 4, 59) << QTime(7, 5, 0) << "7:05:00" << false;
+        // Whole calendar seconds count, not the 1.2 s that passed.
+        QTest::newRow(".900 to 2.100 passes :01") << QTime(7, 4, 59, 900) << QTime(7, 5, 1, 100) << "07:05:00" << true;
+        QTest::newRow("two ticks in one second") << QTime(7, 4, 59, 100) << QTime(7, 4, 59, 950) << "07:04:59" << true;
+        QTest::newRow("next tick, next second") << QTime(7, 4, 59, 950) << QTime(7, 5, 0, 10) << "07:05:00" << true;
     }
     void clockReached()
     {

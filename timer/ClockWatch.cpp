@@ -6,7 +6,12 @@ namespace dozewell {
 
 namespace {
 constexpr int kAfterSecondMs = 5;
+
+QDateTime WholeSecond(const QDateTime &time)
+{
+    return time.addMSecs(-time.time().msec());
 }
+} // namespace
 
 QString TimeOfDayText(const QTime &time)
 {
@@ -17,7 +22,9 @@ bool ClockReached(const QDateTime &previous, const QDateTime &now, const QString
 {
     if (target.isEmpty())
         return false;
-    qint64 passed = previous.isValid() ? previous.secsTo(now) : 1;
+    // Calendar seconds, not elapsed ones: 10:00:00.900 to 10:00:02.100 passes
+    // through 10:00:01 although only 1.2 s went by.
+    qint64 passed = previous.isValid() ? WholeSecond(previous).secsTo(WholeSecond(now)) : 1;
     passed = qBound<qint64>(1, passed, qint64{kClockLookBackSeconds});
     for (qint64 back = passed - 1; back >= 0; --back) {
         if (TimeOfDayText(now.addSecs(-back).time()) == target)

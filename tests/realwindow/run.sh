@@ -106,6 +106,21 @@ report=$(window_named "^Orvo's Dozewell Timer$")
 xdotool windowfocus --sync "$report"
 xdotool key Return
 within 10 bash -c "! xdotool search --onlyvisible --name \"^Orvo's Dozewell Timer$\"" || fail "report stayed open"
+
+step "a second instance leaves the first one's staged copy alone"
+"$program" > "$work/out-second.log" 2>&1 &
+second=$!
+pids+=($second)
+within 15 bash -c "xdotool search --onlyvisible --pid $second | grep -q ." || fail "the second instance showed nothing"
+shot second-instance
+xdotool windowfocus --sync "$(xdotool search --onlyvisible --pid $second | head -1)"
+xdotool key Return
+within 10 bash -c "! kill -0 $second" || fail "the second instance did not end"
+wait "$second"; status=$?
+[ "$status" -eq 1 ] || fail "the second instance ended with status $status"
+grep -q "already running" "$work/out-second.log" || fail "the second instance did not say why"
+cmp -s "$media" "$staged" || fail "the second instance touched the staged copy"
+
 xdotool windowfocus --sync "$main"
 click_at "$main" 292 408             # cmdClose
 within 10 bash -c "! kill -0 $app" || fail "Exit did not end the program"
@@ -114,7 +129,8 @@ wait "$app"; status=$?
 [ -e "$HOME/.config/QtProject.conf" ] && fail "settings were stored"
 echo "case 1 passed"
 
-step "case 2: Cancel in the start-up dialog"
+step "case 2: Cancel in the start-up dialog (after a crash left its lock behind)"
+printf '999999\ndozewell-timer\n%s\n' "$(hostname)" > "$XDG_CACHE_HOME/dozewell-timer/instance.lock"
 "$program" > "$work/out2.log" 2>&1 &
 app=$!
 pids+=($app)
