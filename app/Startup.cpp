@@ -22,9 +22,11 @@ bool frmMain::Form_Load()
     m_module.StagedFile.clear();
     DeleteStagedFiles(m_platform.StagingFolder());
 
-    const QString defaultPlayer = m_platform.DefaultPlayerPath();
-    if (FileExists(defaultPlayer) == 1) {
-        m_module.PlayerPath = defaultPlayer;
+    const QStringList defaultPlayers = m_platform.DefaultPlayerPaths();
+    const auto defaultPlayer = std::find_if(defaultPlayers.begin(), defaultPlayers.end(),
+                                            [](const QString &path) { return FileExists(path) == 1; });
+    if (defaultPlayer != defaultPlayers.end()) {
+        m_module.PlayerPath = *defaultPlayer;
     } else {
         cmd1->FileName = m_module.PlayerPath;
         cmd1->Filter = texts::kExecutableFilter;

@@ -30,6 +30,14 @@ inline const QString kMediaUnreadable = QStringLiteral("The file %1 could not be
 inline const QString kNotARegularFile =
     QStringLiteral("The file %1 cannot be played: it is not a regular file (a pipe, a device or a link to one).");
 inline const QString kPlayerNotStarted = QStringLiteral("The player could not be started: %1");
+inline const QString kNoWine = QStringLiteral(
+    "The player %1 is a Windows program and needs Wine to run, but no Wine was found.\n\n"
+    "Install Wine (on Debian: sudo apt install wine), or name the Wine launcher to use "
+    "in the variable %2.");
+inline const QString kWineNotStarted = QStringLiteral("Wine could not start the player %1 (launcher: %2).");
+inline const QString kFileOnNoDrive =
+    QStringLiteral("The staged file %1 lies on no drive of the Wine prefix of the player %2, so the player "
+                   "could not be handed it.");
 
 inline const QString kAlreadyRunning =
     QStringLiteral("Dozewell Timer is already running for this user; a second one would delete the staged "

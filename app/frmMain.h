@@ -2,12 +2,14 @@
 
 #include "app/BannerCourse.h"
 #include "app/Module1.h"
+#include "player/CommandLine.h"
 #include "timer/Countdown.h"
 
 #include <QDateTime>
 #include <QPointer>
 #include <QWidget>
 #include <memory>
+#include <variant>
 
 class QLineEdit;
 
@@ -115,8 +117,10 @@ private:
     void SetCounterMode();
     void SetTimerMode();
 
-    // Starts the player; reports a failure instead of the success report.
-    bool StartPlayer(const QStringList &arguments);
+    // Starts the player as planned; reports a failure instead of the
+    // success report.
+    bool StartPlayer(const std::variant<PlayerStart, PlayerStartProblem> &plan);
+    WineSetup wine() const;
 
     // Applies the player file check to the dialog's choice and takes it
     // over; false when the size of the chosen file cannot be read.

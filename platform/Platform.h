@@ -25,9 +25,11 @@ public:
     virtual std::optional<QString> ShowOpen(const QString &title, const QString &filter,
                                             const QString &fileName) = 0;
 
-    // Starts a program with its arguments, without a shell. False when it
-    // could not be started.
-    virtual bool StartProcess(const QString &program, const QStringList &arguments) = 0;
+    // Starts a program with its arguments, without a shell, with the
+    // "NAME=value" entries of `environment` added to the program's own
+    // environment. False when it could not be started.
+    virtual bool StartProcess(const QString &program, const QStringList &arguments,
+                              const QStringList &environment) = 0;
 
     // Local date and time of day.
     virtual QDateTime Now() const = 0;
@@ -37,8 +39,14 @@ public:
     // Ends the program at once; no further handler runs.
     virtual void EndProgram() = 0;
 
-    virtual QString DefaultPlayerPath() const = 0;
+    // Where the player is looked for at start-up, first to last.
+    virtual QStringList DefaultPlayerPaths() const = 0;
+    // The folder of the staged media copies, with a trailing separator.
     virtual QString StagingFolder() const = 0;
+    // The Wine launcher (empty when there is none) and the prefix Wine uses
+    // by default, for a player that is a Windows program.
+    virtual QString WineLauncher() const = 0;
+    virtual QString WinePrefix() const = 0;
 };
 
 } // namespace dozewell

@@ -1,15 +1,51 @@
 #include "platform/PlatformValues.h"
 
+#include "player/WinePaths.h"
+
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QtGlobal>
 
 namespace dozewell {
 
+namespace {
+const QString kPlayerPath = QStringLiteral("C:\\Program Files\\Winamp\\winamp.exe");
+const QString kPlayerPath32 = QStringLiteral("C:\\Program Files (x86)\\Winamp\\winamp.exe");
+const QString kWineCommand = QStringLiteral("wine");
+} // namespace
+
 QString DefaultPlayerPath()
 {
-    return QStringLiteral("C:\\Program Files\\Winamp\\winamp.exe");
+    return kPlayerPath;
+}
+
+QStringList DefaultPlayerPaths()
+{
+#ifdef Q_OS_WIN
+    return {kPlayerPath};
+#else
+    return {PathInPrefix(WinePrefix(), kPlayerPath), PathInPrefix(WinePrefix(), kPlayerPath32)};
+#endif
+}
+
+QString WinePrefix()
+{
+    const QString prefix = qEnvironmentVariable(kWinePrefixVariable);
+    if (!prefix.isEmpty())
+        return QDir::cleanPath(QDir(prefix).absolutePath());
+    return QDir::homePath() + QStringLiteral("/.wine");
+}
+
+QString WineLauncher()
+{
+    const QString chosen = qEnvironmentVariable(kWineLauncherVariable);
+    if (chosen.isEmpty())
+        return QStandardPaths::findExecutable(kWineCommand);
+    if (chosen.contains(QLatin1Char('/')))
+        return QFileInfo(chosen).isExecutable() ? QFileInfo(chosen).absoluteFilePath() : QString();
+    return QStandardPaths::findExecutable(chosen);
 }
 
 QString DefaultStagingFolder()

@@ -1,12 +1,27 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace dozewell {
 
-// Where the player is looked for first at start-up. On Linux this Windows
-// path does not exist, so start-up always asks for the player.
+// The player's default place, as Windows names it.
 QString DefaultPlayerPath();
+
+// Where start-up looks for the player, first to last. Windows: the default
+// path. Elsewhere the player runs under Wine: the default path read as Wine
+// reads it, in drive C: of the Wine prefix, then the same under
+// "Program Files (x86)", where a 32-bit player lives in a 64-bit prefix.
+QStringList DefaultPlayerPaths();
+
+// The Wine prefix Wine uses unless told otherwise: $WINEPREFIX, else ~/.wine.
+inline constexpr auto kWinePrefixVariable = "WINEPREFIX";
+QString WinePrefix();
+
+// The variable that names another Wine launcher than the "wine" found in PATH.
+inline constexpr auto kWineLauncherVariable = "DOZEWELL_WINE";
+// The Wine launcher: $DOZEWELL_WINE, else "wine" in PATH; empty when none.
+QString WineLauncher();
 
 // The folder that holds the staged media copies, with a trailing separator.
 // Windows: the system temp folder of the original program. Linux: the

@@ -53,11 +53,20 @@ std::optional<QString> QtPlatform::ShowOpen(const QString &title, const QString 
     return dialog.selectedFiles().constFirst();
 }
 
-bool QtPlatform::StartProcess(const QString &program, const QStringList &arguments)
+bool QtPlatform::StartProcess(const QString &program, const QStringList &arguments, const QStringList &environment)
 {
+    QProcess process;
     // A relative path names a file in the current folder, as FileExists
     // tested it; never let it become a search of PATH.
-    return QProcess::startDetached(QFileInfo(program).absoluteFilePath(), arguments);
+    process.setProgram(QFileInfo(program).absoluteFilePath());
+    process.setArguments(arguments);
+    if (!environment.isEmpty()) {
+        QProcessEnvironment started = QProcessEnvironment::systemEnvironment();
+        for (const QString &entry : environment)
+            started.insert(entry.section(QLatin1Char('='), 0, 0), entry.section(QLatin1Char('='), 1));
+        process.setProcessEnvironment(started);
+    }
+    return process.startDetached();
 }
 
 QDateTime QtPlatform::Now() const
@@ -76,9 +85,19 @@ void QtPlatform::EndProgram()
     std::_Exit(EXIT_SUCCESS);
 }
 
-QString QtPlatform::DefaultPlayerPath() const
+QStringList QtPlatform::DefaultPlayerPaths() const
 {
-    return dozewell::DefaultPlayerPath();
+    return dozewell::DefaultPlayerPaths();
+}
+
+QString QtPlatform::WineLauncher() const
+{
+    return dozewell::WineLauncher();
+}
+
+QString QtPlatform::WinePrefix() const
+{
+    return dozewell::WinePrefix();
 }
 
 QString QtPlatform::StagingFolder() const

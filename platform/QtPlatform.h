@@ -14,12 +14,14 @@ public:
     void MsgBox(const QString &prompt, MsgIcon icon, const QString &title) override;
     std::optional<QString> ShowOpen(const QString &title, const QString &filter,
                                     const QString &fileName) override;
-    bool StartProcess(const QString &program, const QStringList &arguments) override;
+    bool StartProcess(const QString &program, const QStringList &arguments, const QStringList &environment) override;
     QDateTime Now() const override;
     qint64 MonotonicMs() const override;
     [[noreturn]] void EndProgram() override;
-    QString DefaultPlayerPath() const override;
+    QStringList DefaultPlayerPaths() const override;
     QString StagingFolder() const override;
+    QString WineLauncher() const override;
+    QString WinePrefix() const override;
 
     // "Desc|*.a;*.b" as the Qt file dialog writes it: "Desc (*.a *.b)".
     static QString QtFilter(const QString &filter);

@@ -4,6 +4,7 @@
 #include "player/FileFunctions.h"
 #include "player/PlayerCheck.h"
 #include "player/Staging.h"
+#include "player/WinePaths.h"
 
 #include <QDir>
 #include <QFile>
@@ -135,6 +136,106 @@ private slots:
         const QString staged = QStringLiteral("/home/a b/.cache/dozewell-timer/QDX.mp3");
         QCOMPARE(PlayArguments(staged), QStringList{staged});
         QCOMPARE(PlayArguments(QString()), QStringList());
+    }
+
+    // A prefix as Wine lays it out: drive C: and Z: as Wine makes them, and
+    // a drive D: linked to a folder deeper down than Z:'s.
+    QString winePrefix(const QString &name)
+    {
+        const QString prefix = m_dir.filePath(name);
+        QDir().mkpath(prefix + "/drive_c/Program Files/Winamp");
+        QDir().mkpath(prefix + "/dosdevices");
+        QDir().mkpath(m_dir.filePath("music d"));
+        QFile::link(QStringLiteral("../drive_c"), prefix + "/dosdevices/c:");
+        QFile::link(QStringLiteral("/"), prefix + "/dosdevices/z:");
+        QFile::link(m_dir.filePath("music d"), prefix + "/dosdevices/d:");
+        QFile::link(QStringLiteral("/dev/ttyS0"), prefix + "/dosdevices/com1");
+        return prefix;
+    }
+
+    void windowsPathOfAFile_data()
+    {
+        QTest::addColumn<QString>("file"); // below the test folder, "/" for the root itself
+        QTest::addColumn<QString>("expected"); // "<T>" stands for the test folder's Windows path
+        QTest::newRow("z: reaches everything") << "cache/QDX.mp3" << "<T>\\cache\\QDX.mp3";
+        QTest::newRow("the deeper drive wins") << "music d/QDX.mp3" << "D:\\QDX.mp3";
+        QTest::newRow("drive C: of the prefix") << "p/drive_c/x/QDX.wav" << "C:\\x\\QDX.wav";
+        QTest::newRow("blanks and other letters kept") << "music d/Nuit étoilée/QDX.mp3"
+                                                       << "D:\\Nuit étoilée\\QDX.mp3";
+        QTest::newRow("a name that only starts like a drive's folder") << "music dd/QDX.mp3"
+                                                                       << "<T>\\music dd\\QDX.mp3";
+    }
+    void windowsPathOfAFile()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, expected);
+        const QString prefix = winePrefix(QStringLiteral("p"));
+        const QString tree = QString(m_dir.path()).replace(QLatin1Char('/'), QLatin1Char('\\'));
+        QCOMPARE(WindowsPathIn(prefix, m_dir.filePath(file)), std::optional(expected.replace("<T>", "Z:" + tree)));
+    }
+
+    void windowsPathOfAFileNoDriveReaches()
+    {
+        const QString prefix = m_dir.filePath(QStringLiteral("cz"));
+        QDir().mkpath(prefix + "/drive_c");
+        QDir().mkpath(prefix + "/dosdevices");
+        QFile::link(QStringLiteral("../drive_c"), prefix + "/dosdevices/c:");
+        QCOMPARE(WindowsPathIn(prefix, QStringLiteral("/var/cache/QDX.mp3")), std::nullopt);
+        // A prefix Wine has not laid out yet has its default drive Z:.
+        QCOMPARE(WindowsPathIn(m_dir.filePath(QStringLiteral("fresh")), QStringLiteral("/var/QDX.mp3")),
+                 std::optional(QStringLiteral("Z:\\var\\QDX.mp3")));
+    }
+
+    // How the player is started: directly, or through Wine in its own prefix.
+    void startPlan_data()
+    {
+        QTest::addColumn<QString>("player");  // "windows" or "native", and where
+        QTest::addColumn<bool>("launcher");
+        QTest::addColumn<QString>("prefix");  // the WINEPREFIX expected: "p", "default", "" (none)
+        QTest::newRow("Windows player in a prefix") << "windows in p" << true << "p";
+        QTest::newRow("Windows player outside any prefix") << "windows outside" << true << "";
+        QTest::newRow("native player") << "native in p" << true << "";
+        QTest::newRow("Windows player, no Wine") << "windows in p" << false << "";
+    }
+    void startPlan()
+    {
+        QFETCH(QString, player);
+        QFETCH(bool, launcher);
+        QFETCH(QString, prefix);
+        const QString prefixPath = winePrefix(QStringLiteral("p"));
+        const QString folder = player.endsWith("in p") ? prefixPath + "/dosdevices/c:/Program Files/Winamp"
+                                                       : m_dir.filePath(QStringLiteral("opt/Winamp"));
+        QDir().mkpath(folder);
+        const QString path = folder + "/winamp.exe";
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(player.startsWith("windows") ? QByteArray("MZ\x90\0") : QByteArray("#!/bin/sh\n"));
+        file.close();
+        const WineSetup wine{launcher ? QStringLiteral("/usr/bin/wine") : QString(), prefixPath};
+        const QString staged = m_dir.filePath(QStringLiteral("music d/QDX.mp3"));
+
+        const auto stop = PlanStopStart(path, wine);
+        const auto play = PlanPlayStart(path, staged, wine);
+        if (!launcher) {
+            QCOMPARE(std::get<PlayerStartProblem>(stop), PlayerStartProblem::NoWineLauncher);
+            QCOMPARE(std::get<PlayerStartProblem>(play), PlayerStartProblem::NoWineLauncher);
+            return;
+        }
+        const PlayerStart stopStart = std::get<PlayerStart>(stop);
+        const PlayerStart playStart = std::get<PlayerStart>(play);
+        if (player.startsWith("native")) {
+            QCOMPARE(stopStart.program, path);
+            QCOMPARE(stopStart.arguments, StopArguments());
+            QCOMPARE(playStart.arguments, QStringList{staged});
+            QVERIFY(!stopStart.throughWine && !playStart.throughWine);
+        } else {
+            QCOMPARE(stopStart.program, QStringLiteral("/usr/bin/wine"));
+            QCOMPARE(stopStart.arguments, QStringList{path} + StopArguments());
+            QCOMPARE(playStart.arguments, (QStringList{path, QStringLiteral("D:\\QDX.mp3")}));
+            QVERIFY(stopStart.throughWine && playStart.throughWine);
+        }
+        QCOMPARE(stopStart.winePrefix, prefix.isEmpty() ? QString() : prefixPath);
+        QCOMPARE(playStart.winePrefix, stopStart.winePrefix);
     }
 
     void mediaExtension_data()

@@ -3,6 +3,7 @@
 #include "platform/PlatformValues.h"
 #include "platform/QtPlatform.h"
 #include "player/CommandLine.h"
+#include "player/WinePaths.h"
 
 #include <QApplication>
 #include <QDir>
@@ -17,15 +18,16 @@
 using namespace dozewell;
 
 namespace {
-// Records its arguments, NUL-separated, beside itself.
+// Records its arguments, NUL-separated, beside itself, and its WINEPREFIX.
 const QByteArray kStandIn = "#!/bin/sh\n"
+                            "printf '%s' \"${WINEPREFIX-<unset>}\" > \"$(dirname \"$0\")/prefix\"\n"
                             "for a in \"$@\"; do printf '%s\\0' \"$a\"; done > \"$(dirname \"$0\")/args.part\"\n"
                             "mv \"$(dirname \"$0\")/args.part\" \"$(dirname \"$0\")/args\"\n";
 
-QString WriteStandIn(const QString &folder)
+QString WriteStandIn(const QString &folder, const QString &name = QStringLiteral("winamp.exe"))
 {
     QDir().mkpath(folder);
-    const QString path = folder + QStringLiteral("/winamp.exe");
+    const QString path = folder + QLatin1Char('/') + name;
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         qFatal("cannot write the stand-in");
@@ -90,8 +92,50 @@ private slots:
         const QString where = m_dir.filePath(folder);
         const QString player = WriteStandIn(where);
         QtPlatform platform;
-        QVERIFY(platform.StartProcess(player, arguments));
+        QVERIFY(platform.StartProcess(player, arguments, {}));
         QCOMPARE(ArgumentsReceived(where), arguments);
+    }
+
+    // A Windows player is started through the "wine" first in PATH, in the
+    // prefix that holds it, with the staged file as a Windows path.
+    void windowsPlayerStartsThroughWine_data()
+    {
+        QTest::addColumn<bool>("play");
+        QTest::newRow("stop form") << false;
+        QTest::newRow("play form") << true;
+    }
+    void windowsPlayerStartsThroughWine()
+    {
+        QFETCH(bool, play);
+        const QString prefix = m_dir.filePath(QStringLiteral("wine prefix"));
+        QDir().mkpath(prefix + "/dosdevices");
+        QFile::link(QStringLiteral("../drive_c"), prefix + "/dosdevices/c:");
+        QFile::link(QStringLiteral("/"), prefix + "/dosdevices/z:");
+        const QString folder = prefix + "/drive_c/My Player; $(x)";
+        QDir().mkpath(folder);
+        const QString player = folder + "/winamp.exe";
+        QFile exe(player);
+        QVERIFY(exe.open(QIODevice::WriteOnly) && exe.write("MZ-stub") == 7);
+        exe.close();
+        const QString bin = m_dir.filePath(QStringLiteral("bin ") + (play ? "play" : "stop"));
+        const QString wine = WriteStandIn(bin, QStringLiteral("wine"));
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(bin) + ':' + path);
+        QtPlatform platform;
+        const WineSetup setup{platform.WineLauncher(), platform.WinePrefix()};
+        qputenv("PATH", path);
+        QCOMPARE(setup.launcher, wine);
+
+        const QString staged = m_dir.filePath(QStringLiteral("cache/QDX.mp3"));
+        const auto plan = play ? PlanPlayStart(player, staged, setup) : PlanStopStart(player, setup);
+        const PlayerStart start = std::get<PlayerStart>(plan);
+        QVERIFY(platform.StartProcess(start.program, start.arguments, {"WINEPREFIX=" + start.winePrefix}));
+        const QStringList expected =
+            QStringList{player} + (play ? QStringList{"Z:" + QString(staged).replace('/', '\\')} : StopArguments());
+        QCOMPARE(ArgumentsReceived(bin), expected);
+        QFile received(bin + "/prefix");
+        QVERIFY(received.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(received.readAll()), prefix);
     }
 
     void relativePlayerPathIsNeverSearchedInPath()
@@ -101,7 +145,7 @@ private slots:
         const QString previous = QDir::currentPath();
         QDir::setCurrent(where);
         QtPlatform platform;
-        const bool started = platform.StartProcess(QStringLiteral("winamp.exe"), StopArguments());
+        const bool started = platform.StartProcess(QStringLiteral("winamp.exe"), StopArguments(), {});
         QDir::setCurrent(previous);
         QVERIFY(started);
         QCOMPARE(ArgumentsReceived(where), StopArguments());
@@ -110,7 +154,7 @@ private slots:
     void playerThatIsGoneCannotStart()
     {
         QtPlatform platform;
-        QVERIFY(!platform.StartProcess(m_dir.filePath(QStringLiteral("removed/winamp.exe")), StopArguments()));
+        QVERIFY(!platform.StartProcess(m_dir.filePath(QStringLiteral("removed/winamp.exe")), StopArguments(), {}));
     }
 
     void messageBoxShowsTitleIconAndText()
@@ -165,6 +209,14 @@ private slots:
     void placesTheProgramKeeps()
     {
         QCOMPARE(DefaultPlayerPath(), QStringLiteral("C:\\Program Files\\Winamp\\winamp.exe"));
+        const QByteArray savedPrefix = qgetenv("WINEPREFIX");
+        qputenv("WINEPREFIX", "/somewhere/prefix");
+        QCOMPARE(DefaultPlayerPaths(), (QStringList{"/somewhere/prefix/dosdevices/c:/Program Files/Winamp/winamp.exe",
+                                                    "/somewhere/prefix/dosdevices/c:/Program Files (x86)/Winamp/winamp.exe"}));
+        qunsetenv("WINEPREFIX");
+        QCOMPARE(DefaultPlayerPaths().value(0), QDir::homePath() + "/.wine/dosdevices/c:/Program Files/Winamp/winamp.exe");
+        if (!savedPrefix.isNull())
+            qputenv("WINEPREFIX", savedPrefix);
         QCoreApplication::setApplicationName(QStringLiteral("dozewell-timer"));
         const QByteArray saved = qgetenv("XDG_CACHE_HOME");
         qputenv("XDG_CACHE_HOME", "/somewhere/cache");

@@ -288,6 +288,44 @@ private slots:
         QVERIFY(h->form->module().StagedFile.isEmpty());
     }
 
+    // A Windows player runs through Wine in its own prefix; without Wine the
+    // user is told what is missing instead of the success report.
+    void windowsPlayerStartsThroughWine_data()
+    {
+        QTest::addColumn<bool>("wine");
+        QTest::newRow("Wine found") << true;
+        QTest::newRow("no Wine") << false;
+    }
+    void windowsPlayerStartsThroughWine()
+    {
+        QFETCH(bool, wine);
+        const QString prefix = h->dir.filePath(QStringLiteral("prefix"));
+        QDir().mkpath(prefix + "/dosdevices");
+        const QString player = h->file(QStringLiteral("prefix/drive_c/Winamp/winamp.exe"), 900000);
+        QFile exe(player);
+        QVERIFY(exe.open(QIODevice::ReadWrite) && exe.write("MZ") == 2);
+        exe.close();
+        h->form->module().PlayerPath = player;
+        h->platform.wineLauncher = wine ? QStringLiteral("/usr/bin/wine") : QString();
+        h->counterRun(0, 1);
+        h->click("cmdStart");
+        h->second(60);
+        if (wine) {
+            QCOMPARE(starts().size(), 1);
+            QCOMPARE(starts().first().program, QStringLiteral("/usr/bin/wine"));
+            QCOMPARE(starts().first().arguments.value(0), player);
+            QCOMPARE(starts().first().environment, QStringList{"WINEPREFIX=" + prefix});
+            QCOMPARE(h->platform.messages(), QStringList{QStringLiteral("Winamp was terminated by Orvo's Timer!!!")});
+        } else {
+            QVERIFY(starts().isEmpty());
+            const Call report = h->platform.calls.last();
+            QCOMPARE(report.title, QStringLiteral("ERROR"));
+            QVERIFY(report.text.contains(player) && report.text.contains("needs Wine")
+                    && report.text.contains("apt install wine"));
+        }
+        QVERIFY(h->w("cmdStart")->isVisible());
+    }
+
     void playerThatCannotStartIsReported()
     {
         h->platform.processesStart = false;

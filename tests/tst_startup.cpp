@@ -46,18 +46,21 @@ private slots:
     void defaultPlayerIsTakenWhateverItsSize_data()
     {
         QTest::addColumn<qint64>("size");
-        QTest::newRow("small") << qint64(10);
-        QTest::newRow("inside") << qint64(1000000);
-        QTest::newRow("large") << qint64(3000000);
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("small") << qint64(10) << "Program Files";
+        QTest::newRow("inside") << qint64(1000000) << "Program Files";
+        QTest::newRow("large") << qint64(3000000) << "Program Files";
+        QTest::newRow("the 32-bit place, second") << qint64(10) << "Program Files (x86)";
     }
     void defaultPlayerIsTakenWhateverItsSize()
     {
         QFETCH(qint64, size);
-        h->file(QStringLiteral("Program Files/Winamp/winamp.exe"), size);
+        QFETCH(QString, folder);
+        const QString player = h->file(folder + "/Winamp/winamp.exe", size);
         QVERIFY(StartUp(*h->form));
         QVERIFY(h->platform.ofKind(Call::ShowOpen).isEmpty());
-        QCOMPARE(h->text("txtPath"), h->platform.defaultPlayer);
-        QCOMPARE(h->form->module().PlayerPath, h->platform.defaultPlayer);
+        QCOMPARE(h->text("txtPath"), player);
+        QCOMPARE(h->form->module().PlayerPath, player);
         QVERIFY(h->form->isVisible());
     }
 

@@ -4,28 +4,28 @@ namespace dozewell::testing {
 
 void FakePlatform::MsgBox(const QString &prompt, MsgIcon icon, const QString &title)
 {
-    calls.append({Call::MsgBox, prompt, title, icon, {}, {}, {}});
+    calls.append({Call::MsgBox, prompt, title, icon, {}, {}, {}, {}});
     if (whileMessageShown)
         whileMessageShown();
 }
 
 std::optional<QString> FakePlatform::ShowOpen(const QString &title, const QString &filter, const QString &fileName)
 {
-    calls.append({Call::ShowOpen, fileName, title, MsgIcon::None, filter, {}, {}});
+    calls.append({Call::ShowOpen, fileName, title, MsgIcon::None, filter, {}, {}, {}});
     if (dialogAnswers.isEmpty())
         return std::nullopt;
     return dialogAnswers.takeFirst();
 }
 
-bool FakePlatform::StartProcess(const QString &program, const QStringList &arguments)
+bool FakePlatform::StartProcess(const QString &program, const QStringList &arguments, const QStringList &environment)
 {
-    calls.append({Call::StartProcess, {}, {}, MsgIcon::None, {}, program, arguments});
+    calls.append({Call::StartProcess, {}, {}, MsgIcon::None, {}, program, arguments, environment});
     return processesStart;
 }
 
 void FakePlatform::EndProgram()
 {
-    calls.append({Call::EndProgram, {}, {}, MsgIcon::None, {}, {}, {}});
+    calls.append({Call::EndProgram, {}, {}, MsgIcon::None, {}, {}, {}, {}});
     ended = true;
 }
 

@@ -18,16 +18,19 @@ public:
         QString filter;   // the dialog's filter
         QString program;  // the started program
         QStringList arguments;
+        QStringList environment; // added to the started program's
     };
 
     void MsgBox(const QString &prompt, MsgIcon icon, const QString &title) override;
     std::optional<QString> ShowOpen(const QString &title, const QString &filter, const QString &fileName) override;
-    bool StartProcess(const QString &program, const QStringList &arguments) override;
+    bool StartProcess(const QString &program, const QStringList &arguments, const QStringList &environment) override;
     QDateTime Now() const override { return now; }
     qint64 MonotonicMs() const override { return monotonicMs; }
     void EndProgram() override;
-    QString DefaultPlayerPath() const override { return defaultPlayer; }
+    QStringList DefaultPlayerPaths() const override { return {defaultPlayer, defaultPlayer32}; }
     QString StagingFolder() const override { return stagingFolder; }
+    QString WineLauncher() const override { return wineLauncher; }
+    QString WinePrefix() const override { return winePrefix; }
 
     // Moves both clocks forward (or the wall clock back, for a negative value
     // with `wallOnly`).
@@ -47,6 +50,9 @@ public:
     qint64 monotonicMs = 100000;
     bool ended = false;
     QString defaultPlayer;
+    QString defaultPlayer32;
+    QString wineLauncher;
+    QString winePrefix;
     QString stagingFolder;
 };
 
