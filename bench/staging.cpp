@@ -41,9 +41,8 @@ int main(int argc, char *argv[])
         QFile::remove(copied);
         QElapsedTimer timer;
         timer.start();
-        QString error;
-        if (!dozewell::StageCopy(source, staged, &error)) {
-            std::fprintf(stderr, "staging failed: %s\n", qPrintable(error));
+        if (const auto failure = dozewell::StageCopy(source, staged)) {
+            std::fprintf(stderr, "staging failed: %s\n", qPrintable(failure->reason));
             return 1;
         }
         ours << timer.nsecsElapsed() / 1e6;
