@@ -47,6 +47,11 @@ inline const QString kNoDisplay = QStringLiteral(
     "It is a desktop program: start it from a desktop session, or under a virtual\n"
     "X server with:  xvfb-run -a dozewell-timer\n");
 
+inline const QString kCommandLineDescription =
+    QStringLiteral("A sleep timer: stops the media player, or makes it play one file, after a set time.");
+inline const QString kUnknownArgument = QStringLiteral("Unknown argument '%1'.");
+inline const QString kCommandLineError = QStringLiteral("dozewell-timer: %1\nTry 'dozewell-timer --help'.\n");
+
 inline const QString kStopReport = QStringLiteral("Winamp was terminated by Orvo's Timer!!!");
 inline const QString kStopReportTitle = QStringLiteral("Orvo's Timer");
 inline const QString kPlayReportPrefix = QStringLiteral("Playing");

@@ -5,9 +5,11 @@
 #include "platform/QtPlatform.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QSettings>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
@@ -42,16 +44,49 @@ std::unique_ptr<QApplication> ConnectToDisplay(int &argc, char **argv)
     return app;
 }
 
+// --help and --version, before any window; nothing when the program is to
+// run, else the exit status. The program takes no other argument.
+std::optional<int> HandleCommandLine(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(dozewell::texts::kCommandLineDescription);
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    if (!parser.parse(arguments) || !parser.positionalArguments().isEmpty()) {
+        const QString problem = parser.errorText().isEmpty()
+                                    ? dozewell::texts::kUnknownArgument.arg(parser.positionalArguments().constFirst())
+                                    : parser.errorText();
+        std::fputs(qPrintable(dozewell::texts::kCommandLineError.arg(problem)), stderr);
+        return 2;
+    }
+    if (parser.isSet(help)) {
+        std::fputs(qPrintable(parser.helpText()), stdout);
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        std::printf("%s %s\n", qPrintable(QCoreApplication::applicationName()),
+                    qPrintable(QCoreApplication::applicationVersion()));
+        return 0;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    QCoreApplication::setApplicationName(QStringLiteral("dozewell-timer"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(DOZEWELL_VERSION));
+    if (const std::optional<int> status = HandleCommandLine(argc, argv))
+        return *status;
+
     // The program keeps nothing between runs; that includes the history the
     // toolkit's Open dialog would otherwise save in the user's settings.
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("/dev/null"));
     const std::unique_ptr<QApplication> app = ConnectToDisplay(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("dozewell-timer"));
-    QApplication::setApplicationVersion(QStringLiteral(DOZEWELL_VERSION));
     QApplication::setQuitOnLastWindowClosed(true);
 
     dozewell::QtPlatform platform;
