@@ -9,6 +9,7 @@ inline const QString kCaption = QStringLiteral("Dozewell Timer");
 // The running caption: this, then the remaining time or the target time.
 inline const QString kCaptionRunning = QStringLiteral("Dozewell Timer ");
 
+inline const QString kBannerVersion = QStringLiteral("V " DOZEWELL_VERSION);
 inline const QString kSelectAnOption = QStringLiteral("Select An Option");
 inline const QString kNoFileSelected = QStringLiteral("No File Was Selected Yet");
 inline const QString kCountdownAtRest = QStringLiteral("0:00");

@@ -62,6 +62,7 @@ void frmMain::StyleBanner()
     font.setWeight(QFont::Normal);
     for (QWidget *label : {ui->lblName, ui->lbl666, ui->lblYear})
         label->setFont(font);
+    ui->lbl666->setText(texts::kBannerVersion);
     SetTextColour(ui->lbl666, kVersionColour);
     SetTextColour(ui->lblYear, kYearColour);
 }

@@ -1,7 +1,8 @@
 // Starts a program and reports, in milliseconds since it was started, when
-// its first top-level window is mapped and when a window of a given title is.
+// its first top-level window is mapped, when a window of a given title is,
+// and when that window shows its content.
 //   bench-probe <title> <timeout-ms> <program> [args...]
-// Prints "pid N", "first MS", "named MS EPOCH-MS" (or "timeout"), then leaves
+// Prints "pid N", "first MS", "named MS EPOCH-MS", "drawn MS" (or "timeout"), then leaves
 // the program running. With "-" for the program it only watches.
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -9,6 +10,7 @@
 #include <cstdio>
 #include <cstring>
 #include <poll.h>
+#include <set>
 #include <string>
 #include <unistd.h>
 
@@ -26,6 +28,31 @@ static std::string Title(Display *display, Window window)
         XFree(name);
     }
     return title;
+}
+
+// Prints "drawn MS" once the window shows its content: a mapped window is
+// blank until the program paints it, and then holds several colours.
+static void WaitUntilDrawn(Display *display, Window window, std::chrono::steady_clock::time_point start,
+                           int timeoutMs)
+{
+    XWindowAttributes attributes;
+    if (!XGetWindowAttributes(display, window, &attributes))
+        return;
+    while (Since(start) < timeoutMs) {
+        XImage *image = XGetImage(display, window, 0, 0, attributes.width, attributes.height, AllPlanes, ZPixmap);
+        std::set<unsigned long> colours;
+        for (int y = 0; image && y < attributes.height && colours.size() < 3; y += 2)
+            for (int x = 0; x < attributes.width && colours.size() < 3; x += 2)
+                colours.insert(XGetPixel(image, x, y));
+        if (image)
+            XDestroyImage(image);
+        if (colours.size() >= 3) {
+            std::printf("drawn %.1f\n", Since(start));
+            std::fflush(stdout);
+            return;
+        }
+        usleep(500);
+    }
 }
 
 int main(int argc, char *argv[])
@@ -76,6 +103,7 @@ int main(int argc, char *argv[])
                 std::chrono::system_clock::now().time_since_epoch());
             std::printf("named %.1f %lld\n", at, static_cast<long long>(epoch.count()));
             std::fflush(stdout);
+            WaitUntilDrawn(display, event.xmap.window, start, timeoutMs);
             return 0;
         }
         std::fflush(stdout);
