@@ -9,6 +9,7 @@
 #include <QSettings>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <optional>
 #ifdef __GLIBC__
 #include <malloc.h>
