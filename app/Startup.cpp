@@ -10,6 +10,8 @@
 #include "timer/ClockWatch.h"
 #include "ui_frmMain.h"
 
+#include <algorithm>
+
 namespace dozewell {
 
 bool frmMain::Form_Load()

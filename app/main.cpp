@@ -89,6 +89,7 @@ int main(int argc, char *argv[])
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("/dev/null"));
     const std::unique_ptr<QApplication> app = ConnectToDisplay(argc, argv);
     QApplication::setQuitOnLastWindowClosed(true);
+    QGuiApplication::setDesktopFileName(QStringLiteral(DOZEWELL_APP_ID));
 
     dozewell::QtPlatform platform;
     const dozewell::InstanceLock lock(platform.StagingFolder());
