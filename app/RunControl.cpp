@@ -44,7 +44,7 @@ void frmMain::StartCounterRun()
     const std::optional<qint16> minutes = CounterMinutes(ui->txtHHCounter->text(), ui->txtMMCounter->text());
     if (!minutes || *minutes <= 0)
         return;
-    if (RefusedByMediaGuard())
+    if (RefusedForThePlayer() || RefusedByMediaGuard())
         return; // the countdown stays as it was
     MinutesLeft = *minutes - 1;
     ui->lblTimer->setText(StartText(MinutesLeft, SecondsLeft));
@@ -75,7 +75,7 @@ void frmMain::StartTimerRun()
         return;
     // Checked before a target is armed: a clock tick that comes while the
     // refusal is open must not fire it.
-    if (RefusedByMediaGuard())
+    if (RefusedForThePlayer() || RefusedByMediaGuard())
         return;
     TargetTime = FormatHMS(*hours, *minutes, *seconds);
     setWindowTitle(texts::kCaptionRunning + TargetTime);

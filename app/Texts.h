@@ -31,14 +31,32 @@ inline const QString kMediaUnreadable = QStringLiteral("The file %1 could not be
 inline const QString kNotARegularFile =
     QStringLiteral("The file %1 cannot be played: it is not a regular file (a pipe, a device or a link to one).");
 inline const QString kPlayerNotStarted = QStringLiteral("The player could not be started: %1");
-inline const QString kNoWine = QStringLiteral(
-    "The player %1 is a Windows program and needs Wine to run, but no Wine was found.\n\n"
-    "Install Wine (on Debian: sudo apt install wine), or name the Wine launcher to use "
-    "in the variable %2.");
 inline const QString kWineNotStarted = QStringLiteral("Wine could not start the player %1 (launcher: %2).");
 inline const QString kFileOnNoDrive =
     QStringLiteral("The staged file %1 lies on no drive of the Wine prefix of the player %2, so the player "
                    "could not be handed it.");
+// A player start that ended at once with a non-zero status, and what Wine's status says.
+inline const QString kPlayerFailed =
+    QStringLiteral("The player %1 did not take the command: it ended at once with status %2.");
+inline const QString kWineNoProgram = QStringLiteral("Wine cannot run this file: it is not a Windows program.");
+inline const QString kWineNotLoaded = QStringLiteral("Wine could not load the player or a library it needs.");
+
+// Windows players that the Wine here certainly cannot run, and the Debian
+// commands that add what is missing.
+inline const QString kNoWine = QStringLiteral(
+    "The player %1 is a Windows program and needs Wine to run, but no Wine was found.\n\n"
+    "On Debian, install it with:\n%2\n\n"
+    "or name the Wine launcher to use in the variable %3.");
+inline const QString kNoWine32BitPart = QStringLiteral(
+    "The player %1 is a 32-bit Windows program, but the Wine here (%2) has no 32-bit part, so it cannot run it."
+    "\n\nOn Debian, add it with:\n%3");
+inline const QString kNoWine32BitPartHint =
+    QStringLiteral("A 32-bit player needs Wine's 32-bit part. On Debian, add it with:\n%1");
+inline const QString kInstallWine = QStringLiteral("    sudo apt install wine");
+inline const QString kInstallWineWith32BitPart = QStringLiteral(
+    "    sudo dpkg --add-architecture i386\n    sudo apt update\n    sudo apt install wine wine32:i386");
+inline const QString kInstallWine32BitPart = QStringLiteral(
+    "    sudo dpkg --add-architecture i386\n    sudo apt update\n    sudo apt install wine32:i386");
 
 inline const QString kAlreadyRunning =
     QStringLiteral("Dozewell Timer is already running for this user; a second one would delete the staged "

@@ -117,10 +117,15 @@ private:
     void SetCounterMode();
     void SetTimerMode();
 
-    // Starts the player as planned; reports a failure instead of the
-    // success report.
-    bool StartPlayer(const std::variant<PlayerStart, PlayerStartProblem> &plan);
-    WineSetup wine() const;
+    // Starts the player as planned and, once it has settled, shows the
+    // report, or what went wrong instead; then the window goes idle.
+    void CommandPlayer(const std::variant<PlayerStart, PlayerStartProblem> &plan, const QString &report,
+                       const QString &reportTitle);
+    void EndTimeOut(const QString &failure);
+    QString PlayerFailureText(const QString &player, int exitStatus, bool throughWine) const;
+    QString PlayerProblemText(PlayerStartProblem problem) const;
+    // Refuses a run with a player that certainly cannot be started; true when it refused.
+    bool RefusedForThePlayer();
 
     // Applies the player file check to the dialog's choice and takes it
     // over; false when the size of the chosen file cannot be read.

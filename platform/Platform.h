@@ -1,13 +1,22 @@
 #pragma once
 
+#include "player/CommandLine.h"
+
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
+
+class QObject;
 
 namespace dozewell {
 
 enum class MsgIcon { None, Critical };
+
+// How a started program fared in its first moments: the status it ended
+// with, or nothing when it was still running when the watch ended.
+using ProcessSettled = std::function<void(std::optional<int> exitStatus)>;
 
 // The seam between the program and the system it runs on: modal message
 // boxes, the Open dialog, process start, the clocks, the program's end and
@@ -27,9 +36,12 @@ public:
 
     // Starts a program with its arguments, without a shell, with the
     // "NAME=value" entries of `environment` added to the program's own
-    // environment. False when it could not be started.
-    virtual bool StartProcess(const QString &program, const QStringList &arguments,
-                              const QStringList &environment) = 0;
+    // environment, and watches it for `settleMs` without blocking. False when
+    // it could not be started. Otherwise `settled` is called once, while
+    // `context` lives: when the program ends within that time, or when the
+    // time is over. The program runs on when the watch or this program ends.
+    virtual bool StartProcess(const QString &program, const QStringList &arguments, const QStringList &environment,
+                              int settleMs, QObject *context, ProcessSettled settled) = 0;
 
     // Local date and time of day.
     virtual QDateTime Now() const = 0;
@@ -43,10 +55,8 @@ public:
     virtual QStringList DefaultPlayerPaths() const = 0;
     // The folder of the staged media copies, with a trailing separator.
     virtual QString StagingFolder() const = 0;
-    // The Wine launcher (empty when there is none) and the prefix Wine uses
-    // by default, for a player that is a Windows program.
-    virtual QString WineLauncher() const = 0;
-    virtual QString WinePrefix() const = 0;
+    // Wine, for a player that is a Windows program.
+    virtual WineSetup Wine() const = 0;
 };
 
 } // namespace dozewell

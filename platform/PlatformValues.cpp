@@ -48,6 +48,12 @@ QString WineLauncher()
     return QStandardPaths::findExecutable(chosen);
 }
 
+WineSetup InstalledWine()
+{
+    const QString launcher = WineLauncher();
+    return {launcher, WinePrefix(), WineRuns32Bit(launcher), qEnvironmentVariableIsSet(kWineDebugVariable)};
+}
+
 QString DefaultStagingFolder()
 {
 #ifdef Q_OS_WIN

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "player/CommandLine.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -15,13 +17,16 @@ QString DefaultPlayerPath();
 QStringList DefaultPlayerPaths();
 
 // The Wine prefix Wine uses unless told otherwise: $WINEPREFIX, else ~/.wine.
-inline constexpr auto kWinePrefixVariable = "WINEPREFIX";
 QString WinePrefix();
 
 // The variable that names another Wine launcher than the "wine" found in PATH.
 inline constexpr auto kWineLauncherVariable = "DOZEWELL_WINE";
 // The Wine launcher: $DOZEWELL_WINE, else "wine" in PATH; empty when none.
 QString WineLauncher();
+
+// Wine as this system has it: the launcher, the default prefix, whether it
+// can run 32-bit programs, and whether the user chose its debug output.
+WineSetup InstalledWine();
 
 // The folder that holds the staged media copies, with a trailing separator.
 // Windows: the system temp folder of the original program. Linux: the

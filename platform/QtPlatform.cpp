@@ -6,11 +6,127 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QProcess>
+#include <QPointer>
+#include <QProcessEnvironment>
+#include <QSocketNotifier>
+#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/syscall.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <utility>
+#include <vector>
 
 namespace dozewell {
+
+namespace {
+// Null-terminated pointers to the strings, as exec wants them.
+std::vector<char *> CStrings(QList<QByteArray> &strings)
+{
+    std::vector<char *> pointers;
+    for (QByteArray &string : strings)
+        pointers.push_back(string.data());
+    pointers.push_back(nullptr);
+    return pointers;
+}
+
+// Starts a program as a child of its own session, as a player started from
+// a desktop would run: it keeps running whatever becomes of this program,
+// reads nothing from this program's input, and inherits no other of its files.
+std::optional<pid_t> Spawn(const QByteArray &path, QList<QByteArray> &argv, QList<QByteArray> &envp)
+{
+    posix_spawn_file_actions_t files;
+    posix_spawn_file_actions_init(&files);
+    posix_spawn_file_actions_addopen(&files, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addclosefrom_np(&files, STDERR_FILENO + 1);
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    sigset_t none;
+    sigemptyset(&none);
+    sigset_t defaults;
+    sigemptyset(&defaults);
+    sigaddset(&defaults, SIGPIPE);
+    posix_spawnattr_setsigmask(&attributes, &none);
+    posix_spawnattr_setsigdefault(&attributes, &defaults);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSID | POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
+
+    pid_t pid = 0;
+    const int failed = posix_spawn(&pid, path.constData(), &files, &attributes, CStrings(argv).data(),
+                                   CStrings(envp).data());
+    posix_spawnattr_destroy(&attributes);
+    posix_spawn_file_actions_destroy(&files);
+    if (failed)
+        return std::nullopt;
+    return pid;
+}
+
+// Watches a started program: tells how it fared when it ends within the
+// settle time, or when that time is over, and reaps it whenever it ends, so
+// that no ended player lingers in the process table.
+class ProcessWatch : public QObject {
+public:
+    ProcessWatch(pid_t pid, int settleMs, QObject *context, ProcessSettled settled, QObject *parent)
+        : QObject(parent), m_pid(pid), m_context(context), m_settled(std::move(settled))
+    {
+        // The kernel says when the process ends; where it cannot, ask it now and then.
+        const int pidfd = static_cast<int>(::syscall(SYS_pidfd_open, pid, 0));
+        if (pidfd >= 0) {
+            m_pidfd = pidfd;
+            m_ended = new QSocketNotifier(pidfd, QSocketNotifier::Read, this);
+            connect(m_ended, &QSocketNotifier::activated, this, &ProcessWatch::Check);
+        } else {
+            connect(&m_poll, &QTimer::timeout, this, &ProcessWatch::Check);
+            m_poll.start(kPollMs);
+        }
+        QTimer::singleShot(settleMs, this, [this] { Report(std::nullopt); });
+    }
+    ~ProcessWatch() override
+    {
+        if (m_pidfd >= 0)
+            ::close(m_pidfd);
+    }
+
+private:
+    static constexpr int kPollMs = 100;
+
+    void Check()
+    {
+        int status = 0;
+        const pid_t ended = ::waitpid(m_pid, &status, WNOHANG);
+        if (ended == 0)
+            return;
+        // The report may open a modal box; nothing of this watch runs again meanwhile.
+        m_poll.stop();
+        if (m_ended)
+            m_ended->setEnabled(false);
+        deleteLater();
+        if (ended == m_pid)
+            Report(WIFEXITED(status) ? WEXITSTATUS(status) : kSignalled + WTERMSIG(status));
+        else
+            Report(std::nullopt);
+    }
+
+    void Report(std::optional<int> exitStatus)
+    {
+        ProcessSettled settled = std::exchange(m_settled, nullptr);
+        if (settled && m_context)
+            settled(exitStatus);
+    }
+
+    // A process ended by a signal reports as a shell would: 128 + the signal.
+    static constexpr int kSignalled = 128;
+
+    pid_t m_pid;
+    int m_pidfd = -1;
+    QSocketNotifier *m_ended = nullptr;
+    QTimer m_poll;
+    QPointer<QObject> m_context;
+    ProcessSettled m_settled;
+};
+} // namespace
 
 QtPlatform::QtPlatform()
 {
@@ -53,20 +169,27 @@ std::optional<QString> QtPlatform::ShowOpen(const QString &title, const QString 
     return dialog.selectedFiles().constFirst();
 }
 
-bool QtPlatform::StartProcess(const QString &program, const QStringList &arguments, const QStringList &environment)
+bool QtPlatform::StartProcess(const QString &program, const QStringList &arguments, const QStringList &environment,
+                              int settleMs, QObject *context, ProcessSettled settled)
 {
-    QProcess process;
     // A relative path names a file in the current folder, as FileExists
     // tested it; never let it become a search of PATH.
-    process.setProgram(QFileInfo(program).absoluteFilePath());
-    process.setArguments(arguments);
-    if (!environment.isEmpty()) {
-        QProcessEnvironment started = QProcessEnvironment::systemEnvironment();
-        for (const QString &entry : environment)
-            started.insert(entry.section(QLatin1Char('='), 0, 0), entry.section(QLatin1Char('='), 1));
-        process.setProcessEnvironment(started);
-    }
-    return process.startDetached();
+    const QByteArray path = QFile::encodeName(QFileInfo(program).absoluteFilePath());
+    QList<QByteArray> argv{path};
+    for (const QString &argument : arguments)
+        argv << argument.toLocal8Bit();
+    QProcessEnvironment started = QProcessEnvironment::systemEnvironment();
+    for (const QString &entry : environment)
+        started.insert(entry.section(QLatin1Char('='), 0, 0), entry.section(QLatin1Char('='), 1));
+    QList<QByteArray> envp;
+    for (const QString &entry : started.toStringList())
+        envp << entry.toLocal8Bit();
+
+    const std::optional<pid_t> pid = Spawn(path, argv, envp);
+    if (!pid)
+        return false;
+    new ProcessWatch(*pid, settleMs, context, std::move(settled), &m_watches);
+    return true;
 }
 
 QDateTime QtPlatform::Now() const
@@ -90,14 +213,9 @@ QStringList QtPlatform::DefaultPlayerPaths() const
     return dozewell::DefaultPlayerPaths();
 }
 
-QString QtPlatform::WineLauncher() const
+WineSetup QtPlatform::Wine() const
 {
-    return dozewell::WineLauncher();
-}
-
-QString QtPlatform::WinePrefix() const
-{
-    return dozewell::WinePrefix();
+    return InstalledWine();
 }
 
 QString QtPlatform::StagingFolder() const

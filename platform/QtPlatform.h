@@ -3,6 +3,7 @@
 #include "platform/Platform.h"
 
 #include <QElapsedTimer>
+#include <QObject>
 
 namespace dozewell {
 
@@ -14,20 +15,22 @@ public:
     void MsgBox(const QString &prompt, MsgIcon icon, const QString &title) override;
     std::optional<QString> ShowOpen(const QString &title, const QString &filter,
                                     const QString &fileName) override;
-    bool StartProcess(const QString &program, const QStringList &arguments, const QStringList &environment) override;
+    bool StartProcess(const QString &program, const QStringList &arguments, const QStringList &environment,
+                      int settleMs, QObject *context, ProcessSettled settled) override;
     QDateTime Now() const override;
     qint64 MonotonicMs() const override;
     [[noreturn]] void EndProgram() override;
     QStringList DefaultPlayerPaths() const override;
     QString StagingFolder() const override;
-    QString WineLauncher() const override;
-    QString WinePrefix() const override;
+    WineSetup Wine() const override;
 
     // "Desc|*.a;*.b" as the Qt file dialog writes it: "Desc (*.a *.b)".
     static QString QtFilter(const QString &filter);
 
 private:
     QElapsedTimer m_monotonic;
+    // Parent of the watches of started players.
+    QObject m_watches;
 };
 
 } // namespace dozewell

@@ -9,6 +9,12 @@ namespace dozewell {
 namespace {
 // Handed to the player in place of file names; it ends the playback.
 const QString kStopMessage = QStringLiteral(" Winamp was terminated by Orvo's Timer...");
+// Wine's debug channels while the user has chosen none: all off.
+const QString kWineQuiet = QStringLiteral("-all");
+// Wine's exit statuses when it cannot run a program: the file is no program
+// it can run, and the program or a library it needs could not be loaded.
+constexpr int kWineNoProgram = 52;
+constexpr int kWineNotLoaded = 53;
 
 // The start of a Windows player through Wine; `files` are converted to the
 // Windows paths the player can open.
@@ -16,10 +22,16 @@ std::variant<PlayerStart, PlayerStartProblem> ThroughWine(const QString &player,
                                                           const QStringList &files, const WineSetup &wine)
 {
     if (wine.launcher.isEmpty())
-        return PlayerStartProblem::NoWineLauncher;
+        return PlayerStartProblem::NoWine;
+    if (WindowsProgramKind(player) == WindowsProgram::Bits32 && wine.runs32Bit == false)
+        return PlayerStartProblem::NoWine32BitPart;
     const QString holding = PrefixHolding(player);
-    PlayerStart start{wine.launcher, {QFileInfo(player).absoluteFilePath()}, true, holding};
+    PlayerStart start{wine.launcher, {QFileInfo(player).absoluteFilePath()}, {}, true};
     start.arguments << words;
+    if (!holding.isEmpty())
+        start.environment << QLatin1String(kWinePrefixVariable) + QLatin1Char('=') + holding;
+    if (!wine.debugChosen)
+        start.environment << QLatin1String(kWineDebugVariable) + QLatin1Char('=') + kWineQuiet;
     for (const QString &file : files) {
         const std::optional<QString> windowsPath = WindowsPathIn(holding.isEmpty() ? wine.defaultPrefix : holding, file);
         if (!windowsPath)
@@ -44,17 +56,29 @@ QStringList PlayArguments(const QString &stagedFile)
 
 std::variant<PlayerStart, PlayerStartProblem> PlanStopStart(const QString &player, const WineSetup &wine)
 {
-    if (IsWindowsExecutable(player))
+    if (WindowsProgramKind(player) != WindowsProgram::None)
         return ThroughWine(player, StopArguments(), {}, wine);
-    return PlayerStart{player, StopArguments(), false, {}};
+    return PlayerStart{player, StopArguments(), {}, false};
 }
 
 std::variant<PlayerStart, PlayerStartProblem> PlanPlayStart(const QString &player, const QString &stagedFile,
                                                             const WineSetup &wine)
 {
-    if (IsWindowsExecutable(player))
+    if (WindowsProgramKind(player) != WindowsProgram::None)
         return ThroughWine(player, {}, PlayArguments(stagedFile), wine);
-    return PlayerStart{player, PlayArguments(stagedFile), false, {}};
+    return PlayerStart{player, PlayArguments(stagedFile), {}, false};
+}
+
+WineFailure WineFailureOf(int exitStatus)
+{
+    switch (exitStatus) {
+    case kWineNoProgram:
+        return WineFailure::NoProgram;
+    case kWineNotLoaded:
+        return WineFailure::NotLoaded;
+    default:
+        return WineFailure::Other;
+    }
 }
 
 } // namespace dozewell

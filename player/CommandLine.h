@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <variant>
 
 namespace dozewell {
@@ -12,28 +13,35 @@ namespace dozewell {
 QStringList StopArguments();
 QStringList PlayArguments(const QString &stagedFile);
 
-// How the player process is started: a program with its arguments; for a
-// Windows player, through Wine, in the prefix that holds it (set as
-// WINEPREFIX; empty: Wine's default).
+// How the player process is started: a program with its arguments, and the
+// "NAME=value" entries added to its environment. A Windows player runs
+// through Wine, in the prefix that holds it (WINEPREFIX), with Wine's debug
+// output off unless the user chose it (WINEDEBUG).
 struct PlayerStart {
     QString program;
     QStringList arguments;
+    QStringList environment;
     bool throughWine = false;
-    QString winePrefix;
 };
 
 // Why a player cannot be started.
 enum class PlayerStartProblem {
-    NoWineLauncher, // a Windows player, and no Wine to run it with
-    FileOnNoDrive,  // the staged file lies on no drive of the player's Wine prefix
+    NoWine,          // a Windows player, and no Wine to run it with
+    NoWine32BitPart, // a 32-bit Windows player, and a Wine without its 32-bit part
+    FileOnNoDrive,   // the staged file lies on no drive of the player's Wine prefix
 };
 
-// Where Wine is on this system: the launcher (empty when there is none) and
-// the prefix it uses when WINEPREFIX is not set.
+// Where Wine is on this system and what it can run.
 struct WineSetup {
-    QString launcher;
-    QString defaultPrefix;
+    QString launcher;              // empty when there is none
+    QString defaultPrefix;         // the prefix Wine uses when WINEPREFIX is not set
+    std::optional<bool> runs32Bit; // nothing: only starting a program tells
+    bool debugChosen = false;      // the user's environment sets WINEDEBUG
 };
+
+// How long the program watches the player it started: a start that ends
+// with a non-zero status within this time did not reach the player.
+inline constexpr int kPlayerSettleMs = 2000;
 
 // The start of the player with the stop words, or with the staged file when
 // `stagedFile` is not empty. A native program is started directly, exactly
@@ -43,5 +51,9 @@ struct WineSetup {
 std::variant<PlayerStart, PlayerStartProblem> PlanStopStart(const QString &player, const WineSetup &wine);
 std::variant<PlayerStart, PlayerStartProblem> PlanPlayStart(const QString &player, const QString &stagedFile,
                                                             const WineSetup &wine);
+
+// What Wine's exit status says went wrong when it could not run a player.
+enum class WineFailure { Other, NoProgram, NotLoaded };
+WineFailure WineFailureOf(int exitStatus);
 
 } // namespace dozewell

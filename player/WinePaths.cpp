@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QtEndian>
 
 namespace dozewell {
 
@@ -10,6 +11,11 @@ namespace {
 const QString kDriveLinks = QStringLiteral("dosdevices");
 const QString kDriveC = QStringLiteral("drive_c");
 const QByteArray kExecutableMagic = QByteArrayLiteral("MZ");
+constexpr qint64 kPeOffsetAt = 0x3c;
+const QByteArray kPeSignature = QByteArrayLiteral("PE\0\0");
+constexpr quint16 kMachineI386 = 0x14c;
+constexpr quint16 kMachineAmd64 = 0x8664;
+constexpr quint16 kMachineArm64 = 0xaa64;
 
 struct Drive {
     QChar letter;
@@ -79,10 +85,49 @@ std::optional<QString> WindowsPathIn(const QString &prefix, const QString &path)
     return QString(best->letter) + QStringLiteral(":\\") + rest.replace(QLatin1Char('/'), QLatin1Char('\\'));
 }
 
-bool IsWindowsExecutable(const QString &path)
+WindowsProgram WindowsProgramKind(const QString &path)
 {
     QFile file(path);
-    return file.open(QIODevice::ReadOnly) && file.read(kExecutableMagic.size()) == kExecutableMagic;
+    if (!file.open(QIODevice::ReadOnly) || file.read(kExecutableMagic.size()) != kExecutableMagic)
+        return WindowsProgram::None;
+    // The DOS header names where the PE header starts; the machine follows its signature.
+    quint32 peOffset = 0;
+    if (!file.seek(kPeOffsetAt) || file.read(reinterpret_cast<char *>(&peOffset), 4) != 4)
+        return WindowsProgram::Unknown;
+    peOffset = qFromLittleEndian(peOffset);
+    if (!file.seek(peOffset) || file.read(kPeSignature.size()) != kPeSignature)
+        return WindowsProgram::Unknown;
+    quint16 machine = 0;
+    if (file.read(reinterpret_cast<char *>(&machine), 2) != 2)
+        return WindowsProgram::Unknown;
+    switch (qFromLittleEndian(machine)) {
+    case kMachineI386:
+        return WindowsProgram::Bits32;
+    case kMachineAmd64:
+    case kMachineArm64:
+        return WindowsProgram::Bits64;
+    default:
+        return WindowsProgram::Unknown;
+    }
+}
+
+std::optional<bool> WineRuns32Bit(const QString &launcher)
+{
+    const QString installed = QFileInfo(launcher).canonicalFilePath();
+    if (installed.isEmpty())
+        return std::nullopt;
+    QDir root = QFileInfo(installed).dir(); // .../bin
+    root.cdUp();
+    bool has64BitPart = false;
+    for (const char *libraries : {"lib", "lib32", "lib64", "lib/i386-linux-gnu", "lib/x86_64-linux-gnu"}) {
+        const QString wine = root.filePath(QLatin1String(libraries)) + QStringLiteral("/wine/");
+        if (QFileInfo::exists(wine + QStringLiteral("i386-windows/ntdll.dll")))
+            return true;
+        has64BitPart = has64BitPart || QFileInfo::exists(wine + QStringLiteral("x86_64-windows/ntdll.dll"));
+    }
+    if (has64BitPart)
+        return false;
+    return std::nullopt;
 }
 
 } // namespace dozewell

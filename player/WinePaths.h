@@ -5,6 +5,10 @@
 
 namespace dozewell {
 
+// The variables Wine reads: the prefix to run in, and the debug channels.
+inline constexpr auto kWinePrefixVariable = "WINEPREFIX";
+inline constexpr auto kWineDebugVariable = "WINEDEBUG";
+
 // Where Wine keeps the drives of a prefix: one link per drive letter,
 // "<prefix>/dosdevices/c:" -> "../drive_c", "z:" -> "/".
 
@@ -24,7 +28,17 @@ QString PrefixHolding(const QString &path);
 // reaches the file.
 std::optional<QString> WindowsPathIn(const QString &prefix, const QString &path);
 
-// True for a Windows executable: the file starts with the two bytes "MZ".
-bool IsWindowsExecutable(const QString &path);
+// What kind of program a file is, from its first bytes: a native one (no
+// "MZ" at the start), or a Windows one, 32-bit or 64-bit as its PE header
+// says; Unknown when it starts with "MZ" but has no PE header that says.
+enum class WindowsProgram { None, Bits32, Bits64, Unknown };
+WindowsProgram WindowsProgramKind(const QString &path);
+
+// Whether the Wine behind `launcher` can run 32-bit Windows programs, read
+// from the libraries installed beside it: its 32-bit part lies in an
+// "i386-windows" folder next to the "x86_64-windows" one of its 64-bit part.
+// Nothing when the installation is laid out in a way this does not know (an
+// older Wine, a wrapper script elsewhere): then only starting a program tells.
+std::optional<bool> WineRuns32Bit(const QString &launcher);
 
 } // namespace dozewell

@@ -39,6 +39,7 @@ class AbuseTest : public QObject {
             m_files << h->file(QStringLiteral("music/a song.") + ext, 10);
         m_files << h->file(QStringLiteral("music/huge.mp3"), 20000001) << h->dir.filePath(QStringLiteral("nope.mp3"));
         h->platform.dialogAnswers = {m_players.first()};
+        h->platform.settleLater = pick(2) == 0; // the player settles after the action that started it
         h->form->Form_Load();
         h->form->show();
         // Timer ticks also arrive while a message box is open.
@@ -70,7 +71,7 @@ class AbuseTest : public QObject {
                                         "cmdMoreHH", "cmdLessHH", "cmdMoreMM", "cmdLessMM", "cmdMoreSS", "cmdLessSS",
                                         "cmdReset", "cmdStart", "cmdStop", "cmdHide", "cmdAbout", "chkUseCounter",
                                         "chkUseTimer"};
-        switch (pick(16)) {
+        switch (pick(17)) {
         case 0: case 1: case 2: case 3: {
             const char *name = buttons[pick(std::size(buttons))];
             clickIfUsable(h->w(name));
@@ -123,6 +124,10 @@ class AbuseTest : public QObject {
                     about->close();
             }
             return QStringLiteral("about close");
+        case 15:
+            if (h->platform.unsettled() > 0)
+                h->platform.settle(pick(3) == 0 ? std::optional<int>() : std::optional(pick(3)));
+            return QStringLiteral("player settles");
         case 14:
             if (h->form->isMinimized())
                 h->form->showNormal();

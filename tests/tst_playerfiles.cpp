@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <sys/stat.h>
@@ -186,22 +187,51 @@ private slots:
                  std::optional(QStringLiteral("Z:\\var\\QDX.mp3")));
     }
 
-    // How the player is started: directly, or through Wine in its own prefix.
+    // The first bytes of a Windows program for `machine` (0: "MZ" and no PE
+    // header), or of a script.
+    static QByteArray ProgramBytes(const QString &kind)
+    {
+        if (kind == "native")
+            return "#!/bin/sh\n";
+        QByteArray bytes("MZ");
+        if (kind == "MZ only")
+            return bytes + QByteArray(600, '\0');
+        bytes.resize(0x40, '\0');
+        bytes[0x3c] = 0x40;
+        const char *machine = kind == "32-bit" ? "\x4c\x01" : "\x64\x86";
+        return bytes + QByteArray("PE\0\0", 4) + QByteArray(machine, 2) + QByteArray(200, '\0');
+    }
+
+    // How the player is started: directly, or through Wine in its own
+    // prefix, quietly unless the user chose Wine's debug output; and which
+    // players Wine certainly cannot run.
     void startPlan_data()
     {
-        QTest::addColumn<QString>("player");  // "windows" or "native", and where
-        QTest::addColumn<bool>("launcher");
-        QTest::addColumn<QString>("prefix");  // the WINEPREFIX expected: "p", "default", "" (none)
-        QTest::newRow("Windows player in a prefix") << "windows in p" << true << "p";
-        QTest::newRow("Windows player outside any prefix") << "windows outside" << true << "";
-        QTest::newRow("native player") << "native in p" << true << "";
-        QTest::newRow("Windows player, no Wine") << "windows in p" << false << "";
+        QTest::addColumn<QString>("player");   // its kind and where: "in p" or "outside"
+        QTest::addColumn<QString>("wine");     // "none", or whether it runs 32-bit programs: "32", "64 only", "?"
+        QTest::addColumn<bool>("debugChosen"); // the user's environment sets WINEDEBUG
+        QTest::addColumn<QString>("expected"); // the problem, or the environment added ("p" for the prefix)
+        QTest::newRow("32-bit player in a prefix") << "32-bit in p" << "32" << false
+                                                   << "WINEPREFIX=p WINEDEBUG=-all";
+        QTest::newRow("the user's WINEDEBUG is kept") << "32-bit in p" << "32" << true << "WINEPREFIX=p";
+        QTest::newRow("Windows player outside any prefix") << "64-bit outside" << "32" << false << "WINEDEBUG=-all";
+        QTest::newRow("64-bit player, Wine without 32-bit part") << "64-bit in p" << "64 only" << false
+                                                                 << "WINEPREFIX=p WINEDEBUG=-all";
+        QTest::newRow("32-bit player, Wine without 32-bit part") << "32-bit in p" << "64 only" << false
+                                                                 << "NoWine32BitPart";
+        QTest::newRow("32-bit player, Wine that cannot tell") << "32-bit in p" << "?" << false
+                                                              << "WINEPREFIX=p WINEDEBUG=-all";
+        QTest::newRow("MZ but no program, Wine without 32-bit part") << "MZ only in p" << "64 only" << false
+                                                                     << "WINEPREFIX=p WINEDEBUG=-all";
+        QTest::newRow("native player") << "native in p" << "none" << false << "";
+        QTest::newRow("Windows player, no Wine") << "32-bit in p" << "none" << false << "NoWine";
     }
     void startPlan()
     {
         QFETCH(QString, player);
-        QFETCH(bool, launcher);
-        QFETCH(QString, prefix);
+        QFETCH(QString, wine);
+        QFETCH(bool, debugChosen);
+        QFETCH(QString, expected);
         const QString prefixPath = winePrefix(QStringLiteral("p"));
         const QString folder = player.endsWith("in p") ? prefixPath + "/dosdevices/c:/Program Files/Winamp"
                                                        : m_dir.filePath(QStringLiteral("opt/Winamp"));
@@ -209,16 +239,19 @@ private slots:
         const QString path = folder + "/winamp.exe";
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(player.startsWith("windows") ? QByteArray("MZ\x90\0") : QByteArray("#!/bin/sh\n"));
+        file.write(ProgramBytes(player.section(" in", 0, 0).section(" outside", 0, 0)));
         file.close();
-        const WineSetup wine{launcher ? QStringLiteral("/usr/bin/wine") : QString(), prefixPath};
+        const std::optional<bool> runs32Bit = wine == "?" ? std::nullopt : std::optional(wine == "32");
+        const WineSetup setup{wine == "none" ? QString() : QStringLiteral("/usr/bin/wine"), prefixPath, runs32Bit,
+                              debugChosen};
         const QString staged = m_dir.filePath(QStringLiteral("music d/QDX.mp3"));
 
-        const auto stop = PlanStopStart(path, wine);
-        const auto play = PlanPlayStart(path, staged, wine);
-        if (!launcher) {
-            QCOMPARE(std::get<PlayerStartProblem>(stop), PlayerStartProblem::NoWineLauncher);
-            QCOMPARE(std::get<PlayerStartProblem>(play), PlayerStartProblem::NoWineLauncher);
+        const auto stop = PlanStopStart(path, setup);
+        const auto play = PlanPlayStart(path, staged, setup);
+        if (expected.startsWith("No")) {
+            const auto problem = expected == "NoWine" ? PlayerStartProblem::NoWine : PlayerStartProblem::NoWine32BitPart;
+            QCOMPARE(std::get<PlayerStartProblem>(stop), problem);
+            QCOMPARE(std::get<PlayerStartProblem>(play), problem);
             return;
         }
         const PlayerStart stopStart = std::get<PlayerStart>(stop);
@@ -234,8 +267,40 @@ private slots:
             QCOMPARE(playStart.arguments, (QStringList{path, QStringLiteral("D:\\QDX.mp3")}));
             QVERIFY(stopStart.throughWine && playStart.throughWine);
         }
-        QCOMPARE(stopStart.winePrefix, prefix.isEmpty() ? QString() : prefixPath);
-        QCOMPARE(playStart.winePrefix, stopStart.winePrefix);
+        QCOMPARE(stopStart.environment.join(' '), expected.replace("WINEPREFIX=p", "WINEPREFIX=" + prefixPath));
+        QCOMPARE(playStart.environment, stopStart.environment);
+    }
+
+    // Wine's 32-bit part, read from where a Wine installation keeps its
+    // libraries; and the Wine installed here, when there is one.
+    void wineRuns32Bit_data()
+    {
+        QTest::addColumn<QStringList>("libraries"); // below the installation's root
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("Debian, both parts") << QStringList{"lib/x86_64-linux-gnu/wine/x86_64-windows",
+                                                            "lib/i386-linux-gnu/wine/i386-windows"} << "yes";
+        QTest::newRow("Debian, 64-bit part only") << QStringList{"lib/x86_64-linux-gnu/wine/x86_64-windows"} << "no";
+        QTest::newRow("one folder for both") << QStringList{"lib/wine/x86_64-windows", "lib/wine/i386-windows"}
+                                             << "yes";
+        QTest::newRow("a layout not known") << QStringList{"lib/wine/fakedlls"} << "unknown";
+    }
+    void wineRuns32Bit()
+    {
+        QFETCH(QStringList, libraries);
+        QFETCH(QString, expected);
+        const QString root = m_dir.filePath(QStringLiteral("wine-") + QTest::currentDataTag());
+        for (const QString &folder : libraries)
+            make(root.section('/', -1) + '/' + folder + "/ntdll.dll", 10);
+        const QString launcher = make(root.section('/', -1) + "/bin/wine", 10);
+        const std::optional<bool> runs = WineRuns32Bit(launcher);
+        QCOMPARE(runs ? (*runs ? "yes" : "no") : "unknown", expected);
+    }
+    void installedWineRuns32Bit()
+    {
+        const QString wine = QStandardPaths::findExecutable(QStringLiteral("wine"));
+        if (wine.isEmpty() || !QFileInfo::exists(QStringLiteral("/usr/lib/i386-linux-gnu/wine")))
+            QSKIP("no Wine with its 32-bit part here");
+        QCOMPARE(WineRuns32Bit(wine), std::optional(true));
     }
 
     void mediaExtension_data()

@@ -74,6 +74,13 @@ class QtPlatformTest : public QObject {
 
     QTemporaryDir m_dir;
 
+    // Starts a program and forgets how it fares.
+    bool start(QtPlatform &platform, const QString &program, const QStringList &arguments,
+               const QStringList &environment = {})
+    {
+        return platform.StartProcess(program, arguments, environment, kPlayerSettleMs, this, [](std::optional<int>) {});
+    }
+
 private slots:
     void playerReceivesItsArgumentsByteForByte_data()
     {
@@ -92,7 +99,7 @@ private slots:
         const QString where = m_dir.filePath(folder);
         const QString player = WriteStandIn(where);
         QtPlatform platform;
-        QVERIFY(platform.StartProcess(player, arguments, {}));
+        QVERIFY(start(platform, player, arguments));
         QCOMPARE(ArgumentsReceived(where), arguments);
     }
 
@@ -122,14 +129,14 @@ private slots:
         const QByteArray path = qgetenv("PATH");
         qputenv("PATH", QFile::encodeName(bin) + ':' + path);
         QtPlatform platform;
-        const WineSetup setup{platform.WineLauncher(), platform.WinePrefix()};
+        const WineSetup setup = platform.Wine();
         qputenv("PATH", path);
         QCOMPARE(setup.launcher, wine);
 
         const QString staged = m_dir.filePath(QStringLiteral("cache/QDX.mp3"));
         const auto plan = play ? PlanPlayStart(player, staged, setup) : PlanStopStart(player, setup);
-        const PlayerStart start = std::get<PlayerStart>(plan);
-        QVERIFY(platform.StartProcess(start.program, start.arguments, {"WINEPREFIX=" + start.winePrefix}));
+        const PlayerStart planned = std::get<PlayerStart>(plan);
+        QVERIFY(start(platform, planned.program, planned.arguments, planned.environment));
         const QStringList expected =
             QStringList{player} + (play ? QStringList{"Z:" + QString(staged).replace('/', '\\')} : StopArguments());
         QCOMPARE(ArgumentsReceived(bin), expected);
@@ -145,7 +152,7 @@ private slots:
         const QString previous = QDir::currentPath();
         QDir::setCurrent(where);
         QtPlatform platform;
-        const bool started = platform.StartProcess(QStringLiteral("winamp.exe"), StopArguments(), {});
+        const bool started = start(platform, QStringLiteral("winamp.exe"), StopArguments());
         QDir::setCurrent(previous);
         QVERIFY(started);
         QCOMPARE(ArgumentsReceived(where), StopArguments());
@@ -154,7 +161,60 @@ private slots:
     void playerThatIsGoneCannotStart()
     {
         QtPlatform platform;
-        QVERIFY(!platform.StartProcess(m_dir.filePath(QStringLiteral("removed/winamp.exe")), StopArguments(), {}));
+        QVERIFY(!start(platform, m_dir.filePath(QStringLiteral("removed/winamp.exe")), StopArguments()));
+    }
+
+    // The watch of a started program tells, without blocking, whether it
+    // ended within the settle time and with what status.
+    void watchTellsHowTheProgramFared_data()
+    {
+        QTest::addColumn<QByteArray>("script");
+        QTest::addColumn<std::optional<int>>("expected"); // nothing: still running
+        QTest::newRow("handed over") << QByteArray("exit 0") << std::optional(0);
+        QTest::newRow("failed") << QByteArray("exit 3") << std::optional(3);
+        QTest::newRow("killed") << QByteArray("kill -TERM $$") << std::optional(128 + 15);
+        QTest::newRow("still running") << QByteArray("exec sleep 3") << std::optional<int>();
+    }
+    void watchTellsHowTheProgramFared()
+    {
+        QFETCH(QByteArray, script);
+        QFETCH(std::optional<int>, expected);
+        const QString program = m_dir.filePath(QStringLiteral("fare-") + QTest::currentDataTag());
+        QFile file(program);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("#!/bin/sh\n" + script + '\n') > 0);
+        file.close();
+        file.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+        QtPlatform platform;
+        QList<std::optional<int>> told;
+        QVERIFY(platform.StartProcess(program, {}, {}, 500, this, [&](std::optional<int> status) { told << status; }));
+        QVERIFY(told.isEmpty());
+        QTRY_COMPARE_WITH_TIMEOUT(told.size(), 1, 5000);
+        QCOMPARE(told.first(), expected);
+        QTest::qWait(700);
+        QCOMPARE(told.size(), 1);
+    }
+
+    // The player runs on when the program ends, also during the settle time;
+    // the watch then tells nobody.
+    void playerOutlivesTheProgram()
+    {
+        const QString folder = m_dir.filePath(QStringLiteral("outlive"));
+        QDir().mkpath(folder);
+        const QString program = folder + "/winamp.exe";
+        QFile file(program);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("#!/bin/sh\nsleep 1\ntouch \"$0.played\"\n") > 0);
+        file.close();
+        file.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+        bool told = false;
+        {
+            QObject window;
+            QtPlatform platform;
+            QVERIFY(platform.StartProcess(program, {}, {}, kPlayerSettleMs, &window, [&](std::optional<int>) {
+                told = true;
+            }));
+        }
+        QVERIFY(QTest::qWaitFor([&] { return QFileInfo::exists(program + ".played"); }, 10000));
+        QVERIFY(!told);
     }
 
     void messageBoxShowsTitleIconAndText()

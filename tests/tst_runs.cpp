@@ -288,42 +288,132 @@ private slots:
         QVERIFY(h->form->module().StagedFile.isEmpty());
     }
 
-    // A Windows player runs through Wine in its own prefix; without Wine the
-    // user is told what is missing instead of the success report.
-    void windowsPlayerStartsThroughWine_data()
+    // A 32-bit Windows player in a Wine prefix, as the player to use.
+    QString windowsPlayer()
     {
-        QTest::addColumn<bool>("wine");
-        QTest::newRow("Wine found") << true;
-        QTest::newRow("no Wine") << false;
-    }
-    void windowsPlayerStartsThroughWine()
-    {
-        QFETCH(bool, wine);
         const QString prefix = h->dir.filePath(QStringLiteral("prefix"));
         QDir().mkpath(prefix + "/dosdevices");
         const QString player = h->file(QStringLiteral("prefix/drive_c/Winamp/winamp.exe"), 900000);
         QFile exe(player);
-        QVERIFY(exe.open(QIODevice::ReadWrite) && exe.write("MZ") == 2);
+        QByteArray header("MZ");
+        header.resize(0x40, '\0');
+        header[0x3c] = 0x40;
+        if (!exe.open(QIODevice::ReadWrite) || exe.write(header + QByteArray("PE\0\0\x4c\x01", 6)) != 70)
+            qFatal("cannot write the player");
         exe.close();
-        h->form->module().PlayerPath = player;
-        h->platform.wineLauncher = wine ? QStringLiteral("/usr/bin/wine") : QString();
+        h->form->findChild<QLineEdit *>("txtPath")->setText(player);
+        QTest::keyClick(h->w("txtPath"), Qt::Key_Return);
+        return player;
+    }
+
+    // A Windows player runs through Wine in its own prefix. One that the Wine
+    // here certainly cannot run is refused at Start, while the user is awake,
+    // or reported at the time-out when Wine went missing since.
+    void windowsPlayerStartsThroughWine_data()
+    {
+        QTest::addColumn<QString>("wine");     // at Start: "32-bit", "64-bit only", "none"
+        QTest::addColumn<bool>("removedLater"); // Wine is gone by the time-out
+        QTest::addColumn<QString>("says");      // in the ERROR box; empty: the run works
+        QTest::newRow("Wine found") << "32-bit" << false << "";
+        QTest::newRow("no Wine") << "none" << false << "sudo apt install wine wine32:i386";
+        QTest::newRow("no 32-bit part") << "64-bit only" << false << "sudo apt install wine32:i386";
+        QTest::newRow("Wine gone by the time-out") << "32-bit" << true << "needs Wine";
+    }
+    void windowsPlayerStartsThroughWine()
+    {
+        QFETCH(QString, wine);
+        QFETCH(bool, removedLater);
+        QFETCH(QString, says);
+        const QString player = windowsPlayer();
+        h->platform.wine.launcher = wine == "none" ? QString() : QStringLiteral("/usr/bin/wine");
+        h->platform.wine.runs32Bit = wine == "32-bit";
         h->counterRun(0, 1);
         h->click("cmdStart");
+        const bool refused = !says.isEmpty() && !removedLater;
+        QCOMPARE(h->w("cmdStart")->isHidden(), !refused);
+        if (removedLater)
+            h->platform.wine.launcher.clear();
         h->second(60);
-        if (wine) {
+        const Call report = h->platform.calls.last();
+        if (says.isEmpty()) {
             QCOMPARE(starts().size(), 1);
             QCOMPARE(starts().first().program, QStringLiteral("/usr/bin/wine"));
             QCOMPARE(starts().first().arguments.value(0), player);
-            QCOMPARE(starts().first().environment, QStringList{"WINEPREFIX=" + prefix});
-            QCOMPARE(h->platform.messages(), QStringList{QStringLiteral("Winamp was terminated by Orvo's Timer!!!")});
+            QCOMPARE(starts().first().environment,
+                     (QStringList{"WINEPREFIX=" + h->dir.filePath("prefix"), "WINEDEBUG=-all"}));
+            QCOMPARE(report.text, QStringLiteral("Winamp was terminated by Orvo's Timer!!!"));
         } else {
             QVERIFY(starts().isEmpty());
-            const Call report = h->platform.calls.last();
+            QCOMPARE(h->platform.messages().size(), 1);
             QCOMPARE(report.title, QStringLiteral("ERROR"));
-            QVERIFY(report.text.contains(player) && report.text.contains("needs Wine")
-                    && report.text.contains("apt install wine"));
+            QCOMPARE(report.icon, MsgIcon::Critical);
+            QVERIFY2(report.text.contains(player) && report.text.contains(says), qPrintable(report.text));
         }
         QVERIFY(h->w("cmdStart")->isVisible());
+    }
+
+    // The report follows once the player has settled: a start that ended at
+    // once with a failure is reported as one, never as success.
+    void reportTellsWhatThePlayerDid_data()
+    {
+        QTest::addColumn<bool>("windows");
+        QTest::addColumn<std::optional<int>>("outcome"); // nothing: still running after the settle time
+        QTest::addColumn<QString>("says");               // in the ERROR box; empty: the success report
+        QTest::newRow("handed over, status 0") << false << std::optional(0) << "";
+        QTest::newRow("still running") << true << std::optional<int>() << "";
+        QTest::newRow("native player fails") << false << std::optional(3) << "ended at once with status 3";
+        QTest::newRow("Wine cannot run the file") << true << std::optional(52) << "not a Windows program";
+        QTest::newRow("Wine cannot load it") << true << std::optional(53) << "sudo apt install wine32:i386";
+        QTest::newRow("launcher fails") << true << std::optional(1) << "ended at once with status 1";
+    }
+    void reportTellsWhatThePlayerDid()
+    {
+        QFETCH(bool, windows);
+        QFETCH(std::optional<int>, outcome);
+        QFETCH(QString, says);
+        const QString player = windows ? windowsPlayer() : h->form->module().PlayerPath;
+        h->platform.wine = {QStringLiteral("/usr/bin/wine"), {}, std::nullopt, false};
+        h->platform.processOutcome = outcome;
+        timerRunAt(QTime(7, 5, 0), 1, 1);
+        const QString chosen = h->file(QStringLiteral("music/song.mp3"));
+        pick(chosen);
+        h->click("cmdStart");
+        h->second();
+        QCOMPARE(starts().size(), 1);
+        const Call report = h->platform.calls.last();
+        if (says.isEmpty()) {
+            QCOMPARE(report.text, "Playing" + chosen + "...");
+        } else {
+            QCOMPARE(h->platform.messages().size(), 1);
+            QCOMPARE(report.title, QStringLiteral("ERROR"));
+            QCOMPARE(report.icon, MsgIcon::Critical);
+            QVERIFY2(report.text.contains(player) && report.text.contains(says), qPrintable(report.text));
+        }
+        QVERIFY(h->w("cmdStart")->isVisible());
+        QCOMPARE(h->text("txtMp3FileName"), chosen);
+        QCOMPARE(Harness::contents(staging() + "QDX.mp3"), Harness::contents(chosen));
+        QCOMPARE(h->w<QComboBox>("cmbWhatToDo")->currentIndex(), 1);
+    }
+
+    // While the player settles the window is idle and everything goes on; a
+    // run started meanwhile is not ended by the report.
+    void windowGoesOnWhileThePlayerSettles()
+    {
+        h->platform.settleLater = true;
+        h->counterRun(0, 1);
+        h->click("cmdStart");
+        h->second(60);
+        QCOMPARE(starts().size(), 1);
+        QVERIFY(h->platform.messages().isEmpty());
+        QVERIFY(h->w("cmdStart")->isVisible());
+        const QString clock = h->text("lblTime");
+        h->second();
+        QVERIFY(h->text("lblTime") != clock);
+        h->click("cmdStart");
+        h->platform.settle(0);
+        QCOMPARE(h->platform.messages(), QStringList{QStringLiteral("Winamp was terminated by Orvo's Timer!!!")});
+        QVERIFY(h->w("cmdStop")->isVisible());
+        QVERIFY(h->form->windowTitle().startsWith(QStringLiteral("Dozewell Timer 0:")));
     }
 
     void playerThatCannotStartIsReported()

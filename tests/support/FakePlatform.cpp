@@ -17,10 +17,23 @@ std::optional<QString> FakePlatform::ShowOpen(const QString &title, const QStrin
     return dialogAnswers.takeFirst();
 }
 
-bool FakePlatform::StartProcess(const QString &program, const QStringList &arguments, const QStringList &environment)
+bool FakePlatform::StartProcess(const QString &program, const QStringList &arguments, const QStringList &environment,
+                                int, QObject *context, ProcessSettled settled)
 {
     calls.append({Call::StartProcess, {}, {}, MsgIcon::None, {}, program, arguments, environment});
-    return processesStart;
+    if (!processesStart)
+        return false;
+    m_watches.append({context, std::move(settled)});
+    if (!settleLater)
+        settle(processOutcome);
+    return true;
+}
+
+void FakePlatform::settle(std::optional<int> exitStatus)
+{
+    auto [context, settled] = m_watches.takeFirst();
+    if (context)
+        settled(exitStatus);
 }
 
 void FakePlatform::EndProgram()

@@ -3,6 +3,7 @@
 #include "platform/Platform.h"
 
 #include <QList>
+#include <QPointer>
 #include <functional>
 
 namespace dozewell::testing {
@@ -23,14 +24,14 @@ public:
 
     void MsgBox(const QString &prompt, MsgIcon icon, const QString &title) override;
     std::optional<QString> ShowOpen(const QString &title, const QString &filter, const QString &fileName) override;
-    bool StartProcess(const QString &program, const QStringList &arguments, const QStringList &environment) override;
+    bool StartProcess(const QString &program, const QStringList &arguments, const QStringList &environment,
+                      int settleMs, QObject *context, ProcessSettled settled) override;
     QDateTime Now() const override { return now; }
     qint64 MonotonicMs() const override { return monotonicMs; }
     void EndProgram() override;
     QStringList DefaultPlayerPaths() const override { return {defaultPlayer, defaultPlayer32}; }
     QString StagingFolder() const override { return stagingFolder; }
-    QString WineLauncher() const override { return wineLauncher; }
-    QString WinePrefix() const override { return winePrefix; }
+    WineSetup Wine() const override { return wine; }
 
     // Moves both clocks forward (or the wall clock back, for a negative value
     // with `wallOnly`).
@@ -46,14 +47,23 @@ public:
     // Called when a message box is shown, as ticks arrive while it is open.
     std::function<void()> whileMessageShown;
     bool processesStart = true;
+    // How a started process fares within the settle time: ends with this
+    // status, or (nothing) still runs. Told at once, unless `settleLater`:
+    // then the watch stays open until settle() tells it.
+    std::optional<int> processOutcome;
+    bool settleLater = false;
+    void settle(std::optional<int> exitStatus);
+    qsizetype unsettled() const { return m_watches.size(); }
     QDateTime now{QDate(2026, 12, 8), QTime(21, 7, 3)};
     qint64 monotonicMs = 100000;
     bool ended = false;
     QString defaultPlayer;
     QString defaultPlayer32;
-    QString wineLauncher;
-    QString winePrefix;
+    WineSetup wine;
     QString stagingFolder;
+
+private:
+    QList<std::pair<QPointer<QObject>, ProcessSettled>> m_watches;
 };
 
 } // namespace dozewell::testing

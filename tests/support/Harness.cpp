@@ -24,7 +24,7 @@ Harness::Harness()
 {
     platform.defaultPlayer = dir.filePath(QStringLiteral("Program Files/Winamp/winamp.exe"));
     platform.defaultPlayer32 = dir.filePath(QStringLiteral("Program Files (x86)/Winamp/winamp.exe"));
-    platform.winePrefix = dir.filePath(QStringLiteral("wine"));
+    platform.wine.defaultPrefix = dir.filePath(QStringLiteral("wine"));
     platform.stagingFolder = dir.filePath(QStringLiteral("cache/dozewell-timer/"));
     form = std::make_unique<frmMain>(platform);
     auto *stopper = new TickStopper;
