@@ -1,9 +1,14 @@
 # Shared by the real-window tests: a virtual X display of their own, a work
-# folder, and the moves a person makes in the main window. Sourced with the
-# program as $1 and an optional screenshot folder as $2.
+# folder, and the moves a person makes in the main window. Each move waits for
+# what it does (a field that changes, a window that opens or closes, the
+# caption) instead of trusting a pause; a failure saves a picture of the
+# screen and lists the windows. Sourced with the program as $1 and an optional
+# screenshot folder as $2; DOZEWELL_GRAB names the screen grabber.
 set -u
 program=$(readlink -f "$1")
 shots=${2:-}
+grab=${DOZEWELL_GRAB:?DOZEWELL_GRAB must name the screen grabber}
+failures=${DOZEWELL_FAILURES:-$PWD/realwindow-failures}
 work=$(mktemp -d)
 pids=()
 
@@ -15,7 +20,18 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-fail() { echo "FAIL: $*"; cat "$work"/out*.log 2>/dev/null; exit 1; }
+fail() {
+    echo "FAIL: $*"
+    echo "windows on the screen:"
+    for window in $(xdotool search --onlyvisible --name '' 2>/dev/null); do
+        echo "  $window '$(xdotool getwindowname "$window")' $(xdotool getwindowgeometry "$window" | tr -s '\n ' ' ')"
+    done
+    local picture
+    picture="$failures/$(basename "$0" .sh)-$(date +%Y%m%d-%H%M%S).png"
+    mkdir -p "$failures" && "$grab" "$picture" && echo "screen: $picture"
+    tail -n 20 "$work"/out*.log 2>/dev/null
+    exit 1
+}
 step() { echo "--- $*"; }
 
 # Waits up to $1 seconds for the command that follows to succeed.
@@ -29,8 +45,118 @@ within() {
 }
 window_named() { xdotool search --onlyvisible --name "$1" | head -1; }
 has_window() { [ -n "$(window_named "$1")" ]; }
-click_at() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep 0.3; }
-shot() { [ -n "$shots" ] && command -v import >/dev/null && import -window root "$shots/$1.png"; }
+no_window() { ! has_window "$1"; }
+shot() { [ -z "$shots" ] || "$grab" "$shots/$1.png"; }
+
+# What the area X Y W H of window $1 shows, as a hash; the hashes it shows
+# over a blink of a text cursor; and whether it shows none of the hashes $1.
+looks() { "$grab" "$@"; }
+looks_over_a_blink() { for _ in 1 2 3 4 5 6 7; do looks "$@"; sleep 0.2; done | sort -u; }
+looks_other_than() {
+    local before=$1 now; shift
+    now=$(looks "$@") && ! grep -qx "$now" <<< "$before"
+}
+
+# Clicks at X Y in window $1 ($2 $3) and waits until the area of that window
+# given after them shows something else: the effect of the click.
+click_changing() {
+    local window=$1 x=$2 y=$3; shift 3
+    local before
+    before=$(looks "$window" "$@")
+    xdotool mousemove --window "$window" "$x" "$y" click 1
+    within 10 looks_other_than "$before" "$window" "$@" || fail "the click at $x,$y changed nothing at $*"
+}
+# Presses key $2 in window $1, where a text cursor blinks, and waits until the
+# area given after it changed.
+key_changing() {
+    local window=$1 key=$2; shift 2
+    local before
+    before=$(looks_over_a_blink "$window" "$@")
+    xdotool key "$key"
+    within 10 looks_other_than "$before" "$window" "$@" || fail "the key $key changed nothing at $*"
+}
+click_at() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
+
+# Areas of the main window, in its pixels (twips / 15).
+txtSS_area=(88 176 25 25)
+cmbWhatToDo_area=(32 304 110 21)
+txtMp3FileName_area=(32 352 233 19)
+action_now=-1   # the entry the action box shows
+
+# Waits for a window titled $1 and gives it the keyboard focus.
+focus_window() {
+    within 15 has_window "$1" || fail "no window titled $1"
+    xdotool windowfocus --sync "$(window_named "$1")"
+}
+
+# Chooses $3 in the Open dialog titled "Winamp Path", typed into its name box
+# as a person would, and waits for the dialog to close and area $2.. of the
+# main window $1 to change.
+choose_in_dialog() {
+    local main=$1 file=$2; shift 2
+    local before
+    before=$(looks "$main" "$@")
+    focus_window "^Winamp Path$"
+    xdotool type --delay 5 "$file"
+    xdotool key Return
+    within 15 no_window "^Winamp Path$" || fail "the Open dialog stayed open"
+    within 10 looks_other_than "$before" "$main" "$@" || fail "the choice of $file did not show"
+}
+
+# Sets up a Timer Mode run $4 seconds ahead (12 if not given) in the main
+# window $1 with action $2 (0 stop, 1 play) and, for play, the media file $3
+# chosen in the Open dialog; then presses Start and waits for the running
+# caption. Sets $target to the target time, HH:MM:SS.
+timer_run() {
+    local main=$1 action=$2 media=${3:-} ahead=${4:-12}
+    xdotool windowfocus --sync "$main"
+    # Tick "Use Timer" early enough in a minute that the seconds ahead do not wrap.
+    within 60 bash -c "[ \$(date +%-S) -lt $((50 - ahead)) ]" || fail "clock"
+    click_changing "$main" 170 208 "${txtSS_area[@]}"                  # chkUseTimer
+    for _ in $(seq "$ahead"); do click_changing "$main" 100 209 "${txtSS_area[@]}"; done   # cmdMoreSS
+    click_at "$main" 80 314                                             # cmbWhatToDo's text
+    while [ "$action_now" -lt "$action" ]; do key_changing "$main" Down "${cmbWhatToDo_area[@]}"; action_now=$((action_now + 1)); done
+    while [ "$action_now" -gt "$action" ]; do key_changing "$main" Up "${cmbWhatToDo_area[@]}"; action_now=$((action_now - 1)); done
+    if [ -n "$media" ]; then
+        click_at "$main" 292 360                                        # cmdMp3File
+        choose_in_dialog "$main" "$media" "${txtMp3FileName_area[@]}"
+        xdotool windowfocus --sync "$main"
+    fi
+    click_at "$main" 52 408                                             # cmdStart
+    within 10 bash -c "xdotool getwindowname $main | grep -Eq '^Dozewell Timer [0-9]{2}:[0-9]{2}:[0-9]{2}$'" \
+        || fail "running caption was '$(xdotool getwindowname "$main")'"
+    target=$(xdotool getwindowname "$main" | cut -d' ' -f3)
+    [[ "$(date +%H:%M:%S)" < "$target" ]] || fail "the set-up took until after its target $target"
+    echo "caption: Dozewell Timer $target"
+}
+
+# Closes the message box titled $1 with Enter and gives the focus back to $2.
+close_box() {
+    focus_window "^$1\$"
+    xdotool key Return
+    within 10 no_window "^$1\$" || fail "box $1 stayed open"
+    xdotool windowfocus --sync "$2"
+}
+
+# Starts the program, output to $work/out$1.log, and waits for its main
+# window, found without asking for the player; sets $app and $main.
+start_program() {
+    "$program" > "$work/out$1.log" 2>&1 &
+    app=$!
+    pids+=($app)
+    within 15 has_window "^Dozewell Timer$" || fail "no main window"
+    has_window "^Winamp Path$" && fail "the start-up dialog opened"
+    main=$(window_named "^Dozewell Timer$")
+    action_now=-1
+}
+
+# Presses Exit in the main window $1 and checks that process $2 ends with 0.
+exit_program() {
+    click_at "$1" 292 408                # cmdClose
+    within 10 bash -c "! kill -0 $2" || fail "Exit did not end the program"
+    wait "$2"; local status=$?
+    [ "$status" -eq 0 ] || fail "exit status $status"
+}
 
 # A virtual display of our own.
 exec 5< <(Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp 2>/dev/null)
@@ -45,51 +171,3 @@ if [ -n "${DOZEWELL_WM:-}" ]; then
 fi
 export HOME="$work/home" XDG_CACHE_HOME="$work/cache" XDG_RUNTIME_DIR="$work/run"
 mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-
-# Sets up a Timer Mode run $4 seconds ahead (12 if not given) in the main
-# window $1 with action $2 (0 stop, 1 play) and, for play, the media file $3
-# chosen in the Open dialog; then presses Start and checks the running caption.
-timer_run() {
-    local main=$1 action=$2 media=${3:-} ahead=${4:-12}
-    xdotool windowfocus --sync "$main"
-    sleep 0.5
-    # Tick "Use Timer" early enough in a minute that the seconds ahead do not wrap.
-    within 60 bash -c "[ \$(date +%-S) -lt $((52 - ahead)) ]" || fail "clock"
-    click_at "$main" 170 208             # chkUseTimer
-    for _ in $(seq "$ahead"); do click_at "$main" 100 209; done   # cmdMoreSS
-    click_at "$main" 80 314              # cmbWhatToDo
-    # From no entry or either entry: Down Up lands on the first, Down Down on the second.
-    if [ "$action" -eq 1 ]; then xdotool key Down Down Return; else xdotool key Down Up Return; fi
-    sleep 0.3
-    if [ -n "$media" ]; then
-        click_at "$main" 292 360         # cmdMp3File
-        within 10 has_window "^Winamp Path$" || fail "no media dialog"
-        xdotool windowfocus --sync "$(window_named "^Winamp Path$")"
-        xdotool type --delay 5 "$media"
-        xdotool key Return
-        within 10 bash -c "! xdotool search --onlyvisible --name '^Winamp Path$'" || fail "media dialog stayed open"
-        xdotool windowfocus --sync "$main"
-    fi
-    click_at "$main" 52 408              # cmdStart
-    local caption
-    caption=$(xdotool getwindowname "$main")
-    [[ "$caption" =~ ^Dozewell\ Timer\ [0-9]{2}:[0-9]{2}:[0-9]{2}$ ]] || fail "running caption was '$caption'"
-    echo "caption: $caption"
-}
-
-# Closes the message box titled $1 with Enter and gives the focus back to $2.
-close_box() {
-    within 10 has_window "^$1\$" || fail "no box titled $1"
-    xdotool windowfocus --sync "$(window_named "^$1\$")"
-    xdotool key Return
-    within 10 bash -c "! xdotool search --onlyvisible --name \"^$1\$\"" || fail "box $1 stayed open"
-    xdotool windowfocus --sync "$2"
-}
-
-# Presses Exit in the main window $1 and checks that process $2 ends with 0.
-exit_program() {
-    click_at "$1" 292 408                # cmdClose
-    within 10 bash -c "! kill -0 $2" || fail "Exit did not end the program"
-    wait "$2"; local status=$?
-    [ "$status" -eq 0 ] || fail "exit status $status"
-}

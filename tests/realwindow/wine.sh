@@ -1,56 +1,100 @@
 #!/bin/bash
-# The player as it runs on Linux: a Windows winamp.exe under real Wine. Makes
-# a fresh Wine prefix, builds a Windows stand-in player with MinGW and puts it
-# at the default place in the prefix's drive C:, then works the program in a
-# real X window: it must start without asking for the player, hand the player
-# the staged file as a Windows path at a play time-out, then the stop words.
+# The player as it runs on Linux: Winamp, a 32-bit Windows program, under real
+# Wine. Makes a fresh Wine prefix, builds a 32-bit single-instance stand-in
+# player with MinGW and puts it where a 32-bit Winamp installs in a 64-bit
+# prefix, then starts it as the user's player, playing a file. The program,
+# worked in a real X window, must find it without asking; a stop time-out must
+# stop that running player and a play time-out make it play the staged bytes,
+# each within 2 s of the time-out, with no second player left running; and a
+# file that is no program, taken with Enter, must get the ERROR box instead of
+# the success report.
 # Usage: wine.sh path/to/dozewell-timer [screenshot-folder]
 . "$(dirname "$0")/common.sh"
 
-export WINEPREFIX="$work/wine" WINEDEBUG=-all
+export WINEPREFIX="$work/wine"
 # No installer dialogs for .NET or the HTML engine in the fresh prefix.
 export WINEDLLOVERRIDES="mscoree,mshtml="
 on_exit=(wineserver -k)
 
 step "a fresh Wine prefix (Wine's first start takes a while)"
 start=$SECONDS
-wineboot -i > "$work/out-wineboot.log" 2>&1 || fail "wineboot failed"
+WINEDEBUG=-all wineboot -i > "$work/out-wineboot.log" 2>&1 || fail "wineboot failed"
 wineserver -w
 echo "prefix ready in $((SECONDS - start)) s"
 
-winamp_dir="$WINEPREFIX/drive_c/Program Files/Winamp"
+winamp_dir="$WINEPREFIX/drive_c/Program Files (x86)/Winamp"
 mkdir -p "$winamp_dir"
-x86_64-w64-mingw32-g++ -O2 -s -static -o "$winamp_dir/winamp.exe" "$(dirname "$0")/winamp-standin.cpp" \
+i686-w64-mingw32-gcc -O2 -s -mwindows -o "$winamp_dir/winamp.exe" "$(dirname "$0")/winamp-standin.c" -lshell32 \
     || fail "the stand-in did not build"
 truncate -s 600000 "$winamp_dir/winamp.exe"   # inside the player file check's window
+log="$winamp_dir/player.log"
 mkdir -p "$work/music"
+head -c 30000 /dev/urandom > "$work/music/evening.mp3"
 media="$work/music/night song.mp3"
 head -c 50000 /dev/urandom > "$media"
-log="$winamp_dir/args.log"
 
-step "start-up finds the player in the prefix"
-"$program" > "$work/out1.log" 2>&1 &
-app=$!
-pids+=($app)
-within 15 has_window "^Dozewell Timer$" || fail "no main window"
-has_window "^Winamp Path$" && fail "the start-up dialog opened"
-main=$(window_named "^Dozewell Timer$")
+# The player's own record: the line after the first $1 lines, once it is there.
+record_after() { sed -n "$(($1 + 1))p" "$log"; }
+records() { [ -f "$log" ] && wc -l < "$log" || echo 0; }
+records_after() { [ "$(records)" -gt "$1" ]; }
+players_running() { pgrep -fc "^$WINEPREFIX/.*/winamp\.exe"; }
+# Milliseconds from the target second to the player's reaction recorded in line $1.
+delay() { echo $(( $(cut -d' ' -f1 <<< "$1") - $(date -d "$target" +%s) * 1000 )); }
 
-step "play: Winamp gets the staged copy as a Windows path"
-timer_run "$main" 1 "$media" 8
-within 40 grep -q -- '^--$' "$log" || fail "the player was never started: $(cat "$work"/out1.log)"
-staged="$XDG_CACHE_HOME/dozewell-timer/QDX.mp3"
-expected="Z:${staged//\//\\}"
-printf '%s\n--\n' "$expected" | cmp -s - "$log" || fail "Winamp received: $(cat "$log")"
-cmp -s "$media" "$winamp_dir/received.bin" || fail "the bytes Winamp read differ from the chosen file"
-echo "Winamp received: $expected"
-close_box "Orvo's Dozewell Timer" "$main"
+step "the user's player plays a file"
+WINEDEBUG=-all wine "$winamp_dir/winamp.exe" 'Z:'"${work//\//\\}"'\music\evening.mp3' > "$work/out-player.log" 2>&1 &
+pids+=($!)
+within 30 grep -q ' play ' "$log" || fail "the stand-in player did not start"
+player_pid=$(cut -d' ' -f2 "$log")
+echo "player: $(cat "$log")"
 
-step "stop: Winamp gets the six words"
-rm -f "$log"
-timer_run "$main" 0 "" 8
-within 40 grep -q -- '^--$' "$log" || fail "the player was never started for the stop form"
-printf 'Winamp\nwas\nterminated\nby\nOrvo'"'"'s\nTimer...\n--\n' | cmp -s - "$log" || fail "Winamp received: $(cat "$log")"
+unset WINEDEBUG
+
+step "stop: the running player stops (start-up finds it in the prefix)"
+start_program 1
+seen=$(records)
+timer_run "$main" 0 "" 10
+within 40 records_after "$seen" || fail "the player never heard of the time-out"
+line=$(record_after "$seen")
+[ "$(cut -d' ' -f2- <<< "$line")" = "$player_pid stop Winamp was terminated by Orvo's Timer..." ] \
+    || fail "the running player recorded: $line"
+stop_delay=$(delay "$line")
 close_box "Orvo's Timer" "$main"
+exit_program "$main" "$app"
+
+step "play: the running player plays the staged copy"
+start_program 2
+seen=$(records)
+timer_run "$main" 1 "$media" 14
+within 40 records_after "$seen" || fail "the player never heard of the time-out"
+line=$(record_after "$seen")
+staged="$XDG_CACHE_HOME/dozewell-timer/QDX.mp3"
+expected="$player_pid play $(cksum < "$media") Z:${staged//\//\\}"
+[ "$(cut -d' ' -f2- <<< "$line")" = "$expected" ] || fail "the running player recorded: $line, not $expected"
+play_delay=$(delay "$line")
+close_box "Orvo's Dozewell Timer" "$main"
+exit_program "$main" "$app"
+echo "the running player reacted ${stop_delay} ms (stop) and ${play_delay} ms (play) into the target second"
+[ "$stop_delay" -ge 0 ] && [ "$stop_delay" -lt 2000 ] && [ "$play_delay" -ge 0 ] && [ "$play_delay" -lt 2000 ] \
+    || fail "a reaction came later than 2 s after its time-out"
+[ "$(players_running)" -eq 1 ] || fail "$(players_running) players run, not one"
+grep -Eq ':(err|fixme|warn):' "$work"/out[12].log && fail "Wine's debug output reached the program's: $(cat "$work"/out[12].log)"
+
+step "a file that is no program is reported, not as stopped"
+start_program 3
+junk="$work/junk/winamp.exe"
+mkdir -p "$work/junk"
+{ printf 'MZ'; head -c 599998 /dev/zero; } > "$junk"
+click_at "$main" 148 265                                               # txtPath
+xdotool key ctrl+a
+xdotool type --delay 5 "$junk"
+xdotool key Return
+seen=$(records)
+timer_run "$main" 0 "" 10
+within 40 has_window "^ERROR$" || fail "no ERROR box for a file Wine cannot run"
+has_window "^Orvo's Timer$" && fail "the failed start was reported as a success"
+shot wine-not-a-program
+close_box "ERROR" "$main"
+records_after "$seen" && fail "the player heard of a start that failed: $(record_after "$seen")"
 exit_program "$main" "$app"
 echo "1 passed, 0 failed"
