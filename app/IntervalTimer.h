@@ -2,17 +2,21 @@
 
 #include <QObject>
 #include <QTimer>
+#include <functional>
 
 namespace dozewell {
 
 // A periodic timer whose Interval of 0 means no ticks, and any other value
-// a tick every Interval milliseconds.
+// a tick every Interval milliseconds. While suspended no tick wakes the
+// program, whatever the Interval; when it resumes it tells how many ticks it
+// left out, as measured on the given clock.
 class IntervalTimer : public QObject {
     Q_OBJECT
     Q_PROPERTY(int Interval READ Interval WRITE setInterval)
 
 public:
-    IntervalTimer(const QString &name, QObject *parent);
+    using Clock = std::function<qint64()>;
+    IntervalTimer(const QString &name, QObject *parent, Clock clock = {});
 
     int Interval() const { return m_interval; }
     void setInterval(int milliseconds);
@@ -21,15 +25,27 @@ public:
     // the ticks after it keep Interval again.
     void delayNextTick(int milliseconds);
 
+    bool isSuspended() const { return m_suspended; }
+    void setSuspended(bool suspended);
+
 signals:
     void Timer();
+    // Resumed after `ticks` ticks were left out.
+    void Skipped(qint64 ticks);
 
 private:
     void onTimeout();
+    void run();
+    // Counts the ticks left out since the last count, at the current Interval.
+    void countSkipped();
 
     QTimer *m_timer;
+    Clock m_clock;
     int m_interval = 0;
     bool m_delayed = false;
+    bool m_suspended = false;
+    qint64 m_skippedSince = 0;
+    qint64 m_skipped = 0;
 };
 
 } // namespace dozewell

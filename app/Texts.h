@@ -5,14 +5,9 @@
 // Every text the program shows, named once.
 namespace dozewell::texts {
 
-inline const QString kCaption = QStringLiteral("Dozewell Timer");
-// The running caption: this, then the remaining time or the target time.
-inline const QString kCaptionRunning = QStringLiteral("Dozewell Timer ");
-
 inline const QString kBannerVersion = QStringLiteral("V " DOZEWELL_VERSION);
 inline const QString kSelectAnOption = QStringLiteral("Select An Option");
 inline const QString kNoFileSelected = QStringLiteral("No File Was Selected Yet");
-inline const QString kCountdownAtRest = QStringLiteral("0:00");
 inline const QString kZero = QStringLiteral("0");
 
 inline const QString kDialogTitle = QStringLiteral("Winamp Path");

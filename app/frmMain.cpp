@@ -6,14 +6,24 @@
 #include "app/WindowPlacement.h"
 #include "app/frmAbout.h"
 #include "platform/Platform.h"
+#include "platform/PlatformValues.h"
+#include "player/FileFunctions.h"
+#include "player/PlayerCheck.h"
+#include "player/Staging.h"
+#include "player/WinePaths.h"
+#include "timer/ClockWatch.h"
+#include "timer/TimeFields.h"
 #include "ui_frmMain.h"
 
 #include <QCloseEvent>
+#include <QDir>
+#include <algorithm>
 
 namespace dozewell {
 
 namespace {
 constexpr int kClockInterval = 1000;
+constexpr float kTwipsPerPixel = 15;
 const QString kBannerFont = QStringLiteral("MS Sans Serif");
 constexpr qreal kBannerPointSize = 13.5;
 const QColor kVersionColour(128, 0, 0);
@@ -24,6 +34,19 @@ void SetTextColour(QWidget *label, const QColor &colour)
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, colour);
     label->setPalette(palette);
+}
+
+void SetEnabled(std::initializer_list<QWidget *> controls, bool enabled)
+{
+    for (QWidget *control : controls)
+        control->setEnabled(enabled);
+}
+
+void PlaceAt(QWidget *label, float leftTwips)
+{
+    const int left = qRound(leftTwips / kTwipsPerPixel);
+    if (label->x() != left) // most ticks leave the slower labels on the same pixel
+        label->move(left, label->y());
 }
 } // namespace
 
@@ -42,11 +65,12 @@ frmMain::frmMain(Platform &platform, QWidget *parent)
     cmd1 = new CommonDialog(platform, ui->wfrmMain);
     cmd1->setObjectName(QStringLiteral("cmd1"));
     cmd1->DialogTitle = texts::kDialogTitle;
-    Timer2 = new IntervalTimer(QStringLiteral("Timer2"), ui->wfrmMain);
+    Timer2 = new IntervalTimer(QStringLiteral("Timer2"), ui->wfrmMain, [this] { return m_platform.MonotonicMs(); });
     Timer1 = new IntervalTimer(QStringLiteral("Timer1"), ui->wfrmMain);
 
     ConnectHandlers();
     Timer3->setInterval(kClockInterval);
+    WatchBannerSeen();
     FocusFirstControl();
 }
 
@@ -102,13 +126,14 @@ void frmMain::ConnectHandlers()
 
     connect(Timer1, &IntervalTimer::Timer, this, &frmMain::Timer1_Timer);
     connect(Timer2, &IntervalTimer::Timer, this, &frmMain::Timer2_Timer);
+    connect(Timer2, &IntervalTimer::Skipped, &m_run, &SleepTimer::bannerTick);
     connect(Timer3, &IntervalTimer::Timer, this, &frmMain::Timer3_Timer);
-}
 
-void frmMain::closeEvent(QCloseEvent *event)
-{
-    event->accept();
-    cmdClose_Click();
+    connect(&m_run, &SleepTimer::countdownChanged, ui->lblTimer, &QLabel::setText);
+    connect(&m_run, &SleepTimer::timeOfDayChanged, ui->lblTime, &QLabel::setText);
+    connect(&m_run, &SleepTimer::captionChanged, this, &QWidget::setWindowTitle);
+    connect(&m_run, &SleepTimer::bannerMoved, this, &frmMain::PlaceBanner);
+    connect(&m_run, &SleepTimer::timedOut, this, &frmMain::TimeOut);
 }
 
 void frmMain::FocusFirstControl()
@@ -126,6 +151,42 @@ void frmMain::FocusFirstControl()
 frmAbout *frmMain::aboutWindow() const
 {
     return m_about;
+}
+
+// Start-up
+
+bool frmMain::Form_Load()
+{
+    m_run.startUp(m_platform.Now());
+    m_module.StagedFile.clear();
+    DeleteStagedFiles(m_platform.StagingFolder());
+
+    const QStringList defaultPlayers = m_platform.DefaultPlayerPaths();
+    const auto defaultPlayer = std::find_if(defaultPlayers.begin(), defaultPlayers.end(),
+                                            [](const QString &path) { return FileExists(path) == 1; });
+    if (defaultPlayer != defaultPlayers.end()) {
+        m_module.PlayerPath = *defaultPlayer;
+    } else {
+        cmd1->FileName = m_module.PlayerPath;
+        cmd1->Filter = texts::kExecutableFilter;
+        cmd1->CancelError = true;
+        if (!cmd1->ShowOpen() && cmd1->CancelError) {
+            m_platform.EndProgram();
+            return false;
+        }
+        if (!TakePlayerFromDialog())
+            return true; // the sequence ends here; the window opens as it stands
+    }
+    ui->txtPath->setText(m_module.PlayerPath);
+    return true;
+}
+
+// The window itself
+
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    cmdClose_Click();
 }
 
 void frmMain::cmdHide_Click()
@@ -166,6 +227,477 @@ void frmMain::ShowAbout()
     m_about->show();
     m_about->raise();
     m_about->activateWindow();
+}
+
+// Time fields
+
+void frmMain::Step(QLineEdit *field, qint16 (*stepping)(qint16))
+{
+    if (const std::optional<qint16> value = FieldValue(field->text()))
+        field->setText(FieldText(stepping(*value)));
+}
+
+void frmMain::cmdMoreHHCounter_Click() { Step(ui->txtHHCounter, IncHours); }
+void frmMain::cmdLessHHCounter_Click() { Step(ui->txtHHCounter, DecHours); }
+void frmMain::cmdMoreMMCounter_Click() { Step(ui->txtMMCounter, IncMinSec); }
+void frmMain::cmdLessMMCounter_Click() { Step(ui->txtMMCounter, DecMinSec); }
+void frmMain::cmdMoreHH_Click() { Step(ui->txtHH, IncHours); }
+void frmMain::cmdLessHH_Click() { Step(ui->txtHH, DecHours); }
+void frmMain::cmdMoreMM_Click() { Step(ui->txtMM, IncMinSec); }
+void frmMain::cmdLessMM_Click() { Step(ui->txtMM, DecMinSec); }
+void frmMain::cmdMoreSS_Click() { Step(ui->txtSS, IncMinSec); }
+void frmMain::cmdLessSS_Click() { Step(ui->txtSS, DecMinSec); }
+
+void frmMain::cmdReset_Click()
+{
+    m_run.resetCountdown();
+    ui->txtHHCounter->setText(texts::kZero);
+    ui->txtMMCounter->setText(texts::kZero);
+}
+
+// Modes
+
+void frmMain::chkUseCounter_Click()
+{
+    if (!ui->chkUseCounter->isChecked())
+        return;
+    ui->chkUseTimer->setChecked(false);
+    SetCounterMode();
+    SetIdleState();
+}
+
+void frmMain::chkUseTimer_Click()
+{
+    if (!ui->chkUseTimer->isChecked())
+        return;
+    ui->chkUseCounter->setChecked(false);
+    SetTimerMode();
+    SetIdleState();
+}
+
+void frmMain::SetCounterMode()
+{
+    ui->chkUseCounter->setEnabled(false);
+    ui->chkUseTimer->setEnabled(true);
+    SetEnabled({ui->wfrmCounter, ui->wfrmTimeCounter, ui->lblTimer, ui->lblHH, ui->lblMM, ui->txtHHCounter,
+                ui->txtMMCounter, ui->cmdReset, ui->cmdLessHHCounter, ui->cmdLessMMCounter, ui->cmdMoreHHCounter,
+                ui->cmdMoreMMCounter},
+               true);
+    SetEnabled({ui->wfrmTimeTimer, ui->lblTime, ui->wfrmTimer, ui->lblHHTimer, ui->lblMMTimer, ui->lblSSTimer,
+                ui->txtHH, ui->txtMM, ui->txtSS, ui->cmdLessHH, ui->cmdLessMM, ui->cmdLessSS, ui->cmdMoreHH,
+                ui->cmdMoreMM, ui->cmdMoreSS},
+               false);
+}
+
+void frmMain::SetTimerMode()
+{
+    ui->chkUseTimer->setEnabled(false);
+    ui->chkUseCounter->setEnabled(true);
+    SetEnabled({ui->wfrmTimer, ui->wfrmTimeTimer, ui->lblTime, ui->lblHHTimer, ui->lblMMTimer, ui->lblSSTimer,
+                ui->txtHH, ui->txtMM, ui->txtSS, ui->cmdLessHH, ui->cmdLessMM, ui->cmdLessSS, ui->cmdMoreHH,
+                ui->cmdMoreMM, ui->cmdMoreSS},
+               true);
+    ui->txtHH->setText(FieldText(static_cast<qint16>(m_platform.Now().time().hour())));
+    ui->txtMM->setText(FieldText(static_cast<qint16>(m_platform.Now().time().minute())));
+    ui->txtSS->setText(FieldText(static_cast<qint16>(m_platform.Now().time().second())));
+    SetEnabled({ui->wfrmCounter, ui->wfrmTimeCounter, ui->lblTimer, ui->lblHH, ui->lblMM, ui->txtHHCounter,
+                ui->txtMMCounter, ui->cmdLessHHCounter, ui->cmdLessMMCounter, ui->cmdMoreHHCounter,
+                ui->cmdMoreMMCounter, ui->cmdReset},
+               false);
+}
+
+// Run control
+
+void frmMain::cmdStart_Click()
+{
+    // The run is checked against the player the time-out will start; a path
+    // typed without Enter was never taken over.
+    ui->txtPath->setText(m_module.PlayerPath);
+    if ((!ui->chkUseCounter->isChecked() && !ui->chkUseTimer->isChecked())
+        || ui->cmbWhatToDo->currentIndex() == NoAction) {
+        m_platform.MsgBox(texts::kChooseAllOptions, MsgIcon::None, texts::kErrorTitle);
+        return;
+    }
+    if (RunConditionsHold(ui->chkUseCounter->isChecked()))
+        StartCounterRun();
+    if (RunConditionsHold(ui->chkUseTimer->isChecked()))
+        StartTimerRun();
+}
+
+bool frmMain::RunConditionsHold(bool modeTicked) const
+{
+    const bool playerFound = FileExists(m_module.PlayerPath) == 1;
+    const bool haveAction = ui->cmbWhatToDo->currentIndex() != NoAction;
+    return playerFound && haveAction && modeTicked;
+}
+
+void frmMain::StartCounterRun()
+{
+    // Fields that hold no number end Start silently.
+    const std::optional<qint16> minutes = CounterMinutes(ui->txtHHCounter->text(), ui->txtMMCounter->text());
+    if (!minutes || *minutes <= 0)
+        return;
+    if (RefusedForThePlayer() || RefusedByMediaGuard())
+        return;
+    m_run.startCounter(*minutes, m_platform.MonotonicMs());
+    Timer1->setInterval(kCountdownTickMs);
+    Timer2->setInterval(kBannerTickMs);
+    ui->cmdPath->setEnabled(false);
+    ui->txtPath->setEnabled(false);
+    SetRunningState();
+    DisableMp3FileChoice();
+}
+
+void frmMain::StartTimerRun()
+{
+    const std::optional<qint16> seconds = FieldValue(ui->txtSS->text());
+    const std::optional<qint16> minutes = FieldValue(ui->txtMM->text());
+    const std::optional<qint16> hours = FieldValue(ui->txtHH->text());
+    if (!seconds || !minutes || !hours)
+        return;
+    // Checked before a target is armed: a clock tick that comes while a
+    // refusal is open must not fire it.
+    if (RefusedForThePlayer() || RefusedByMediaGuard())
+        return;
+    m_run.startTimer(FormatHMS(*hours, *minutes, *seconds));
+    Timer2->setInterval(kBannerTickMs);
+    SetRunningState();
+}
+
+bool frmMain::RefusedByMediaGuard()
+{
+    if (!MediaFileMissing())
+        return false;
+    SetRunningState(); // shows the refusal and changes nothing else
+    return true;
+}
+
+bool frmMain::RefusedForThePlayer()
+{
+    // Only what certainly fails is refused here; the watch of the started
+    // player catches the rest at the time-out.
+    const auto plan = PlanStopStart(m_module.PlayerPath, m_platform.Wine());
+    const auto *problem = std::get_if<PlayerStartProblem>(&plan);
+    if (!problem)
+        return false;
+    m_platform.MsgBox(PlayerProblemText(*problem), MsgIcon::Critical, texts::kErrorTitle);
+    return true;
+}
+
+void frmMain::cmdStop_Click()
+{
+    ui->chkUseCounter->setEnabled(true);
+    ui->chkUseTimer->setEnabled(true);
+    const bool counterMode = ui->chkUseCounter->isChecked();
+    if (counterMode) {
+        ui->cmdPath->setEnabled(true);
+        ui->txtPath->setEnabled(true);
+        Timer1->setInterval(0);
+    }
+    if (const std::optional<CounterFields> fields = m_run.pause(counterMode)) {
+        ui->txtHHCounter->setText(FieldText(fields->hours));
+        ui->txtMMCounter->setText(FieldText(fields->minutes));
+    }
+    SetIdleState();
+    EnableMp3FileChoice();
+}
+
+void frmMain::cmbWhatToDo_Click()
+{
+    if (ui->cmbWhatToDo->currentIndex() == PlayStagedFile)
+        EnableMp3FileChoice();
+    else
+        DisableMp3FileChoice();
+}
+
+// Run state
+
+bool frmMain::MediaFileMissing() const
+{
+    return ui->cmbWhatToDo->currentIndex() == PlayStagedFile && !m_module.MediaFileChosen;
+}
+
+bool frmMain::SetRunningState()
+{
+    if (MediaFileMissing()) {
+        Timer2->setInterval(0);
+        m_run.stop();
+        m_platform.MsgBox(texts::kNoFileSelectedRefusal, MsgIcon::Critical, texts::kErrorTitle);
+        return false;
+    }
+    ui->cmdStart->setVisible(false);
+    ui->cmdStop->setVisible(true);
+    ui->chkUseCounter->setEnabled(false);
+    ui->chkUseTimer->setEnabled(false);
+    ui->cmdPath->setEnabled(false);
+    ui->cmdReset->setEnabled(false);
+    ui->cmbWhatToDo->setEnabled(false);
+    return true;
+}
+
+void frmMain::SetIdleState()
+{
+    Timer2->setInterval(0);
+    m_run.stop();
+    ui->cmdStop->setVisible(false);
+    ui->cmdStart->setVisible(true);
+    ui->cmdPath->setEnabled(true);
+    ui->cmdReset->setEnabled(true);
+    ui->cmbWhatToDo->setEnabled(true);
+}
+
+void frmMain::EnableMp3FileChoice()
+{
+    if (ui->cmbWhatToDo->currentIndex() != PlayStagedFile)
+        return;
+    ui->wfrmMp3File->setEnabled(true);
+    ui->txtMp3FileName->setEnabled(true);
+    ui->cmdMp3File->setEnabled(true);
+}
+
+void frmMain::DisableMp3FileChoice()
+{
+    ui->wfrmMp3File->setEnabled(false);
+    ui->txtMp3FileName->setEnabled(false);
+    ui->cmdMp3File->setEnabled(false);
+}
+
+// Ticks
+
+void frmMain::Timer1_Timer()
+{
+    if (Timer1->Interval() == 0)
+        return;
+    m_run.countdownTick(m_platform.MonotonicMs());
+}
+
+void frmMain::Timer3_Timer()
+{
+    const QDateTime now = m_platform.Now();
+    Timer3->delayNextTick(MsToNextSecond(now.time()));
+    m_run.clockTick(now, ui->chkUseTimer->isChecked());
+}
+
+void frmMain::Timer2_Timer()
+{
+    m_run.bannerTick();
+}
+
+void frmMain::PlaceBanner(float nameLeft, float yearLeft, float versionLeft)
+{
+    PlaceAt(ui->lblName, nameLeft);
+    PlaceAt(ui->lblYear, yearLeft);
+    PlaceAt(ui->lbl666, versionLeft);
+}
+
+void frmMain::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::WindowStateChange)
+        WatchBannerSeen();
+    QWidget::changeEvent(event);
+}
+
+void frmMain::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    WatchBannerSeen();
+}
+
+void frmMain::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    WatchBannerSeen();
+}
+
+void frmMain::WatchBannerSeen()
+{
+    // Nobody sees a minimized or hidden banner: its ticks wait, and the
+    // labels catch up on the ticks left out when it is seen again.
+    Timer2->setSuspended(!isVisible() || isMinimized());
+}
+
+// The time-out
+
+void frmMain::TimeOut()
+{
+    Timer1->setInterval(0);
+    SetIdleState();
+    DoTimeOutAction();
+}
+
+void frmMain::DoTimeOutAction()
+{
+    switch (ui->cmbWhatToDo->currentIndex()) {
+    case StopPlayer:
+        CommandPlayer(PlanStopStart(m_module.PlayerPath, m_platform.Wine()), texts::kStopReport,
+                      texts::kStopReportTitle);
+        break;
+    case PlayStagedFile:
+        // The report names the file the player was handed a copy of, even
+        // when a later Cancel of the picker has emptied the window's box.
+        CommandPlayer(PlanPlayStart(m_module.PlayerPath, m_module.StagedFile, m_platform.Wine()),
+                      texts::kPlayReportPrefix + m_module.StagedFrom + texts::kPlayReportSuffix,
+                      texts::kPlayReportTitle);
+        break;
+    default:
+        break;
+    }
+}
+
+void frmMain::CommandPlayer(const std::variant<PlayerStart, PlayerStartProblem> &plan, const QString &report,
+                            const QString &reportTitle)
+{
+    const auto *start = std::get_if<PlayerStart>(&plan);
+    if (!start) {
+        EndTimeOut(PlayerProblemText(std::get<PlayerStartProblem>(plan)));
+        return;
+    }
+    // The report waits until the player has settled: a start that ends at
+    // once with a failure did not reach the player, whatever the plan said.
+    const QString player = QDir::toNativeSeparators(m_module.PlayerPath);
+    const bool throughWine = start->throughWine;
+    const bool started = m_platform.StartProcess(
+        start->program, start->arguments, start->environment, kPlayerSettleMs, this,
+        [this, player, throughWine, report, reportTitle](std::optional<int> exitStatus) {
+            if (exitStatus.value_or(0) == 0) {
+                m_platform.MsgBox(report, MsgIcon::None, reportTitle);
+                EndTimeOut({});
+            } else {
+                EndTimeOut(PlayerFailureText(player, *exitStatus, throughWine));
+            }
+        });
+    if (!started)
+        EndTimeOut(throughWine ? texts::kWineNotStarted.arg(player, QDir::toNativeSeparators(start->program))
+                               : texts::kPlayerNotStarted.arg(player));
+}
+
+void frmMain::EndTimeOut(const QString &failure)
+{
+    if (!failure.isEmpty())
+        m_platform.MsgBox(failure, MsgIcon::Critical, texts::kErrorTitle);
+    // A run the user started while the player settled goes on.
+    if (!m_run.running())
+        SetIdleState();
+}
+
+QString frmMain::PlayerFailureText(const QString &player, int exitStatus, bool throughWine) const
+{
+    QString text = texts::kPlayerFailed.arg(player).arg(exitStatus);
+    if (!throughWine)
+        return text;
+    switch (WineFailureOf(exitStatus)) {
+    case WineFailure::NoProgram:
+        return text + QLatin1Char(' ') + texts::kWineNoProgram;
+    case WineFailure::NotLoaded:
+        text += QLatin1Char(' ') + texts::kWineNotLoaded;
+        if (WindowsProgramKind(m_module.PlayerPath) == WindowsProgram::Bits32)
+            text += QStringLiteral("\n\n") + texts::kNoWine32BitPartHint.arg(texts::kInstallWine32BitPart);
+        return text;
+    case WineFailure::Other:
+        break;
+    }
+    return text;
+}
+
+QString frmMain::PlayerProblemText(PlayerStartProblem problem) const
+{
+    const QString player = QDir::toNativeSeparators(m_module.PlayerPath);
+    const bool bits32 = WindowsProgramKind(m_module.PlayerPath) == WindowsProgram::Bits32;
+    switch (problem) {
+    case PlayerStartProblem::NoWine:
+        return texts::kNoWine.arg(player, bits32 ? texts::kInstallWineWith32BitPart : texts::kInstallWine,
+                                  QLatin1String(kWineLauncherVariable));
+    case PlayerStartProblem::NoWine32BitPart:
+        return texts::kNoWine32BitPart.arg(player, m_platform.Wine().launcher, texts::kInstallWine32BitPart);
+    case PlayerStartProblem::FileOnNoDrive:
+        break;
+    }
+    return texts::kFileOnNoDrive.arg(QDir::toNativeSeparators(m_module.StagedFile), player);
+}
+
+// Player path
+
+void frmMain::cmdPath_Click()
+{
+    cmd1->FileName = m_module.PlayerPath;
+    cmd1->Filter = texts::kExecutableFilter;
+    // A Cancel, or a file whose size cannot be read: the player path stays as it was.
+    if (cmd1->ShowOpen())
+        TakePlayerFromDialog();
+}
+
+bool frmMain::TakePlayerFromDialog()
+{
+    // A pipe or a device named winamp.exe is refused like any other file.
+    const std::optional<bool> passes =
+        IsSpecialFile(cmd1->FileName) ? std::optional(false) : PassesPlayerFileCheck(cmd1->FileName);
+    if (!passes)
+        return false;
+    if (*passes) {
+        ui->txtPath->setText(cmd1->FileName);
+        m_module.PlayerPath = cmd1->FileName;
+    } else {
+        m_platform.MsgBox(texts::kNotThePlayer, MsgIcon::Critical, texts::kErrorTitle);
+    }
+    return true;
+}
+
+void frmMain::txtPath_KeyPress(int KeyAscii)
+{
+    if (KeyAscii != kEnterKey)
+        return;
+    if (FileExists(ui->txtPath->text()) == 1)
+        m_module.PlayerPath = ui->txtPath->text();
+    else
+        ui->txtPath->setText(m_module.PlayerPath);
+}
+
+// Media file
+
+void frmMain::cmdMp3File_Click()
+{
+    cmd1->FileName = m_module.StagedFile;
+    cmd1->CancelError = true;
+    cmd1->Filter = texts::kMediaFilter;
+    if (!cmd1->ShowOpen()) {
+        if (cmd1->CancelError) {
+            ui->txtMp3FileName->setText(texts::kNoFileSelected);
+            m_module.MediaFileChosen = false;
+        }
+        return;
+    }
+
+    const QString chosen = cmd1->FileName;
+    const QString extension = MediaExtension(chosen);
+    if (chosen.isEmpty() || !IsMediaExtension(extension))
+        return;
+    if (IsSpecialFile(chosen)) {
+        m_platform.MsgBox(texts::kNotARegularFile.arg(QDir::toNativeSeparators(chosen)), MsgIcon::Critical,
+                          texts::kErrorTitle);
+        return;
+    }
+    const std::optional<double> size = GetFileSize(chosen);
+    if (!size)
+        return;
+    if (*size > kMaxMediaSize) {
+        m_platform.MsgBox(texts::kFileTooBig + QString::number(*size, 'f', 0) + texts::kFileTooBigLimit,
+                          MsgIcon::Critical, texts::kErrorTitle);
+        return;
+    }
+    // The choice is taken over only once its copy is in place.
+    const QString staged = StagedName(m_platform.StagingFolder(), extension);
+    if (const std::optional<StageFailure> failure = StageCopy(chosen, staged)) {
+        const QString message = failure->culprit == StageFailure::ChosenFile
+                                    ? texts::kMediaUnreadable.arg(QDir::toNativeSeparators(chosen), failure->reason)
+                                    : texts::kStageFailed.arg(QDir::toNativeSeparators(m_platform.StagingFolder()),
+                                                              failure->reason);
+        m_platform.MsgBox(message, MsgIcon::Critical, texts::kErrorTitle);
+        return;
+    }
+    ui->txtMp3FileName->setText(chosen);
+    m_module.StagedFile = staged;
+    m_module.StagedFrom = chosen;
+    m_module.MediaFileChosen = true;
 }
 
 } // namespace dozewell

@@ -1,14 +1,13 @@
 #pragma once
 
-#include "app/BannerCourse.h"
 #include "app/Module1.h"
 #include "player/CommandLine.h"
-#include "timer/Countdown.h"
+#include "timer/SleepTimer.h"
 
-#include <QDateTime>
 #include <QPointer>
 #include <QWidget>
 #include <memory>
+#include <optional>
 #include <variant>
 
 class QLineEdit;
@@ -24,8 +23,10 @@ class IntervalTimer;
 class Platform;
 class frmAbout;
 
-// The main window. Its controls hold the values the user sets; the
-// form-level values below and the shared module's values hold the rest.
+// The main window. Its controls hold the values the user sets; the sleep
+// timer holds the run and the shared module's values the rest. Each handler
+// reads the controls, tells the sleep timer what happened, and the window
+// shows what the sleep timer announces.
 class frmMain : public QWidget {
     Q_OBJECT
 
@@ -33,37 +34,20 @@ public:
     explicit frmMain(Platform &platform, QWidget *parent = nullptr);
     ~frmMain() override;
 
-    // Countdown state: whole minutes after the running one, seconds of the
-    // running one.
-    qint16 MinutesLeft = 0;
-    quint8 SecondsLeft = 59;
-    // Direction of the title banner: -1 or 1.
-    qint16 BannerStep = -1;
-    // The HH:MM:SS text a Timer Mode run waits for; empty when none is armed.
-    QString TargetTime;
-
-    Module1 &module() { return m_module; }
-    const BannerCourse &banner() const { return m_banner; }
+    const Module1 &module() const { return m_module; }
+    const SleepTimer &sleepTimer() const { return m_run; }
     frmAbout *aboutWindow() const;
 
-    // Gives the keyboard focus to the first usable control in the focus order.
-    void FocusFirstControl();
-
-    // The time-out: commands the player and reports it (app/TimeOutAction.cpp).
-    void DoTimeOutAction();
-
 public slots:
-    // Start-up (app/Startup.cpp). False when it ended the program.
+    // Start-up. False when it ended the program.
     bool Form_Load();
 
-    // The window itself (app/frmMain.cpp).
     void cmdHide_Click();
     void cmdClose_Click();
     void cmdAbout_Click();
     void imgLogo1_Click();
     void imgLogo2_Click();
 
-    // Time fields (app/TimeFieldHandlers.cpp).
     void cmdMoreHHCounter_Click();
     void cmdLessHHCounter_Click();
     void cmdMoreMMCounter_Click();
@@ -76,47 +60,53 @@ public slots:
     void cmdLessSS_Click();
     void cmdReset_Click();
 
-    // Modes (app/ModeSelection.cpp).
     void chkUseCounter_Click();
     void chkUseTimer_Click();
 
-    // Run control (app/RunControl.cpp).
     void cmdStart_Click();
     void cmdStop_Click();
     void cmbWhatToDo_Click();
 
-    // Ticks (app/Ticks.cpp, app/Banner.cpp).
     void Timer1_Timer();
     void Timer2_Timer();
     void Timer3_Timer();
 
-    // Player path (app/PlayerPath.cpp).
     void cmdPath_Click();
     void txtPath_KeyPress(int KeyAscii);
 
-    // Media file (app/MediaStaging.cpp).
     void cmdMp3File_Click();
 
 protected:
     // Closing the window through the window system does what Exit does.
     void closeEvent(QCloseEvent *event) override;
+    // The banner moves only while the window is seen.
+    void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     // The key code txtPath_KeyPress acts on.
     static constexpr int kEnterKey = 13;
 
-    // Run state (app/RunState.cpp).
     void SetIdleState();
     bool SetRunningState();
     // The media-file guard: "Play Mp3 File" chosen but no file picked.
     bool MediaFileMissing() const;
     void EnableMp3FileChoice();
     void DisableMp3FileChoice();
-
-    // Mode layout (app/ModeSelection.cpp).
     void SetCounterMode();
     void SetTimerMode();
 
+    void StartCounterRun();
+    void StartTimerRun();
+    bool RunConditionsHold(bool modeTicked) const;
+    // Refusals before a run is set up, which change nothing else; true when refused.
+    bool RefusedForThePlayer();
+    bool RefusedByMediaGuard();
+
+    // The countdown ran out or the target was reached.
+    void TimeOut();
+    void DoTimeOutAction();
     // Starts the player as planned and, once it has settled, shows the
     // report, or what went wrong instead; then the window goes idle.
     void CommandPlayer(const std::variant<PlayerStart, PlayerStartProblem> &plan, const QString &report,
@@ -124,34 +114,27 @@ private:
     void EndTimeOut(const QString &failure);
     QString PlayerFailureText(const QString &player, int exitStatus, bool throughWine) const;
     QString PlayerProblemText(PlayerStartProblem problem) const;
-    // Refuses a run with a player that certainly cannot be started; true when it refused.
-    bool RefusedForThePlayer();
 
     // Applies the player file check to the dialog's choice and takes it
     // over; false when the size of the chosen file cannot be read.
     bool TakePlayerFromDialog();
     void ShowAbout();
     void Step(QLineEdit *field, qint16 (*stepping)(qint16));
-    void StartCounterRun();
-    void StartTimerRun();
-    // Runs the media-file guard before a run is set up; true when it refused.
-    bool RefusedByMediaGuard();
-    bool RunConditionsHold(bool modeTicked) const;
-    void PlaceBannerLabels();
+    void PlaceBanner(float nameLeft, float yearLeft, float versionLeft);
+    void WatchBannerSeen();
     void StyleBanner();
     void ConnectHandlers();
+    void FocusFirstControl();
 
     std::unique_ptr<Ui::frmMain> ui;
     Platform &m_platform;
     Module1 m_module;
-    BannerCourse m_banner;
+    SleepTimer m_run;
     IntervalTimer *Timer1;
     IntervalTimer *Timer2;
     IntervalTimer *Timer3;
     CommonDialog *cmd1;
     QPointer<frmAbout> m_about;
-    SecondCounter m_countdownClock;
-    QDateTime m_lastClockCheck;
 };
 
 } // namespace dozewell

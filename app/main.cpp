@@ -2,6 +2,7 @@
 #include "app/Startup.h"
 #include "app/Texts.h"
 #include "app/frmMain.h"
+#include "timer/SleepTimer.h"
 #include "platform/QtPlatform.h"
 
 #include <QApplication>
@@ -95,7 +96,7 @@ int main(int argc, char *argv[])
     const dozewell::InstanceLock lock(platform.StagingFolder());
     if (!lock.acquired()) {
         std::fputs(qPrintable(dozewell::texts::kAlreadyRunning + QLatin1Char('\n')), stderr);
-        platform.MsgBox(dozewell::texts::kAlreadyRunning, dozewell::MsgIcon::Critical, dozewell::texts::kCaption);
+        platform.MsgBox(dozewell::texts::kAlreadyRunning, dozewell::MsgIcon::Critical, dozewell::kCaption);
         return EXIT_FAILURE;
     }
     dozewell::frmMain form(platform);

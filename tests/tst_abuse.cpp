@@ -148,10 +148,11 @@ class AbuseTest : public QObject {
         QVERIFY2(!(h->w<QCheckBox>("chkUseCounter")->isChecked() && h->w<QCheckBox>("chkUseTimer")->isChecked()),
                  qPrintable("both modes" + what));
         QVERIFY2(h->w("cmdStart")->isHidden() != h->w("cmdStop")->isHidden(), qPrintable("start/pause" + what));
+        QVERIFY2(h->w("cmdStart")->isHidden() == h->form->sleepTimer().running(), qPrintable("run state" + what));
         static const QRegularExpression caption(
             QStringLiteral("^Dozewell Timer( (-?\\d+:\\d\\d?|\\d\\d:\\d\\d:\\d\\d))?$"));
         QVERIFY2(caption.match(h->form->windowTitle()).hasMatch(), qPrintable(h->form->windowTitle() + what));
-        QVERIFY2(h->form->SecondsLeft <= 59, qPrintable("seconds" + what));
+        QVERIFY2(h->form->sleepTimer().SecondsLeft() <= 59, qPrintable("seconds" + what));
 
         const QList<Call> starts = h->platform.ofKind(Call::StartProcess);
         const bool tick = action == QLatin1String("second") || action == QLatin1String("half a minute")

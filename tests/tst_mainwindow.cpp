@@ -286,14 +286,14 @@ private slots:
         h->click("cmdMoreSS");
         const QString seconds = h->text("txtSS");
         h->counterRun(2, 5);
-        h->form->MinutesLeft = 17;
-        h->form->SecondsLeft = 3;
+        h->click("cmdStart");
+        h->second(3);
+        h->click("cmdStop");
         h->click("cmdReset");
         QCOMPARE(h->text("txtHHCounter"), QStringLiteral("0"));
         QCOMPARE(h->text("txtMMCounter"), QStringLiteral("0"));
         QCOMPARE(h->text("lblTimer"), QStringLiteral("0:00"));
-        QCOMPARE(h->form->MinutesLeft, 0);
-        QCOMPARE(h->form->SecondsLeft, 59); // a fresh countdown, as at start-up
+        QCOMPARE(h->form->sleepTimer().MinutesLeft(), 0);
         QCOMPARE(h->text("txtSS"), seconds);
     }
 

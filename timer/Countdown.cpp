@@ -8,7 +8,6 @@
 namespace dozewell {
 
 namespace {
-constexpr quint8 kLastSecond = 59;
 // A tick may come a hair before its whole second on the monotonic clock.
 constexpr qint64 kEarlyTickMs = 50;
 
@@ -23,7 +22,7 @@ std::optional<qint16> ToMinutes(double value)
 bool TakeOneSecond(qint16 &minutesLeft, quint8 &secondsLeft)
 {
     if (secondsLeft == 0) {
-        secondsLeft = kLastSecond;
+        secondsLeft = kSecondsAtMinuteStart;
         --minutesLeft;
     } else {
         --secondsLeft;

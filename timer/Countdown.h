@@ -8,6 +8,10 @@ namespace dozewell {
 
 // The value the countdown's minutes reach at the time-out.
 inline constexpr qint16 kTimedOutMinutes = -1;
+// The seconds of a counted minute at its start, from which they count down.
+inline constexpr quint8 kSecondsAtMinuteStart = 59;
+// The countdown's display while no countdown is set.
+inline const QString kCountdownAtRest = QStringLiteral("0:00");
 
 // Takes one second off the Counter Mode countdown (whole minutes after the
 // running one, seconds left in the running one): the seconds run 59 down to 0,
