@@ -15,13 +15,14 @@ void IntervalTimer::setInterval(int milliseconds)
     if (m_suspended)
         countSkipped();
     m_interval = qMax(0, milliseconds);
-    m_delayed = false;
+    m_timer->stop(); // a new Interval counts from now
     run();
+    emit IntervalChanged();
 }
 
 void IntervalTimer::delayNextTick(int milliseconds)
 {
-    if (m_interval == 0 || m_suspended)
+    if (m_interval == 0 || m_suspended || carried())
         return;
     m_delayed = true;
     m_timer->start(qMax(1, milliseconds));
@@ -41,12 +42,36 @@ void IntervalTimer::setSuspended(bool suspended)
         emit Skipped(std::exchange(m_skipped, 0));
 }
 
+void IntervalTimer::rideOn(IntervalTimer *carrier)
+{
+    if (carrier == m_carrier)
+        return;
+    if (m_carrier)
+        disconnect(m_carrier, nullptr, this, nullptr);
+    m_carrier = carrier;
+    if (m_carrier) {
+        connect(m_carrier, &IntervalTimer::Timer, this, [this] {
+            if (m_interval > 0 && !m_suspended)
+                emit Timer();
+        });
+        connect(m_carrier, &IntervalTimer::IntervalChanged, this, &IntervalTimer::run);
+    }
+    run();
+}
+
+bool IntervalTimer::carried() const
+{
+    return m_carrier && m_carrier->m_interval == m_interval && m_interval > 0 && !m_carrier->m_suspended;
+}
+
 void IntervalTimer::run()
 {
-    if (m_interval == 0 || m_suspended)
+    if (m_interval == 0 || m_suspended || carried()) {
         m_timer->stop();
-    else
+    } else if (!m_timer->isActive()) {
+        m_delayed = false;
         m_timer->start(m_interval);
+    }
 }
 
 void IntervalTimer::countSkipped()

@@ -70,7 +70,7 @@ frmMain::frmMain(Platform &platform, QWidget *parent)
 
     ConnectHandlers();
     Timer3->setInterval(kClockInterval);
-    WatchBannerSeen();
+    WatchSeen();
     FocusFirstControl();
 }
 
@@ -493,27 +493,31 @@ void frmMain::PlaceBanner(float nameLeft, float yearLeft, float versionLeft)
 void frmMain::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::WindowStateChange)
-        WatchBannerSeen();
+        WatchSeen();
     QWidget::changeEvent(event);
 }
 
 void frmMain::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    WatchBannerSeen();
+    WatchSeen();
 }
 
 void frmMain::hideEvent(QHideEvent *event)
 {
     QWidget::hideEvent(event);
-    WatchBannerSeen();
+    WatchSeen();
 }
 
-void frmMain::WatchBannerSeen()
+void frmMain::WatchSeen()
 {
-    // Nobody sees a minimized or hidden banner: its ticks wait, and the
-    // labels catch up on the ticks left out when it is seen again.
-    Timer2->setSuspended(!isVisible() || isMinimized());
+    // Nobody sees a minimized or hidden window. The banner's ticks wait, and
+    // its labels catch up on the ticks left out when it is seen again; the
+    // clock, whose label nobody reads, ticks along with a running countdown,
+    // so that the two wake the program once a second, not twice.
+    const bool unseen = !isVisible() || isMinimized();
+    Timer2->setSuspended(unseen);
+    Timer3->rideOn(unseen ? Timer1 : nullptr);
 }
 
 // The time-out

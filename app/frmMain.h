@@ -79,7 +79,7 @@ public slots:
 protected:
     // Closing the window through the window system does what Exit does.
     void closeEvent(QCloseEvent *event) override;
-    // The banner moves only while the window is seen.
+    // Ticks that show nothing wait while the window is not seen.
     void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
@@ -121,7 +121,7 @@ private:
     void ShowAbout();
     void Step(QLineEdit *field, qint16 (*stepping)(qint16));
     void PlaceBanner(float nameLeft, float yearLeft, float versionLeft);
-    void WatchBannerSeen();
+    void WatchSeen();
     void StyleBanner();
     void ConnectHandlers();
     void FocusFirstControl();
