@@ -2,21 +2,63 @@
 
 #include "player/Staging.h"
 
+#include <QSysInfo>
+#include <QTemporaryFile>
+
 namespace dozewell {
 
 namespace {
 const QString kLockName = QStringLiteral("instance.lock");
+const QString kRuntimeLockName = QStringLiteral("dozewell-timer.lock");
+
+// Why nothing can be written into `folder`: the system's own words.
+QString WhyNotWritable(const QString &folder)
+{
+    QTemporaryFile probe(folder + QStringLiteral(".probe-XXXXXX"));
+    if (!probe.open())
+        return probe.errorString();
+    return QStringLiteral("unknown error");
 }
 
-InstanceLock::InstanceLock(const QString &stagingFolder)
+bool WrittenByAnotherHost(const QLockFile &lock)
 {
-    // Where nothing can be staged, nothing can be destroyed either: no lock needed.
-    if (PrepareStagingFolder(stagingFolder))
-        return;
-    m_lock = std::make_unique<QLockFile>(stagingFolder + kLockName);
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    return lock.getLockInfo(&pid, &host, &application) && !host.isEmpty()
+           && host != QSysInfo::machineHostName();
+}
+} // namespace
+
+InstanceLock::InstanceLock(const QString &runtimeFolder, const QString &stagingFolder)
+{
+    QString folder = runtimeFolder;
+    if (folder.isEmpty()) {
+        // Where nothing can be staged, nothing can be destroyed either: no lock needed.
+        if (PrepareStagingFolder(stagingFolder))
+            return;
+        folder = stagingFolder;
+    }
+    m_path = folder + (runtimeFolder.isEmpty() ? kLockName : kRuntimeLockName);
+    m_lock = std::make_unique<QLockFile>(m_path);
     // An instance runs for hours: only a lock whose process is gone is stale.
     m_lock->setStaleLockTime(0);
-    m_acquired = m_lock->tryLock(0);
+    if (!m_lock->tryLock(0) && m_lock->error() == QLockFile::LockFailedError && WrittenByAnotherHost(*m_lock)
+        && m_lock->removeStaleLockFile())
+        m_lock->tryLock(0);
+    switch (m_lock->error()) {
+    case QLockFile::NoError:
+        m_state = State::Taken;
+        break;
+    case QLockFile::LockFailedError:
+        m_state = State::HeldByAnother;
+        break;
+    case QLockFile::PermissionError:
+    case QLockFile::UnknownError:
+        m_state = State::Failed;
+        m_problem = WhyNotWritable(folder);
+        break;
+    }
 }
 
 } // namespace dozewell

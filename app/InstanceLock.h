@@ -8,18 +8,26 @@ namespace dozewell {
 
 // One running instance per user: every instance stages its copies under the
 // same names and deletes them at start, so a second one would destroy the
-// first one's run. The lock lies in the staging folder; a lock left by an
-// instance that ended without releasing it (a crash, a kill) is taken over.
+// first one's run. The lock lies in the user's runtime folder, or in the
+// staging folder when there is none; it is released when the program ends. A
+// lock whose owner is gone never blocks a start: one left by a process of
+// this host that no longer runs, or one written by another host, whose
+// process cannot be asked (a home folder shared between computers).
 class InstanceLock {
 public:
-    explicit InstanceLock(const QString &stagingFolder);
+    InstanceLock(const QString &runtimeFolder, const QString &stagingFolder);
 
-    // False when another instance holds the lock.
-    bool acquired() const { return m_acquired; }
+    enum class State { Taken, HeldByAnother, Failed };
+    State state() const { return m_state; }
+    // Where the lock is, and, when it could not be taken, why.
+    QString path() const { return m_path; }
+    QString problem() const { return m_problem; }
 
 private:
     std::unique_ptr<QLockFile> m_lock;
-    bool m_acquired = true;
+    State m_state = State::Taken;
+    QString m_path;
+    QString m_problem;
 };
 
 } // namespace dozewell

@@ -56,6 +56,8 @@ inline const QString kInstallWine32BitPart = QStringLiteral(
 inline const QString kAlreadyRunning =
     QStringLiteral("Dozewell Timer is already running for this user; a second one would delete the staged "
                    "copy of the first one's run.");
+inline const QString kLockFailed =
+    QStringLiteral("Dozewell Timer cannot start: its lock %1 cannot be written (%2).");
 inline const QString kNoDisplay = QStringLiteral(
     "dozewell-timer: no display could be opened (see DISPLAY, WAYLAND_DISPLAY and QT_QPA_PLATFORM).\n"
     "It is a desktop program: start it from a desktop session, or under a virtual\n"

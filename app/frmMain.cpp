@@ -51,7 +51,8 @@ void PlaceAt(QWidget *label, float leftTwips)
 } // namespace
 
 frmMain::frmMain(Platform &platform, QWidget *parent)
-    : QWidget(parent), ui(std::make_unique<Ui::frmMain>()), m_platform(platform)
+    : QWidget(parent), ui(std::make_unique<Ui::frmMain>()), m_platform(platform),
+      m_playerWatches(std::make_unique<QObject>())
 {
     ui->setupUi(this);
     StyleBanner();
@@ -171,7 +172,7 @@ bool frmMain::Form_Load()
         cmd1->Filter = texts::kExecutableFilter;
         cmd1->CancelError = true;
         if (!cmd1->ShowOpen() && cmd1->CancelError) {
-            m_platform.EndProgram();
+            EndProgram();
             return false;
         }
         if (!TakePlayerFromDialog())
@@ -186,7 +187,8 @@ bool frmMain::Form_Load()
 void frmMain::closeEvent(QCloseEvent *event)
 {
     event->accept();
-    cmdClose_Click();
+    if (!m_ended)
+        cmdClose_Click();
 }
 
 void frmMain::cmdHide_Click()
@@ -197,8 +199,20 @@ void frmMain::cmdHide_Click()
 void frmMain::cmdClose_Click()
 {
     cmdStop_Click();
+    EndProgram();
+}
+
+void frmMain::EndProgram()
+{
+    // Nothing of the program runs after this: no tick, no report of a
+    // player start, no window to click.
+    m_ended = true;
+    for (IntervalTimer *timer : {Timer1, Timer2, Timer3})
+        timer->setInterval(0);
+    m_playerWatches.reset();
     if (m_about)
         m_about->close();
+    close();
     m_platform.EndProgram();
 }
 
@@ -310,9 +324,6 @@ void frmMain::SetTimerMode()
 
 void frmMain::cmdStart_Click()
 {
-    // The run is checked against the player the time-out will start; a path
-    // typed without Enter was never taken over.
-    ui->txtPath->setText(m_module.PlayerPath);
     if ((!ui->chkUseCounter->isChecked() && !ui->chkUseTimer->isChecked())
         || ui->cmbWhatToDo->currentIndex() == NoAction) {
         m_platform.MsgBox(texts::kChooseAllOptions, MsgIcon::None, texts::kErrorTitle);
@@ -326,6 +337,8 @@ void frmMain::cmdStart_Click()
 
 bool frmMain::RunConditionsHold(bool modeTicked) const
 {
+    // A run checks and starts the player that was taken over, not a path
+    // typed without Enter.
     const bool playerFound = FileExists(m_module.PlayerPath) == 1;
     const bool haveAction = ui->cmbWhatToDo->currentIndex() != NoAction;
     return playerFound && haveAction && modeTicked;
@@ -339,6 +352,7 @@ void frmMain::StartCounterRun()
         return;
     if (RefusedForThePlayer() || RefusedByMediaGuard())
         return;
+    ShowThePlayerTheRunStarts();
     m_run.startCounter(*minutes, m_platform.MonotonicMs());
     Timer1->setInterval(kCountdownTickMs);
     Timer2->setInterval(kBannerTickMs);
@@ -359,9 +373,17 @@ void frmMain::StartTimerRun()
     // refusal is open must not fire it.
     if (RefusedForThePlayer() || RefusedByMediaGuard())
         return;
+    ShowThePlayerTheRunStarts();
     m_run.startTimer(FormatHMS(*hours, *minutes, *seconds));
     Timer2->setInterval(kBannerTickMs);
     SetRunningState();
+}
+
+void frmMain::ShowThePlayerTheRunStarts()
+{
+    // A path typed without Enter gives way to the player the run starts; a
+    // refused Start leaves it as it was typed.
+    ui->txtPath->setText(m_module.PlayerPath);
 }
 
 bool frmMain::RefusedByMediaGuard()
@@ -561,7 +583,7 @@ void frmMain::CommandPlayer(const std::variant<PlayerStart, PlayerStartProblem> 
     const QString player = QDir::toNativeSeparators(m_module.PlayerPath);
     const bool throughWine = start->throughWine;
     const bool started = m_platform.StartProcess(
-        start->program, start->arguments, start->environment, kPlayerSettleMs, this,
+        start->program, start->arguments, start->environment, kPlayerSettleMs, m_playerWatches.get(),
         [this, player, throughWine, report, reportTitle](std::optional<int> exitStatus) {
             if (exitStatus.value_or(0) == 0) {
                 m_platform.MsgBox(report, MsgIcon::None, reportTitle);

@@ -103,6 +103,7 @@ private:
     // Refusals before a run is set up, which change nothing else; true when refused.
     bool RefusedForThePlayer();
     bool RefusedByMediaGuard();
+    void ShowThePlayerTheRunStarts();
 
     // The countdown ran out or the target was reached.
     void TimeOut();
@@ -125,6 +126,9 @@ private:
     void StyleBanner();
     void ConnectHandlers();
     void FocusFirstControl();
+    // Ends the program: the timers stop, the windows close, and the event
+    // loop is left, so that everything is put away as it should be.
+    void EndProgram();
 
     std::unique_ptr<Ui::frmMain> ui;
     Platform &m_platform;
@@ -135,6 +139,9 @@ private:
     IntervalTimer *Timer3;
     CommonDialog *cmd1;
     QPointer<frmAbout> m_about;
+    // The players started at time-outs report to this until the program ends.
+    std::unique_ptr<QObject> m_playerWatches;
+    bool m_ended = false;
 };
 
 } // namespace dozewell

@@ -1,12 +1,14 @@
 #include "app/InstanceLock.h"
+#include "app/ProgramOptions.h"
+#include "app/SessionInstance.h"
 #include "app/Startup.h"
 #include "app/Texts.h"
 #include "app/frmMain.h"
-#include "timer/SleepTimer.h"
+#include "platform/PlatformValues.h"
 #include "platform/QtPlatform.h"
+#include "timer/SleepTimer.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QSettings>
 #include <cstdio>
 #include <cstdlib>
@@ -46,34 +48,12 @@ std::unique_ptr<QApplication> ConnectToDisplay(int &argc, char **argv)
     return app;
 }
 
-// --help and --version, before any window; nothing when the program is to
-// run, else the exit status. The program takes no other argument.
-std::optional<int> HandleCommandLine(int argc, char **argv)
+// Says why the program cannot run, on its standard error and in a box.
+int Refuse(dozewell::Platform &platform, const QString &why)
 {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    QCommandLineParser parser;
-    parser.setApplicationDescription(dozewell::texts::kCommandLineDescription);
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
-    if (!parser.parse(arguments) || !parser.positionalArguments().isEmpty()) {
-        const QString problem = parser.errorText().isEmpty()
-                                    ? dozewell::texts::kUnknownArgument.arg(parser.positionalArguments().constFirst())
-                                    : parser.errorText();
-        std::fputs(qPrintable(dozewell::texts::kCommandLineError.arg(problem)), stderr);
-        return 2;
-    }
-    if (parser.isSet(help)) {
-        std::fputs(qPrintable(parser.helpText()), stdout);
-        return 0;
-    }
-    if (parser.isSet(version)) {
-        std::printf("%s %s\n", qPrintable(QCoreApplication::applicationName()),
-                    qPrintable(QCoreApplication::applicationVersion()));
-        return 0;
-    }
-    return std::nullopt;
+    std::fputs(qPrintable(why + QLatin1Char('\n')), stderr);
+    platform.MsgBox(why, dozewell::MsgIcon::Critical, dozewell::kCaption);
+    return EXIT_FAILURE;
 }
 
 } // namespace
@@ -82,24 +62,33 @@ int main(int argc, char *argv[])
 {
     QCoreApplication::setApplicationName(QStringLiteral("dozewell-timer"));
     QCoreApplication::setApplicationVersion(QStringLiteral(DOZEWELL_VERSION));
-    if (const std::optional<int> status = HandleCommandLine(argc, argv))
+    if (const std::optional<int> status = dozewell::HandleCommandLine(argc, argv))
         return *status;
 
     // The program keeps nothing between runs; that includes the history the
     // toolkit's Open dialog would otherwise save in the user's settings.
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("/dev/null"));
     const std::unique_ptr<QApplication> app = ConnectToDisplay(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(true);
     QGuiApplication::setDesktopFileName(QStringLiteral(DOZEWELL_APP_ID));
 
+    // A second start in this session brings the first one's window forward.
+    if (dozewell::SessionInstance::AskRunningToShow())
+        return EXIT_SUCCESS;
+    dozewell::SessionInstance session;
+    session.Register();
+
     dozewell::QtPlatform platform;
-    const dozewell::InstanceLock lock(platform.StagingFolder());
-    if (!lock.acquired()) {
-        std::fputs(qPrintable(dozewell::texts::kAlreadyRunning + QLatin1Char('\n')), stderr);
-        platform.MsgBox(dozewell::texts::kAlreadyRunning, dozewell::MsgIcon::Critical, dozewell::kCaption);
-        return EXIT_FAILURE;
+    const dozewell::InstanceLock lock(dozewell::RuntimeFolder(), platform.StagingFolder());
+    switch (lock.state()) {
+    case dozewell::InstanceLock::State::Taken:
+        break;
+    case dozewell::InstanceLock::State::HeldByAnother:
+        return Refuse(platform, dozewell::texts::kAlreadyRunning);
+    case dozewell::InstanceLock::State::Failed:
+        return Refuse(platform, dozewell::texts::kLockFailed.arg(lock.path(), lock.problem()));
     }
     dozewell::frmMain form(platform);
+    session.setWindow(&form);
     if (!dozewell::StartUp(form))
         return EXIT_SUCCESS;
 #ifdef __GLIBC__

@@ -48,7 +48,8 @@ public:
     // A clock that only moves forward, in milliseconds.
     virtual qint64 MonotonicMs() const = 0;
 
-    // Ends the program at once; no further handler runs.
+    // Ends the program: leaves the event loop, once the window has stopped
+    // its timers and closed, so that no further handler runs.
     virtual void EndProgram() = 0;
 
     // Where the player is looked for at start-up, first to last.

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QtGlobal>
+#include <unistd.h>
 
 namespace dozewell {
 
@@ -46,6 +47,21 @@ QString WineLauncher()
     if (chosen.contains(QLatin1Char('/')))
         return QFileInfo(chosen).isExecutable() ? QFileInfo(chosen).absoluteFilePath() : QString();
     return QStandardPaths::findExecutable(chosen);
+}
+
+QString RuntimeFolder()
+{
+    // As the XDG base directory rules ask of it: an absolute path to a folder
+    // of the user's own, mode 0700.
+    const QString folder = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    const QFileInfo info(folder);
+    const QFile::Permissions ownerOnly = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+    const QFile::Permissions modeBits = ownerOnly | QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup
+                                        | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+    if (folder.isEmpty() || info.isRelative() || !info.isDir() || info.ownerId() != ::getuid()
+        || (info.permissions() & modeBits) != ownerOnly)
+        return {};
+    return QDir::cleanPath(folder) + QLatin1Char('/');
 }
 
 WineSetup InstalledWine()

@@ -28,6 +28,11 @@ QString WineLauncher();
 // can run 32-bit programs, and whether the user chose its debug output.
 WineSetup InstalledWine();
 
+// Where the instance lock lies: the user's runtime folder ($XDG_RUNTIME_DIR,
+// private to the user and cleared at logout) when it is usable, else nothing
+// and the lock goes to the staging folder.
+QString RuntimeFolder();
+
 // The folder that holds the staged media copies, with a trailing separator.
 // Windows: the system temp folder of the original program. Linux: the
 // program's private per-user cache folder, named after the application, so no

@@ -204,8 +204,7 @@ qint64 QtPlatform::MonotonicMs() const
 
 void QtPlatform::EndProgram()
 {
-    std::fflush(nullptr);
-    std::_Exit(EXIT_SUCCESS);
+    QCoreApplication::exit(EXIT_SUCCESS);
 }
 
 QStringList QtPlatform::DefaultPlayerPaths() const

@@ -19,7 +19,7 @@ public:
                       int settleMs, QObject *context, ProcessSettled settled) override;
     QDateTime Now() const override;
     qint64 MonotonicMs() const override;
-    [[noreturn]] void EndProgram() override;
+    void EndProgram() override;
     QStringList DefaultPlayerPaths() const override;
     QString StagingFolder() const override;
     WineSetup Wine() const override;

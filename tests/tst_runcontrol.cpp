@@ -181,22 +181,36 @@ private slots:
     }
 
     // What Start checks is what the time-out starts: a path typed without
-    // Enter is put back, whether it names a file or not.
+    // Enter gives way to the accepted one when a run starts, whether it names
+    // a file or not; a refused Start leaves it as it was typed.
     void startUsesTheAcceptedPlayerNotATypedOne_data()
     {
         QTest::addColumn<bool>("typedExists");
-        QTest::newRow("typed path exists") << true;
-        QTest::newRow("typed path missing") << false;
+        QTest::addColumn<QString>("refusal"); // empty: the run starts
+        QTest::newRow("typed path exists") << true << "";
+        QTest::newRow("typed path missing") << false << "";
+        QTest::newRow("refused: no mode") << true << "no mode";
+        QTest::newRow("refused: zero minutes") << true << "zero";
+        QTest::newRow("refused: no media file") << false << "media";
     }
     void startUsesTheAcceptedPlayerNotATypedOne()
     {
         QFETCH(bool, typedExists);
+        QFETCH(QString, refusal);
         const QString accepted = playerPath();
         const QString typed = typedExists ? h->player(QStringLiteral("other/winamp.exe"))
                                           : h->dir.filePath(QStringLiteral("other/gone.exe"));
-        h->counterRun(0, 1);
+        if (refusal == "no mode")
+            h->choose(0);
+        else
+            h->counterRun(0, refusal == "zero" ? 0 : 1, refusal == "media" ? 1 : 0);
         h->w<QLineEdit>("txtPath")->setText(typed);
         h->click("cmdStart");
+        if (!refusal.isEmpty()) {
+            QCOMPARE(h->text("txtPath"), typed);
+            QVERIFY(h->w("cmdStart")->isVisible());
+            return;
+        }
         QCOMPARE(h->text("txtPath"), accepted);
         QVERIFY(h->w("cmdStop")->isVisible());
         h->second(60);

@@ -350,6 +350,17 @@ private slots:
         QVERIFY(h->form->windowTitle().startsWith(QStringLiteral("Dozewell Timer 0:")));
     }
 
+    void noReportAfterTheProgramEnded()
+    {
+        h->platform.settleLater = true;
+        h->counterRun(0, 1);
+        h->click("cmdStart");
+        h->second(60);
+        h->click("cmdClose");
+        h->platform.settle(3);
+        QVERIFY(h->platform.messages().isEmpty());
+    }
+
     void playerThatCannotStartIsReported()
     {
         h->platform.processesStart = false;
