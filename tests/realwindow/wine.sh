@@ -50,12 +50,20 @@ echo "player: $(cat "$log")"
 
 unset WINEDEBUG
 
+# Starts the program (its output in out$1.log), lets it time out with action
+# $2 (and media file $3) $4 seconds ahead, and sets $line to what the running
+# player recorded of it.
+player_hears() {
+    start_program "$1"
+    local seen
+    seen=$(records)
+    timer_run "$main" "$2" "$3" "$4"
+    within 40 records_after "$seen" || fail "the player never heard of the time-out"
+    line=$(record_after "$seen")
+}
+
 step "stop: the running player stops (start-up finds it in the prefix)"
-start_program 1
-seen=$(records)
-timer_run "$main" 0 "" 10
-within 40 records_after "$seen" || fail "the player never heard of the time-out"
-line=$(record_after "$seen")
+player_hears 1 0 "" 10
 [ "$(cut -d' ' -f2- <<< "$line")" = "$player_pid stop Winamp was terminated by Orvo's Timer..." ] \
     || fail "the running player recorded: $line"
 stop_delay=$(delay "$line")
@@ -63,11 +71,7 @@ close_box "Orvo's Timer" "$main"
 exit_program "$main" "$app"
 
 step "play: the running player plays the staged copy"
-start_program 2
-seen=$(records)
-timer_run "$main" 1 "$media" 14
-within 40 records_after "$seen" || fail "the player never heard of the time-out"
-line=$(record_after "$seen")
+player_hears 2 1 "$media" 14
 staged="$XDG_CACHE_HOME/dozewell-timer/QDX.mp3"
 expected="$player_pid play $(cksum < "$media") Z:${staged//\//\\}"
 [ "$(cut -d' ' -f2- <<< "$line")" = "$expected" ] || fail "the running player recorded: $line, not $expected"
