@@ -75,8 +75,8 @@ public:
         const int pidfd = static_cast<int>(::syscall(SYS_pidfd_open, pid, 0));
         if (pidfd >= 0) {
             m_pidfd = pidfd;
-            m_ended = new QSocketNotifier(pidfd, QSocketNotifier::Read, this);
-            connect(m_ended, &QSocketNotifier::activated, this, &ProcessWatch::Check);
+            connect(new QSocketNotifier(pidfd, QSocketNotifier::Read, this), &QSocketNotifier::activated, this,
+                    &ProcessWatch::Check);
         } else {
             connect(&m_poll, &QTimer::timeout, this, &ProcessWatch::Check);
             m_poll.start(kPollMs);
@@ -98,22 +98,20 @@ private:
         const pid_t ended = ::waitpid(m_pid, &status, WNOHANG);
         if (ended == 0)
             return;
-        // The report may open a modal box; nothing of this watch runs again meanwhile.
-        m_poll.stop();
-        if (m_ended)
-            m_ended->setEnabled(false);
-        deleteLater();
         if (ended == m_pid)
             Report(WIFEXITED(status) ? WEXITSTATUS(status) : kSignalled + WTERMSIG(status));
         else
             Report(std::nullopt);
+        deleteLater();
     }
 
     void Report(std::optional<int> exitStatus)
     {
-        ProcessSettled settled = std::exchange(m_settled, nullptr);
-        if (settled && m_context)
-            settled(exitStatus);
+        // Told from the event loop, not from within the watch: the one told
+        // may open a modal box.
+        if (ProcessSettled settled = std::exchange(m_settled, nullptr); settled && m_context)
+            QMetaObject::invokeMethod(
+                m_context, [settled, exitStatus] { settled(exitStatus); }, Qt::QueuedConnection);
     }
 
     // A process ended by a signal reports as a shell would: 128 + the signal.
@@ -121,7 +119,6 @@ private:
 
     pid_t m_pid;
     int m_pidfd = -1;
-    QSocketNotifier *m_ended = nullptr;
     QTimer m_poll;
     QPointer<QObject> m_context;
     ProcessSettled m_settled;
