@@ -352,7 +352,7 @@ void frmMain::StartCounterRun()
         return;
     if (RefusedForThePlayer() || RefusedByMediaGuard())
         return;
-    ShowThePlayerTheRunStarts();
+    ShowAcceptedPlayer();
     m_run.startCounter(*minutes, m_platform.MonotonicMs());
     Timer1->setInterval(kCountdownTickMs);
     Timer2->setInterval(kBannerTickMs);
@@ -373,13 +373,13 @@ void frmMain::StartTimerRun()
     // refusal is open must not fire it.
     if (RefusedForThePlayer() || RefusedByMediaGuard())
         return;
-    ShowThePlayerTheRunStarts();
+    ShowAcceptedPlayer();
     m_run.startTimer(FormatHMS(*hours, *minutes, *seconds));
     Timer2->setInterval(kBannerTickMs);
     SetRunningState();
 }
 
-void frmMain::ShowThePlayerTheRunStarts()
+void frmMain::ShowAcceptedPlayer()
 {
     // A path typed without Enter gives way to the player the run starts; a
     // refused Start leaves it as it was typed.

@@ -103,7 +103,7 @@ private:
     // Refusals before a run is set up, which change nothing else; true when refused.
     bool RefusedForThePlayer();
     bool RefusedByMediaGuard();
-    void ShowThePlayerTheRunStarts();
+    void ShowAcceptedPlayer();
 
     // The countdown ran out or the target was reached.
     void TimeOut();
