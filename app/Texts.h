@@ -63,6 +63,7 @@ inline const QString kNoDisplay = QStringLiteral(
     "It is a desktop program: start it from a desktop session, or under a virtual\n"
     "X server with:  xvfb-run -a dozewell-timer\n");
 
+inline const QString kNoDisplayCause = QStringLiteral("(%1)\n");
 inline const QString kCommandLineDescription =
     QStringLiteral("A sleep timer: stops the media player, or makes it play one file, after a set time.");
 inline const QString kUnknownArgument = QStringLiteral("Unknown argument '%1'.");

@@ -29,6 +29,9 @@ void WhileConnecting(QtMsgType type, const QMessageLogContext &, const QString &
 {
     if (type == QtFatalMsg) {
         std::fputs(qPrintable(dozewell::texts::kNoDisplay), stderr);
+        // The toolkit's first word on it names the display it tried.
+        if (!g_displayMessages->isEmpty())
+            std::fputs(qPrintable(dozewell::texts::kNoDisplayCause.arg(g_displayMessages->constFirst())), stderr);
         std::_Exit(EXIT_FAILURE);
     }
     g_displayMessages->append(message);

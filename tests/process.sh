@@ -39,7 +39,7 @@ run_offscreen() {
         HOME="$work/home" XDG_CACHE_HOME="$work/cache" XDG_RUNTIME_DIR="$runtime" \
         "$program" "$@" > "$out" 2>&1 &
     pid=$!
-    for _ in $(seq 50); do
+    for _ in $(seq 100); do
         grep -qx "$pid" "$runtime/dozewell-timer.lock" 2>/dev/null || grep -q 'Dozewell Timer\|Unknown' "$out" && break
         sleep 0.1
     done

@@ -103,6 +103,7 @@ step "case 3: the window closed through the window manager"
 openbox > /dev/null 2>&1 &
 wm=$!
 pids+=($wm)
+within 15 bash -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'" || fail "the window manager did not start"
 "$program" > "$work/out3.log" 2>&1 &
 app=$!
 pids+=($app)
