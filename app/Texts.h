@@ -48,10 +48,10 @@ inline const QString kNoWine32BitPart = QStringLiteral(
 inline const QString kNoWine32BitPartHint =
     QStringLiteral("A 32-bit player needs Wine's 32-bit part. On Debian, add it with:\n%1");
 inline const QString kInstallWine = QStringLiteral("    sudo apt install wine");
-inline const QString kInstallWineWith32BitPart = QStringLiteral(
-    "    sudo dpkg --add-architecture i386\n    sudo apt update\n    sudo apt install wine wine32:i386");
-inline const QString kInstallWine32BitPart = QStringLiteral(
-    "    sudo dpkg --add-architecture i386\n    sudo apt update\n    sudo apt install wine32:i386");
+// Wine's 32-bit part comes from Debian's i386 architecture.
+inline const QString kAddI386 = QStringLiteral("    sudo dpkg --add-architecture i386\n    sudo apt update\n");
+inline const QString kInstallWineWith32BitPart = kAddI386 + QStringLiteral("    sudo apt install wine wine32:i386");
+inline const QString kInstallWine32BitPart = kAddI386 + QStringLiteral("    sudo apt install wine32:i386");
 
 inline const QString kAlreadyRunning =
     QStringLiteral("Dozewell Timer is already running for this user; a second one would delete the staged "

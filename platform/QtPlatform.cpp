@@ -71,16 +71,12 @@ public:
     ProcessWatch(pid_t pid, int settleMs, QObject *context, ProcessSettled settled, QObject *parent)
         : QObject(parent), m_pid(pid), m_context(context), m_settled(std::move(settled))
     {
-        // The kernel says when the process ends; where it cannot, ask it now and then.
-        const int pidfd = static_cast<int>(::syscall(SYS_pidfd_open, pid, 0));
-        if (pidfd >= 0) {
-            m_pidfd = pidfd;
-            connect(new QSocketNotifier(pidfd, QSocketNotifier::Read, this), &QSocketNotifier::activated, this,
+        // The kernel says when the process ends (Linux 5.3 and later); without
+        // that, the program cannot tell, and the time-out's report follows.
+        m_pidfd = static_cast<int>(::syscall(SYS_pidfd_open, pid, 0));
+        if (m_pidfd >= 0)
+            connect(new QSocketNotifier(m_pidfd, QSocketNotifier::Read, this), &QSocketNotifier::activated, this,
                     &ProcessWatch::Check);
-        } else {
-            connect(&m_poll, &QTimer::timeout, this, &ProcessWatch::Check);
-            m_poll.start(kPollMs);
-        }
         QTimer::singleShot(settleMs, this, [this] { Report(std::nullopt); });
     }
     ~ProcessWatch() override
@@ -90,8 +86,6 @@ public:
     }
 
 private:
-    static constexpr int kPollMs = 100;
-
     void Check()
     {
         int status = 0;
@@ -119,7 +113,6 @@ private:
 
     pid_t m_pid;
     int m_pidfd = -1;
-    QTimer m_poll;
     QPointer<QObject> m_context;
     ProcessSettled m_settled;
 };

@@ -18,12 +18,13 @@ constexpr int kWineNotLoaded = 53;
 
 // The start of a Windows player through Wine; `files` are converted to the
 // Windows paths the player can open.
-std::variant<PlayerStart, PlayerStartProblem> ThroughWine(const QString &player, const QStringList &words,
-                                                          const QStringList &files, const WineSetup &wine)
+std::variant<PlayerStart, PlayerStartProblem> ThroughWine(const QString &player, WindowsProgram kind,
+                                                          const QStringList &words, const QStringList &files,
+                                                          const WineSetup &wine)
 {
     if (wine.launcher.isEmpty())
         return PlayerStartProblem::NoWine;
-    if (WindowsProgramKind(player) == WindowsProgram::Bits32 && wine.runs32Bit == false)
+    if (kind == WindowsProgram::Bits32 && wine.runs32Bit == false)
         return PlayerStartProblem::NoWine32BitPart;
     const QString holding = PrefixHolding(player);
     PlayerStart start{wine.launcher, {QFileInfo(player).absoluteFilePath()}, {}, true};
@@ -56,16 +57,16 @@ QStringList PlayArguments(const QString &stagedFile)
 
 std::variant<PlayerStart, PlayerStartProblem> PlanStopStart(const QString &player, const WineSetup &wine)
 {
-    if (WindowsProgramKind(player) != WindowsProgram::None)
-        return ThroughWine(player, StopArguments(), {}, wine);
+    if (const WindowsProgram kind = WindowsProgramKind(player); kind != WindowsProgram::None)
+        return ThroughWine(player, kind, StopArguments(), {}, wine);
     return PlayerStart{player, StopArguments(), {}, false};
 }
 
 std::variant<PlayerStart, PlayerStartProblem> PlanPlayStart(const QString &player, const QString &stagedFile,
                                                             const WineSetup &wine)
 {
-    if (WindowsProgramKind(player) != WindowsProgram::None)
-        return ThroughWine(player, {}, PlayArguments(stagedFile), wine);
+    if (const WindowsProgram kind = WindowsProgramKind(player); kind != WindowsProgram::None)
+        return ThroughWine(player, kind, {}, PlayArguments(stagedFile), wine);
     return PlayerStart{player, PlayArguments(stagedFile), {}, false};
 }
 
