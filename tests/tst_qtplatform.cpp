@@ -164,57 +164,49 @@ private slots:
         QVERIFY(!start(platform, m_dir.filePath(QStringLiteral("removed/winamp.exe")), StopArguments()));
     }
 
-    // The watch of a started program tells, without blocking, whether it
-    // ended within the settle time and with what status.
+    // The watch of a started program tells, without blocking and once,
+    // whether it ended within the settle time and with what status. The
+    // player runs on when the program ends, also during the settle time; the
+    // watch then tells nobody.
     void watchTellsHowTheProgramFared_data()
     {
         QTest::addColumn<QByteArray>("script");
         QTest::addColumn<std::optional<int>>("expected"); // nothing: still running
-        QTest::newRow("handed over") << QByteArray("exit 0") << std::optional(0);
-        QTest::newRow("failed") << QByteArray("exit 3") << std::optional(3);
-        QTest::newRow("killed") << QByteArray("kill -TERM $$") << std::optional(128 + 15);
-        QTest::newRow("still running") << QByteArray("exec sleep 3") << std::optional<int>();
+        QTest::addColumn<bool>("programEnds");            // during the settle time
+        QTest::newRow("handed over") << QByteArray("exit 0") << std::optional(0) << false;
+        QTest::newRow("failed") << QByteArray("exit 3") << std::optional(3) << false;
+        QTest::newRow("killed") << QByteArray("kill -TERM $$") << std::optional(128 + 15) << false;
+        QTest::newRow("still running") << QByteArray("exec sleep 3") << std::optional<int>() << false;
+        QTest::newRow("outlives the program") << QByteArray("sleep 1; touch \"$0.played\"") << std::optional<int>()
+                                              << true;
     }
     void watchTellsHowTheProgramFared()
     {
         QFETCH(QByteArray, script);
         QFETCH(std::optional<int>, expected);
+        QFETCH(bool, programEnds);
         const QString program = m_dir.filePath(QStringLiteral("fare-") + QTest::currentDataTag());
         QFile file(program);
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write("#!/bin/sh\n" + script + '\n') > 0);
         file.close();
         file.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
-        QtPlatform platform;
         QList<std::optional<int>> told;
-        QVERIFY(platform.StartProcess(program, {}, {}, 500, this, [&](std::optional<int> status) { told << status; }));
+        auto window = std::make_unique<QObject>();
+        auto platform = std::make_unique<QtPlatform>();
+        QVERIFY(platform->StartProcess(program, {}, {}, 500, window.get(),
+                                       [&](std::optional<int> status) { told << status; }));
         QVERIFY(told.isEmpty());
+        if (programEnds) {
+            platform.reset();
+            window.reset();
+            QVERIFY(QTest::qWaitFor([&] { return QFileInfo::exists(program + ".played"); }, 10000));
+            QVERIFY(told.isEmpty());
+            return;
+        }
         QTRY_COMPARE_WITH_TIMEOUT(told.size(), 1, 5000);
         QCOMPARE(told.first(), expected);
         QTest::qWait(700);
         QCOMPARE(told.size(), 1);
-    }
-
-    // The player runs on when the program ends, also during the settle time;
-    // the watch then tells nobody.
-    void playerOutlivesTheProgram()
-    {
-        const QString folder = m_dir.filePath(QStringLiteral("outlive"));
-        QDir().mkpath(folder);
-        const QString program = folder + "/winamp.exe";
-        QFile file(program);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("#!/bin/sh\nsleep 1\ntouch \"$0.played\"\n") > 0);
-        file.close();
-        file.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
-        bool told = false;
-        {
-            QObject window;
-            QtPlatform platform;
-            QVERIFY(platform.StartProcess(program, {}, {}, kPlayerSettleMs, &window, [&](std::optional<int>) {
-                told = true;
-            }));
-        }
-        QVERIFY(QTest::qWaitFor([&] { return QFileInfo::exists(program + ".played"); }, 10000));
-        QVERIFY(!told);
     }
 
     void messageBoxShowsTitleIconAndText()

@@ -57,20 +57,17 @@ looks_other_than() {
     now=$(looks "$@") && ! grep -qx "$now" <<< "$before"
 }
 
-# Clicks at X Y in window $1 ($2 $3) and waits until the area of that window
-# given after them shows something else: the effect of the click.
+# A click at X Y in window $1 ($2 $3), or a press of key $2 where a text
+# cursor blinks, and then a wait until the area of that window given after
+# them shows something else: the effect of the move.
 click_changing() {
-    local window=$1 x=$2 y=$3; shift 3
-    local before
+    local window=$1 x=$2 y=$3 before; shift 3
     before=$(looks "$window" "$@")
-    xdotool mousemove --window "$window" "$x" "$y" click 1
+    click_at "$window" "$x" "$y"
     within 10 looks_other_than "$before" "$window" "$@" || fail "the click at $x,$y changed nothing at $*"
 }
-# Presses key $2 in window $1, where a text cursor blinks, and waits until the
-# area given after it changed.
 key_changing() {
-    local window=$1 key=$2; shift 2
-    local before
+    local window=$1 key=$2 before; shift 2
     before=$(looks_over_a_blink "$window" "$@")
     xdotool key "$key"
     within 10 looks_other_than "$before" "$window" "$@" || fail "the key $key changed nothing at $*"
