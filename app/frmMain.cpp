@@ -66,7 +66,7 @@ frmMain::frmMain(Platform &platform, QWidget *parent)
     cmd1 = new CommonDialog(platform, ui->wfrmMain);
     cmd1->setObjectName(QStringLiteral("cmd1"));
     cmd1->DialogTitle = texts::kDialogTitle;
-    Timer2 = new IntervalTimer(QStringLiteral("Timer2"), ui->wfrmMain, [this] { return m_platform.MonotonicMs(); });
+    Timer2 = new IntervalTimer(QStringLiteral("Timer2"), ui->wfrmMain, [this] { return m_platform.SinceBootMs(); });
     Timer1 = new IntervalTimer(QStringLiteral("Timer1"), ui->wfrmMain);
 
     ConnectHandlers();
@@ -158,7 +158,7 @@ frmAbout *frmMain::aboutWindow() const
 
 bool frmMain::Form_Load()
 {
-    m_run.startUp(m_platform.Now());
+    m_run.startUp(m_platform.Now(), m_platform.SinceBootMs());
     m_module.StagedFile.clear();
     DeleteStagedFiles(m_platform.StagingFolder());
 
@@ -353,7 +353,7 @@ void frmMain::StartCounterRun()
     if (RefusedForThePlayer() || RefusedByMediaGuard())
         return;
     ShowAcceptedPlayer();
-    m_run.startCounter(*minutes, m_platform.MonotonicMs());
+    m_run.startCounter(*minutes, m_platform.SinceBootMs());
     Timer1->setInterval(kCountdownTickMs);
     Timer2->setInterval(kBannerTickMs);
     ui->cmdPath->setEnabled(false);
@@ -490,14 +490,14 @@ void frmMain::Timer1_Timer()
 {
     if (Timer1->Interval() == 0)
         return;
-    m_run.countdownTick(m_platform.MonotonicMs());
+    m_run.countdownTick(m_platform.SinceBootMs());
 }
 
 void frmMain::Timer3_Timer()
 {
     const QDateTime now = m_platform.Now();
     Timer3->delayNextTick(MsToNextSecond(now.time()));
-    m_run.clockTick(now, ui->chkUseTimer->isChecked());
+    m_run.clockTick(now, m_platform.SinceBootMs(), ui->chkUseTimer->isChecked());
 }
 
 void frmMain::Timer2_Timer()

@@ -45,8 +45,9 @@ public:
 
     // Local date and time of day.
     virtual QDateTime Now() const = 0;
-    // A clock that only moves forward, in milliseconds.
-    virtual qint64 MonotonicMs() const = 0;
+    // Milliseconds since the computer started, the time it slept included: a
+    // clock that only moves forward, and keeps counting through a suspend.
+    virtual qint64 SinceBootMs() const = 0;
 
     // Ends the program: leaves the event loop, once the window has stopped
     // its timers and closed, so that no further handler runs.

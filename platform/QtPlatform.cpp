@@ -16,6 +16,7 @@
 #include <spawn.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
+#include <time.h>
 #include <unistd.h>
 #include <utility>
 #include <vector>
@@ -118,10 +119,7 @@ private:
 };
 } // namespace
 
-QtPlatform::QtPlatform()
-{
-    m_monotonic.start();
-}
+QtPlatform::QtPlatform() = default;
 
 void QtPlatform::MsgBox(const QString &prompt, MsgIcon icon, const QString &title)
 {
@@ -187,9 +185,13 @@ QDateTime QtPlatform::Now() const
     return QDateTime::currentDateTime();
 }
 
-qint64 QtPlatform::MonotonicMs() const
+qint64 QtPlatform::SinceBootMs() const
 {
-    return m_monotonic.elapsed();
+    // Not QElapsedTimer's clock, nor steady_clock's: both stand still while
+    // the computer sleeps, and a run must end on time across a suspend.
+    timespec now{};
+    ::clock_gettime(CLOCK_BOOTTIME, &now);
+    return qint64{now.tv_sec} * 1000 + now.tv_nsec / 1000000;
 }
 
 void QtPlatform::EndProgram()

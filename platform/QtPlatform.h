@@ -2,7 +2,6 @@
 
 #include "platform/Platform.h"
 
-#include <QElapsedTimer>
 #include <QObject>
 
 namespace dozewell {
@@ -18,7 +17,7 @@ public:
     bool StartProcess(const QString &program, const QStringList &arguments, const QStringList &environment,
                       int settleMs, QObject *context, ProcessSettled settled) override;
     QDateTime Now() const override;
-    qint64 MonotonicMs() const override;
+    qint64 SinceBootMs() const override;
     void EndProgram() override;
     QStringList DefaultPlayerPaths() const override;
     QString StagingFolder() const override;
@@ -28,7 +27,6 @@ public:
     static QString QtFilter(const QString &filter);
 
 private:
-    QElapsedTimer m_monotonic;
     // Parent of the watches of started players.
     QObject m_watches;
 };

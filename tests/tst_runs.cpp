@@ -122,14 +122,34 @@ private slots:
         QVERIFY(starts().isEmpty());
     }
 
-    void clockJumpDoesNotFireAMissedTarget()
+    // An hour without ticks: the computer slept, and the first ticks after it
+    // command the player once; or someone set the clock an hour forward, and
+    // the run goes on.
+    void anHourWithoutTicks_data()
     {
-        timerRunAt(QTime(6, 5, 0), 1, 0); // target 06:05:01
+        QTest::addColumn<bool>("timerMode");
+        QTest::addColumn<bool>("asleep");
+        QTest::newRow("asleep across the target") << true << true;
+        QTest::newRow("asleep across the countdown's end") << false << true;
+        QTest::newRow("clock set forward across the target") << true << false;
+    }
+    void anHourWithoutTicks()
+    {
+        QFETCH(bool, timerMode);
+        QFETCH(bool, asleep);
+        if (timerMode)
+            timerRunAt(QTime(6, 5, 0), 1, 0); // target 06:05:01
+        else
+            h->counterRun(0, 30);
         h->click("cmdStart");
-        h->platform.advance(3600 * 1000, true); // suspended for an hour
-        h->form->Timer3_Timer();
-        QVERIFY(starts().isEmpty());
-        QVERIFY(h->w("cmdStop")->isVisible());
+        h->platform.advance(3600 * 1000, !asleep);
+        h->second(3);
+        QCOMPARE(starts().size(), asleep ? 1 : 0);
+        QVERIFY(h->w("cmdStop")->isVisible() != asleep);
+        if (asleep) {
+            QCOMPARE(starts().first().arguments.first(), QStringLiteral("Winamp"));
+            QCOMPARE(h->platform.messages().last(), QStringLiteral("Winamp was terminated by Orvo's Timer!!!"));
+        }
     }
 
     void timerRunAcrossMidnight()

@@ -16,15 +16,27 @@ struct Watched {
     QStringList shown;    // the countdown
     QStringList captions;
     int timeOuts = 0;
-    qint64 nowMs = 100000; // the monotonic clock
+    QDateTime now{kDay, QTime(21, 7, 3)};
+    qint64 nowMs = 100000; // the clock that counts a suspend
 
     Watched()
     {
         QObject::connect(&run, &SleepTimer::countdownChanged, [this](const QString &text) { shown << text; });
         QObject::connect(&run, &SleepTimer::captionChanged, [this](const QString &text) { captions << text; });
         QObject::connect(&run, &SleepTimer::timedOut, [this] { ++timeOuts; });
-        run.startUp(QDateTime(kDay, QTime(21, 7, 3)));
+        run.startUp(now, nowMs);
     }
+    // The clock tick, and the countdown's until its time-out, after `ms`
+    // passed and the wall clock moved `wallMs`.
+    void tick(qint64 ms = 1000, qint64 wallMs = 1000)
+    {
+        nowMs += ms;
+        now = now.addMSecs(wallMs);
+        if (counting && timeOuts == 0)
+            run.countdownTick(nowMs);
+        run.clockTick(now, nowMs, true);
+    }
+    bool counting = false;
     // Countdown ticks, one a second, until the time-out or `limit`; returns the seconds.
     int countDown(int limit = 100000)
     {
@@ -137,7 +149,7 @@ private slots:
 
         const float name = w.run.Banner().NameLeft;
         QCOMPARE(w.run.BannerStep(), 1);
-        w.run.startUp(QDateTime(kDay, QTime(7, 0)));
+        w.run.startUp(QDateTime(kDay, QTime(7, 0)), w.nowMs);
         QCOMPARE(w.run.BannerStep(), -1);
         QCOMPARE(w.run.Banner().NameLeft, name);
         QCOMPARE(w.run.MinutesLeft(), 0);
@@ -163,7 +175,7 @@ private slots:
         Watched w;
         QSignalSpy clock(&w.run, &SleepTimer::timeOfDayChanged);
         QDateTime now(kDay, QTime(7, 4, 58));
-        w.run.clockTick(now, ticked);
+        w.run.clockTick(now, w.nowMs, ticked);
         w.run.startTimer(QStringLiteral("07:05:00"));
         QCOMPARE(w.captions.last(), QStringLiteral("Dozewell Timer 07:05:00"));
         if (paused) {
@@ -172,11 +184,56 @@ private slots:
         }
         for (int second = 0; second < 24 * 3600 + 10; ++second) {
             now = now.addSecs(1);
-            w.run.clockTick(now, ticked);
+            w.nowMs += 1000;
+            w.run.clockTick(now, w.nowMs, ticked);
         }
         QCOMPARE(w.timeOuts, timeOuts);
         QVERIFY(w.run.TargetTime().isEmpty() == (timeOuts == 1 || paused));
         QCOMPARE(clock.at(1).first().toString(), QStringLiteral("07:04:59"));
+    }
+
+    // The computer slept or the program stalled: the first ticks after it act
+    // on the time that passed meanwhile, once; a wall clock that someone set
+    // forward skips nothing of a run.
+    void timePassesWithoutTicks_data()
+    {
+        QTest::addColumn<int>("minutes");      // a Counter Mode run; 0: Timer Mode
+        QTest::addColumn<int>("targetAheadS"); // Timer Mode's target, from the Start
+        QTest::addColumn<qint64>("passedMs");
+        QTest::addColumn<qint64>("wallMs");
+        QTest::addColumn<int>("timeOuts");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("asleep across the countdown's end") << 60 << 0 << 2LL * 3600000 << 2LL * 3600000 << 1 << "-1:59";
+        QTest::newRow("asleep within the countdown") << 30 << 0 << 600000LL << 600000LL << 0 << "19:58";
+        QTest::newRow("stalled across the countdown's end") << 1 << 0 << 70000LL << 70000LL << 1 << "-1:59";
+        QTest::newRow("clock set forward in a countdown") << 30 << 0 << 1000LL << 3600000LL << 0 << "29:57";
+        QTest::newRow("asleep across the target") << 0 << 3600 << 8LL * 3600000 << 8LL * 3600000 << 1 << "";
+        QTest::newRow("stalled 9 s across the target") << 0 << 5 << 9000LL << 9000LL << 1 << "";
+        QTest::newRow("clock set forward across the target") << 0 << 1800 << 1000LL << 3600000LL << 0 << "";
+        QTest::newRow("clock set back before the target") << 0 << 10 << 1000LL << -3600000LL << 0 << "";
+    }
+    void timePassesWithoutTicks()
+    {
+        QFETCH(int, minutes);
+        QFETCH(int, targetAheadS);
+        QFETCH(qint64, passedMs);
+        QFETCH(qint64, wallMs);
+        QFETCH(int, timeOuts);
+        QFETCH(QString, shown);
+        Watched w;
+        w.counting = minutes > 0;
+        if (w.counting)
+            w.run.startCounter(static_cast<qint16>(minutes), w.nowMs);
+        else
+            w.run.startTimer(w.now.addSecs(targetAheadS).toString(QStringLiteral("HH:mm:ss")));
+        w.tick();
+        w.tick(passedMs, wallMs);
+        QCOMPARE(w.timeOuts, timeOuts);
+        if (!shown.isEmpty())
+            QCOMPARE(w.shown.last(), shown);
+        for (int second = 0; second < 20; ++second)
+            w.tick();
+        QCOMPARE(w.timeOuts, timeOuts);
     }
 
     // The course from start-up, the ranges the labels keep to, and a run of

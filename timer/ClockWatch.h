@@ -10,15 +10,16 @@ namespace dozewell {
 inline constexpr auto kTimeOfDayFormat = "HH:mm:ss";
 QString TimeOfDayText(const QTime &time);
 
-// The most seconds a late clock tick looks back; a larger jump of the clock
-// (a suspend, a change of the system time) does not fire a missed target.
-inline constexpr int kClockLookBackSeconds = 5;
-
-// True when the time-of-day text of any second after `previous` up to and
-// including `now` equals `target`, looking back at most
-// kClockLookBackSeconds. With the clock standing or moving back only `now`
-// is compared. The comparison is a plain text comparison.
-bool ClockReached(const QDateTime &previous, const QDateTime &now, const QString &target);
+// True when the time-of-day text of a second the clock passed since the
+// previous tick, at `previous`, equals `target`; `passedMs` is the time that
+// really passed since then, on a clock that counts a suspend. Every second
+// that really passed counts, however late the tick (the program stalled, the
+// computer slept): the seconds after `previous` up to and including `now`
+// while the wall clock moved with the time, and only the last `passedMs` of
+// them when someone set it, so that seconds it skipped never fire. `now`
+// itself is always compared, and a look-back of a day or more holds every
+// time of day. The comparison is a plain text comparison.
+bool ClockReached(const QDateTime &previous, const QDateTime &now, qint64 passedMs, const QString &target);
 
 // Milliseconds from `now` to just after the next whole second, where the
 // clock tick is aimed.

@@ -8,7 +8,7 @@
 namespace dozewell {
 
 namespace {
-// A tick may come a hair before its whole second on the monotonic clock.
+// A tick may come a hair before its whole second on the countdown's clock.
 constexpr qint64 kEarlyTickMs = 50;
 
 std::optional<qint16> ToMinutes(double value)

@@ -28,8 +28,8 @@ QString RemainingText(qint16 minutesLeft, quint8 secondsLeft);
 // The display right after Start: minutes and seconds as plain numbers ("4:5").
 QString StartText(qint16 minutesLeft, quint8 secondsLeft);
 
-// Whole seconds passed on a monotonic clock, so that a late or dropped tick
-// neither stretches nor shortens the countdown.
+// Whole seconds passed on a clock that counts a suspend, so that neither a
+// late or dropped tick nor the computer's sleep stretches the countdown.
 class SecondCounter {
 public:
     void restart(qint64 nowMs);

@@ -12,10 +12,11 @@ SleepTimer::SleepTimer(QObject *parent) : QObject(parent)
 {
 }
 
-void SleepTimer::startUp(const QDateTime &now)
+void SleepTimer::startUp(const QDateTime &now, qint64 sinceBootMs)
 {
     m_secondsLeft = kSecondsAtMinuteStart;
     m_lastClockCheck = now;
+    m_lastClockCheckMs = sinceBootMs;
     emit timeOfDayChanged(TimeOfDayText(now.time()));
     m_banner.BannerStep = -1;
     m_minutesLeft = 0;
@@ -29,10 +30,10 @@ void SleepTimer::resetCountdown()
     emit countdownChanged(kCountdownAtRest);
 }
 
-void SleepTimer::startCounter(qint16 minutes, qint64 nowMs)
+void SleepTimer::startCounter(qint16 minutes, qint64 sinceBootMs)
 {
     m_minutesLeft = minutes - 1;
-    m_countdownClock.restart(nowMs);
+    m_countdownClock.restart(sinceBootMs);
     m_running = true;
     const QString shown = StartText(m_minutesLeft, m_secondsLeft);
     emit countdownChanged(shown);
@@ -63,10 +64,11 @@ void SleepTimer::stop()
     emit captionChanged(kCaption);
 }
 
-void SleepTimer::countdownTick(qint64 nowMs)
+void SleepTimer::countdownTick(qint64 sinceBootMs)
 {
-    // Normally one second; more when ticks came late or were dropped.
-    const int seconds = m_countdownClock.take(nowMs);
+    // Normally one second; more when ticks came late or were dropped, or the
+    // computer slept.
+    const int seconds = m_countdownClock.take(sinceBootMs);
     if (seconds == 0)
         return;
     bool timedOut = false;
@@ -79,11 +81,12 @@ void SleepTimer::countdownTick(qint64 nowMs)
         timeOut();
 }
 
-void SleepTimer::clockTick(const QDateTime &now, bool timerModeTicked)
+void SleepTimer::clockTick(const QDateTime &now, qint64 sinceBootMs, bool timerModeTicked)
 {
     emit timeOfDayChanged(TimeOfDayText(now.time()));
-    const bool reached = ClockReached(m_lastClockCheck, now, m_targetTime);
+    const bool reached = ClockReached(m_lastClockCheck, now, sinceBootMs - m_lastClockCheckMs, m_targetTime);
     m_lastClockCheck = now;
+    m_lastClockCheckMs = sinceBootMs;
     if (reached && timerModeTicked) {
         // The time-out ends the Timer Mode run: it fires once per Start.
         m_targetTime.clear();

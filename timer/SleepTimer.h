@@ -46,13 +46,14 @@ public:
     bool running() const { return m_running; }
 
     // Start-up: a fresh countdown, the banner turned left, and the clock
-    // showing `now`.
-    void startUp(const QDateTime &now);
+    // showing `now`. `sinceBootMs` here and below reads the clock that
+    // counts a suspend.
+    void startUp(const QDateTime &now, qint64 sinceBootMs);
     // Reset: a fresh countdown, shown at rest.
     void resetCountdown();
-    // A Counter Mode run of `minutes` (more than 0) from `nowMs` on the
-    // monotonic clock. The seconds the countdown kept from a Pause go on.
-    void startCounter(qint16 minutes, qint64 nowMs);
+    // A Counter Mode run of `minutes` (more than 0) from `sinceBootMs` on.
+    // The seconds the countdown kept from a Pause go on.
+    void startCounter(qint16 minutes, qint64 sinceBootMs);
     // A Timer Mode run that waits for the clock to show `target`.
     void startTimer(const QString &target);
     // Pause: a Timer Mode target is disarmed; in Counter Mode the running
@@ -64,11 +65,12 @@ public:
     void stop();
 
     // The countdown tick: the whole seconds passed since the last one come
-    // off, shown, and at the end the time-out.
-    void countdownTick(qint64 nowMs);
+    // off, the time the computer slept included, shown, and at the end the
+    // time-out.
+    void countdownTick(qint64 sinceBootMs);
     // The clock tick: shows the time of day; the target fires when the clock
     // passed it since the last tick and `timerModeTicked`.
-    void clockTick(const QDateTime &now, bool timerModeTicked);
+    void clockTick(const QDateTime &now, qint64 sinceBootMs, bool timerModeTicked);
     // `ticks` steps of the banner's course, in one go.
     void bannerTick(qint64 ticks = 1);
 
@@ -90,6 +92,7 @@ private:
     BannerCourse m_banner;
     SecondCounter m_countdownClock;
     QDateTime m_lastClockCheck;
+    qint64 m_lastClockCheckMs = 0;
     bool m_running = false;
 };
 

@@ -46,7 +46,7 @@ void FakePlatform::advance(qint64 ms, bool wallOnly)
 {
     now = now.addMSecs(ms);
     if (!wallOnly)
-        monotonicMs += ms;
+        sinceBootMs += ms;
 }
 
 QList<FakePlatform::Call> FakePlatform::ofKind(Call::Kind kind) const

@@ -27,14 +27,15 @@ public:
     bool StartProcess(const QString &program, const QStringList &arguments, const QStringList &environment,
                       int settleMs, QObject *context, ProcessSettled settled) override;
     QDateTime Now() const override { return now; }
-    qint64 MonotonicMs() const override { return monotonicMs; }
+    qint64 SinceBootMs() const override { return sinceBootMs; }
     void EndProgram() override;
     QStringList DefaultPlayerPaths() const override { return {defaultPlayer, defaultPlayer32}; }
     QString StagingFolder() const override { return stagingFolder; }
     WineSetup Wine() const override { return wine; }
 
-    // Moves both clocks forward (or the wall clock back, for a negative value
-    // with `wallOnly`).
+    // Time passes: both clocks move forward, as they do across a stall or a
+    // suspend. With `wallOnly` someone sets the wall clock (forward, or back
+    // for a negative value) and no time passes.
     void advance(qint64 ms, bool wallOnly = false);
 
     QList<Call> calls;
@@ -55,7 +56,7 @@ public:
     void settle(std::optional<int> exitStatus);
     qsizetype unsettled() const { return m_watches.size(); }
     QDateTime now{QDate(2026, 12, 8), QTime(21, 7, 3)};
-    qint64 monotonicMs = 100000;
+    qint64 sinceBootMs = 100000;
     bool ended = false;
     QString defaultPlayer;
     QString defaultPlayer32;
