@@ -69,6 +69,10 @@ inline const QString kCommandLineDescription =
 inline const QString kUnknownArgument = QStringLiteral("Unknown argument '%1'.");
 inline const QString kCommandLineError = QStringLiteral("dozewell-timer: %1\nTry 'dozewell-timer --help'.\n");
 
+// What the desktop shows while it keeps the computer awake for a run.
+inline const QString kAwakeToStop = QStringLiteral("Dozewell Timer stops the player at %1");
+inline const QString kAwakeToPlay = QStringLiteral("Dozewell Timer plays the chosen file at %1");
+
 inline const QString kStopReport = QStringLiteral("Winamp was terminated by Orvo's Timer!!!");
 inline const QString kStopReportTitle = QStringLiteral("Orvo's Timer");
 inline const QString kPlayReportPrefix = QStringLiteral("Playing");

@@ -354,6 +354,7 @@ void frmMain::StartCounterRun()
         return;
     ShowAcceptedPlayer();
     m_run.startCounter(*minutes, m_platform.SinceBootMs());
+    KeepAwakeUntil(TimeOfDayText(m_platform.Now().addSecs(m_run.SecondsToTimeOut()).time()));
     Timer1->setInterval(kCountdownTickMs);
     Timer2->setInterval(kBannerTickMs);
     ui->cmdPath->setEnabled(false);
@@ -375,8 +376,18 @@ void frmMain::StartTimerRun()
         return;
     ShowAcceptedPlayer();
     m_run.startTimer(FormatHMS(*hours, *minutes, *seconds));
+    KeepAwakeUntil(m_run.TargetTime());
     Timer2->setInterval(kBannerTickMs);
     SetRunningState();
+}
+
+void frmMain::KeepAwakeUntil(const QString &timeOfDay)
+{
+    // The computer must not suspend on its own before the player is
+    // commanded; the user who fell asleep cannot wake it.
+    const QString &reason =
+        ui->cmbWhatToDo->currentIndex() == PlayStagedFile ? texts::kAwakeToPlay : texts::kAwakeToStop;
+    m_platform.KeepAwake(reason.arg(timeOfDay));
 }
 
 void frmMain::ShowAcceptedPlayer()
@@ -420,6 +431,7 @@ void frmMain::cmdStop_Click()
         ui->txtHHCounter->setText(FieldText(fields->hours));
         ui->txtMMCounter->setText(FieldText(fields->minutes));
     }
+    m_platform.LetSleep();
     SetIdleState();
     EnableMp3FileChoice();
 }
@@ -575,6 +587,7 @@ void frmMain::CommandPlayer(const std::variant<PlayerStart, PlayerStartProblem> 
 {
     const auto *start = std::get_if<PlayerStart>(&plan);
     if (!start) {
+        PlayerCommanded();
         EndTimeOut(PlayerProblemText(std::get<PlayerStartProblem>(plan)));
         return;
     }
@@ -585,6 +598,7 @@ void frmMain::CommandPlayer(const std::variant<PlayerStart, PlayerStartProblem> 
     const bool started = m_platform.StartProcess(
         start->program, start->arguments, start->environment, kPlayerSettleMs, m_playerWatches.get(),
         [this, player, throughWine, report, reportTitle](std::optional<int> exitStatus) {
+            PlayerCommanded();
             if (exitStatus.value_or(0) == 0) {
                 m_platform.MsgBox(report, MsgIcon::None, reportTitle);
                 EndTimeOut({});
@@ -592,9 +606,20 @@ void frmMain::CommandPlayer(const std::variant<PlayerStart, PlayerStartProblem> 
                 EndTimeOut(PlayerFailureText(player, *exitStatus, throughWine));
             }
         });
-    if (!started)
+    if (!started) {
+        PlayerCommanded();
         EndTimeOut(throughWine ? texts::kWineNotStarted.arg(player, QDir::toNativeSeparators(start->program))
                                : texts::kPlayerNotStarted.arg(player));
+    }
+}
+
+void frmMain::PlayerCommanded()
+{
+    // The player has its command, or never will: the computer may sleep
+    // again, even while the report stays open all night. A run the user
+    // started meanwhile keeps it awake.
+    if (!m_run.running())
+        m_platform.LetSleep();
 }
 
 void frmMain::EndTimeOut(const QString &failure)

@@ -104,6 +104,8 @@ private:
     bool RefusedForThePlayer();
     bool RefusedByMediaGuard();
     void ShowAcceptedPlayer();
+    // Keeps the computer awake for the run that times out at `timeOfDay`.
+    void KeepAwakeUntil(const QString &timeOfDay);
 
     // The countdown ran out or the target was reached.
     void TimeOut();
@@ -112,6 +114,7 @@ private:
     // report, or what went wrong instead; then the window goes idle.
     void CommandPlayer(const std::variant<PlayerStart, PlayerStartProblem> &plan, const QString &report,
                        const QString &reportTitle);
+    void PlayerCommanded();
     void EndTimeOut(const QString &failure);
     QString PlayerFailureText(const QString &player, int exitStatus, bool throughWine) const;
     QString PlayerProblemText(PlayerStartProblem problem) const;

@@ -49,6 +49,13 @@ public:
     // clock that only moves forward, and keeps counting through a suspend.
     virtual qint64 SinceBootMs() const = 0;
 
+    // Keeps the computer from suspending on its own until LetSleep, with
+    // `reason` for the desktop to show; the screen may still blank and lock.
+    // A second call replaces the first. Never waits, and never fails the
+    // program: what cannot be inhibited is only said on standard error.
+    virtual void KeepAwake(const QString &reason) = 0;
+    virtual void LetSleep() = 0;
+
     // Ends the program: leaves the event loop, once the window has stopped
     // its timers and closed, so that no further handler runs.
     virtual void EndProgram() = 0;

@@ -1,6 +1,7 @@
 #include "platform/QtPlatform.h"
 
 #include "platform/PlatformValues.h"
+#include "platform/SuspendInhibitor.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -120,6 +121,7 @@ private:
 } // namespace
 
 QtPlatform::QtPlatform() = default;
+QtPlatform::~QtPlatform() = default;
 
 void QtPlatform::MsgBox(const QString &prompt, MsgIcon icon, const QString &title)
 {
@@ -192,6 +194,19 @@ qint64 QtPlatform::SinceBootMs() const
     timespec now{};
     ::clock_gettime(CLOCK_BOOTTIME, &now);
     return qint64{now.tv_sec} * 1000 + now.tv_nsec / 1000000;
+}
+
+void QtPlatform::KeepAwake(const QString &reason)
+{
+    if (!m_inhibitor)
+        m_inhibitor = std::make_unique<SuspendInhibitor>(QDBusConnection::sessionBus());
+    m_inhibitor->hold(reason);
+}
+
+void QtPlatform::LetSleep()
+{
+    if (m_inhibitor)
+        m_inhibitor->release();
 }
 
 void QtPlatform::EndProgram()

@@ -3,13 +3,17 @@
 #include "platform/Platform.h"
 
 #include <QObject>
+#include <memory>
 
 namespace dozewell {
+
+class SuspendInhibitor;
 
 // The platform as the program meets it on a desktop.
 class QtPlatform final : public Platform {
 public:
     QtPlatform();
+    ~QtPlatform() override;
 
     void MsgBox(const QString &prompt, MsgIcon icon, const QString &title) override;
     std::optional<QString> ShowOpen(const QString &title, const QString &filter,
@@ -18,6 +22,8 @@ public:
                       int settleMs, QObject *context, ProcessSettled settled) override;
     QDateTime Now() const override;
     qint64 SinceBootMs() const override;
+    void KeepAwake(const QString &reason) override;
+    void LetSleep() override;
     void EndProgram() override;
     QStringList DefaultPlayerPaths() const override;
     QString StagingFolder() const override;
@@ -27,6 +33,8 @@ public:
     static QString QtFilter(const QString &filter);
 
 private:
+    // Made at the first run, so that the session bus is used only then.
+    std::unique_ptr<SuspendInhibitor> m_inhibitor;
     // Parent of the watches of started players.
     QObject m_watches;
 };

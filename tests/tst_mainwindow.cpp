@@ -319,6 +319,7 @@ private slots:
         QCOMPARE(h->text("txtMMCounter"), QStringLiteral("30"));
         QCOMPARE(h->platform.calls.last().kind, FakePlatform::Call::EndProgram);
         QVERIFY(h->platform.ofKind(FakePlatform::Call::StartProcess).isEmpty());
+        QVERIFY(!h->platform.keptAwake);
         // Nothing runs after the end: no tick, no window.
         for (const char *timer : {"Timer1", "Timer2", "Timer3"})
             QVERIFY2(!h->timer(timer)->wakes(), timer);

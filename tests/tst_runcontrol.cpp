@@ -233,7 +233,9 @@ private slots:
         for (const char *name : {"chkUseCounter", "chkUseTimer", "cmdPath", "txtPath", "cmdReset", "cmbWhatToDo",
                                  "wfrmMp3File", "txtMp3FileName", "cmdMp3File"})
             QVERIFY2(!ownEnabled(name), name);
-        QVERIFY(h->platform.calls.isEmpty());
+        QCOMPARE(h->platform.calls.size(), 1);
+        QCOMPARE(h->platform.calls.first().kind, Call::KeepAwake);
+        QCOMPARE(h->platform.calls.first().text, QStringLiteral("Dozewell Timer stops the player at 22:37:03"));
     }
 
     // Pause writes the minutes left back and makes the path and the modes
@@ -252,8 +254,10 @@ private slots:
         QCOMPARE(h->form->windowTitle(), QStringLiteral("Dozewell Timer"));
         for (const char *name : {"chkUseCounter", "chkUseTimer", "cmdPath", "txtPath", "cmbWhatToDo"})
             QVERIFY2(ownEnabled(name), name);
+        QVERIFY(!h->platform.keptAwake);
         h->click("cmdStart");
         QCOMPARE(h->text("lblTimer"), QStringLiteral("89:12"));
+        QVERIFY(h->platform.keptAwake);
     }
 
     void timerModeStart()
@@ -274,6 +278,8 @@ private slots:
         QCOMPARE(h->timer("Timer1")->Interval(), 0);
         QVERIFY(h->w("cmdStop")->isVisible());
         QVERIFY(ownEnabled("txtPath")); // Timer Mode leaves the path box as it is
+        QCOMPARE(h->platform.ofKind(Call::KeepAwake).last().text,
+                 QStringLiteral("Dozewell Timer stops the player at 07:05:00"));
     }
 
     void modeBoxesAreNeverBothTicked()
@@ -381,6 +387,7 @@ private slots:
         h->platform.now = QDateTime(QDate(2026, 12, 8), QTime(21, 7, 2));
         h->click("cmdStart");
         QVERIFY(h->platform.ofKind(Call::StartProcess).isEmpty());
+        QVERIFY(h->platform.ofKind(Call::KeepAwake).isEmpty());
         QCOMPARE(h->platform.messages(), QStringList{QStringLiteral("No File Was Selected Yet !")});
         QCOMPARE(h->platform.calls.last().icon, MsgIcon::Critical);
         QCOMPARE(h->platform.calls.last().title, QStringLiteral("ERROR"));

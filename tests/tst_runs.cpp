@@ -57,7 +57,11 @@ private slots:
     {
         h->counterRun(0, 1);
         h->click("cmdStart");
+        QVERIFY(h->platform.keptAwake);
+        bool awakeAtReport = true;
+        h->platform.whileMessageShown = [&] { awakeAtReport = h->platform.keptAwake; };
         QCOMPARE(secondsToTimeOut(100), 60);
+        QVERIFY(!awakeAtReport);
         QCOMPARE(starts().size(), 1);
         QCOMPARE(starts().first().program, h->form->module().PlayerPath);
         QCOMPARE(starts().first().arguments,
@@ -325,6 +329,8 @@ private slots:
         QCOMPARE(h->text("txtMp3FileName"), chosen);
         QCOMPARE(Harness::contents(staging() + "QDX.mp3"), Harness::contents(chosen));
         QCOMPARE(h->w<QComboBox>("cmbWhatToDo")->currentIndex(), 1);
+        QCOMPARE(h->platform.ofKind(Call::KeepAwake).size(), refused ? 0 : 1);
+        QVERIFY(!h->platform.keptAwake);
     }
 
     // While the player settles the window is idle and everything goes on; a
@@ -347,9 +353,11 @@ private slots:
         QCOMPARE(h->platform.messages(), QStringList{QStringLiteral("Winamp was terminated by Orvo's Timer!!!")});
         QVERIFY(h->w("cmdStop")->isVisible());
         QVERIFY(h->form->windowTitle().startsWith(QStringLiteral("Dozewell Timer 0:")));
+        QVERIFY(h->platform.keptAwake);
         // A player that settles after the program ended is told to nobody.
         h->second(60);
         h->click("cmdClose");
+        QVERIFY(!h->platform.keptAwake);
         h->platform.settle(3);
         QCOMPARE(h->platform.messages().size(), 1);
     }

@@ -69,6 +69,7 @@ private slots:
         Watched w;
         w.run.startCounter(minutes, w.nowMs);
         QVERIFY(w.run.running());
+        QCOMPARE(w.run.SecondsToTimeOut(), 60 * minutes);
         QCOMPARE(w.countDown(), 60 * minutes);
         QCOMPARE(w.shown.first(), QStringLiteral("%1:59").arg(minutes - 1));
         QCOMPARE(w.shown.at(1), QStringLiteral("%1:58").arg(minutes - 1));

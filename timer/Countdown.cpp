@@ -30,6 +30,13 @@ bool TakeOneSecond(qint16 &minutesLeft, quint8 &secondsLeft)
     return minutesLeft == kTimedOutMinutes;
 }
 
+qint64 SecondsToTimeOut(qint16 minutesLeft, quint8 secondsLeft)
+{
+    // The running minute's seconds down to 0, one more to wrap, then a full
+    // minute for each one left.
+    return qint64{secondsLeft} + 1 + qint64{minutesLeft} * 60;
+}
+
 std::optional<qint16> CounterMinutes(const QString &hoursText, const QString &minutesText)
 {
     const std::optional<double> hours = NumericValue(hoursText);

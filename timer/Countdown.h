@@ -17,6 +17,8 @@ inline const QString kCountdownAtRest = QStringLiteral("0:00");
 // running one, seconds left in the running one): the seconds run 59 down to 0,
 // and from 0 back to 59 with a minute less. Returns true on the time-out.
 bool TakeOneSecond(qint16 &minutesLeft, quint8 &secondsLeft);
+// The seconds TakeOneSecond takes from there to the time-out.
+qint64 SecondsToTimeOut(qint16 minutesLeft, quint8 secondsLeft);
 
 // Counter Mode's minutes from the hour and minute field texts: whole parts,
 // rounded toward minus infinity. Nothing when a text is not a number or the

@@ -40,6 +40,7 @@ public:
     quint8 SecondsLeft() const { return m_secondsLeft; }
     // The HH:MM:SS text a Timer Mode run waits for; empty when none is armed.
     const QString &TargetTime() const { return m_targetTime; }
+    qint64 SecondsToTimeOut() const { return dozewell::SecondsToTimeOut(m_minutesLeft, m_secondsLeft); }
     const BannerCourse &Banner() const { return m_banner; }
     qint16 BannerStep() const { return m_banner.BannerStep; }
     // A run is going: started, and neither paused, stopped nor timed out.

@@ -5,17 +5,20 @@
 # the first window forward over the session bus, or, without one, is refused
 # by the lock; neither touches the first one's copy. Then the ways the
 # program ends: Exit, Cancel at start-up, and closing the window through the
-# window manager; each with status 0 and its lock released.
+# window manager; each with status 0 and its lock released. Last, with
+# stand-ins of the desktop's services on the session bus, the computer is kept
+# awake while a run waits, and a target that passed while the program could
+# not run is acted on as soon as it runs again.
 # Usage: run.sh path/to/dozewell-timer [screenshot-folder]
 . "$(dirname "$0")/common.sh"
 
-# The stand-in player: records its arguments, NUL-separated, beside itself;
-# padded to a size inside the player file check.
+# The stand-in player: records its arguments, NUL-separated, beside itself,
+# and a line for each start; padded to a size inside the player file check.
 player_dir="$work/My Player; \$(x)"
 mkdir -p "$player_dir"
 player="$player_dir/winamp.exe"
 {
-    printf '#!/bin/sh\nprintf "%%s\\0" "$@" > "$(dirname "$0")/args.part" && mv "$(dirname "$0")/args.part" "$(dirname "$0")/args"\nexit 0\n'
+    printf '#!/bin/sh\necho >> "$(dirname "$0")/starts"\nprintf "%%s\\0" "$@" > "$(dirname "$0")/args.part" && mv "$(dirname "$0")/args.part" "$(dirname "$0")/args"\nexit 0\n'
     head -c 1000000 /dev/zero | tr '\0' '#'
 } > "$player"
 chmod +x "$player"
@@ -116,4 +119,108 @@ xdotool key alt+F4
 ends_with "$app" 0
 [ -e "$lock" ] && fail "closing the window left the lock behind"
 echo "case 3 passed"
-echo "3 passed, 0 failed"
+
+step "case 4: the computer is kept awake while a run waits"
+# A stand-in of a desktop service on the session bus, logging the calls it
+# gets to $work/$1.log; sets $stand_in to its process.
+stand_in() {
+    /usr/bin/python3 -m dbusmock --session -l "$work/$1.log" "$2" "$3" "$4" > "$work/out-$1.log" 2>&1 &
+    stand_in=$!
+    pids+=($stand_in)
+    within 10 bash -c "dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+        org.freedesktop.DBus.NameHasOwner string:$2 | grep -q 'boolean true'" || fail "the stand-in $2 did not start"
+}
+add_method() {
+    dbus-send --session --print-reply --dest="$1" "$2" org.freedesktop.DBus.Mock.AddMethod string:"$3" string:"$4" \
+        string:"$5" string:"$6" string:"$7" > /dev/null || fail "the stand-in $1 did not take $4"
+}
+# The portal's Inhibit answers with a request object, which the program's
+# Close ends; "slowly", a second late; with "refuses", the back end then
+# refuses it (Response 2), as xdg-desktop-portal-gtk does for suspend outside
+# a GNOME session.
+portal_inhibit() {
+    local then=""
+    [ "${1:-}" = slowly ] && then="import time; time.sleep(1); "
+    [ "${1:-}" = refuses ] && then="from gi.repository import GLib; GLib.timeout_add(100, lambda path=path: \
+objects[path].EmitSignal('org.freedesktop.portal.Request', 'Response', 'ua{sv}', [dbus.UInt32(2), \
+dbus.Dictionary({}, signature='sv')]) or False); "
+    add_method org.freedesktop.portal.Desktop /org/freedesktop/portal/desktop org.freedesktop.portal.Inhibit Inhibit \
+        'sua{sv}' o "self.requests = getattr(self, 'requests', 0) + 1; \
+path = '/org/freedesktop/portal/desktop/request/stand_in/r%d' % self.requests; \
+self.AddObject(path, 'org.freedesktop.portal.Request', {}, [('Close', '', '', '')]); ${then}ret = dbus.ObjectPath(path)"
+}
+logged() { grep -c -e "$2" "$work/$1.log" 2>/dev/null; }
+logged_times() { [ "$(logged "$1" "$2")" -eq "$3" ]; }
+inhibit='Inhibit "" 4 {"handle_token": "dozewell[0-9]*", "reason": "Dozewell Timer stops the player at [0-9:]*"}$'
+counter_start() {
+    click_at "$main" 52 408                                              # cmdStart
+    within 10 bash -c "xdotool getwindowname $main | grep -q '^Dozewell Timer 0:'" || fail "the countdown did not start"
+}
+pause() {
+    click_at "$main" 52 408                                              # cmdStop
+    within 10 bash -c "xdotool getwindowname $main | grep -qx 'Dozewell Timer'" || fail "Pause did not stop the run"
+}
+
+# The player at its default place in the Wine prefix, so that no dialog asks.
+export WINEPREFIX="$work/prefix"
+default_dir="$WINEPREFIX/dosdevices/c:/Program Files/Winamp"
+mkdir -p "$default_dir" && cp "$player" "$default_dir/"
+stand_in portal org.freedesktop.portal.Desktop /org/freedesktop/portal/desktop org.freedesktop.portal.Inhibit
+portal=$stand_in
+portal_inhibit slowly
+start_program 4
+click_changing "$main" 170 72 56 40 25 25                                # chkUseCounter
+click_changing "$main" 68 73 56 40 25 25                                 # cmdMoreMMCounter
+click_at "$main" 80 314                                                  # cmbWhatToDo: Shutdown Winamp
+key_changing "$main" Down "${cmbWhatToDo_area[@]}"
+action_now=0
+counter_start
+pause   # before the portal's answer: the request it brings is closed
+within 5 logged_times portal "$inhibit" 1 || fail "Start asked the portal: $(cat "$work/portal.log")"
+within 5 logged_times portal 'Close$' 1 || fail "Pause did not close the portal's request"
+
+step "a portal that refuses leads to the power manager"
+portal_inhibit refuses
+stand_in power org.freedesktop.PowerManagement /org/freedesktop/PowerManagement/Inhibit \
+    org.freedesktop.PowerManagement.Inhibit
+add_method org.freedesktop.PowerManagement /org/freedesktop/PowerManagement/Inhibit \
+    org.freedesktop.PowerManagement.Inhibit Inhibit ss u 'ret = dbus.UInt32(7)'
+add_method org.freedesktop.PowerManagement /org/freedesktop/PowerManagement/Inhibit \
+    org.freedesktop.PowerManagement.Inhibit UnInhibit u '' ''
+counter_start
+within 5 logged_times power 'Inhibit "dozewell-timer" "Dozewell Timer stops the player at [0-9:]*"$' 1 \
+    || fail "no Inhibit of the power manager: $(cat "$work/power.log" "$work/portal.log")"
+pause
+within 5 logged_times power 'UnInhibit 7$' 1 || fail "Pause did not end the power manager's inhibition"
+logged_times portal 'Close$' 1 || fail "the refused request was closed"
+
+step "a Timer Mode time-out lets the computer sleep while its report is open"
+portal_inhibit
+timer_run "$main" 0 "" 6
+within 5 logged_times portal "$inhibit" 3 || fail "the Timer Mode Start did not ask the portal"
+within 15 has_window "^Orvo's Timer$" || fail "no stop report"
+logged_times portal 'Close$' 2 || fail "the time-out did not close the portal's request"
+close_box "Orvo's Timer" "$main"
+exit_program "$main" "$app"
+grep -q "could not be kept awake" "$work/out4.log" && fail "a held inhibition was reported as failed"
+
+step "without the services, a target passed while the program was stopped is acted on at once"
+kill "$stand_in" "$portal"
+rm -f "$default_dir/args" "$default_dir/starts"
+start_program 5
+timer_run "$main" 0 "" 8
+within 30 bash -c "[ \$(date +%s) -ge \$(( \$(date -d $target +%s) - 3 )) ]"
+kill -STOP "$app"
+sleep 9
+[ -e "$default_dir/args" ] && fail "the player was started while the program was stopped"
+kill -CONT "$app"
+within 3 test -f "$default_dir/args" || fail "the passed target was not acted on"
+printf '%s\0' Winamp was terminated by "Orvo's" Timer... | cmp -s - "$default_dir/args" \
+    || fail "player received: $(tr '\0' '|' < "$default_dir/args")"
+within 5 has_window "^Orvo's Timer$" || fail "no stop report after the stop"
+[ "$(wc -l < "$default_dir/starts")" -eq 1 ] || fail "the player was started $(wc -l < "$default_dir/starts") times"
+[ "$(grep -c "could not be kept awake" "$work/out5.log")" -eq 1 ] || fail "no one line on the missing services"
+close_box "Orvo's Timer" "$main"
+exit_program "$main" "$app"
+echo "case 4 passed"
+echo "4 passed, 0 failed"

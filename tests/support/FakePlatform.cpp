@@ -36,6 +36,18 @@ void FakePlatform::settle(std::optional<int> exitStatus)
         settled(exitStatus);
 }
 
+void FakePlatform::KeepAwake(const QString &reason)
+{
+    calls.append({Call::KeepAwake, reason, {}, MsgIcon::None, {}, {}, {}, {}});
+    keptAwake = true;
+}
+
+void FakePlatform::LetSleep()
+{
+    calls.append({Call::LetSleep, {}, {}, MsgIcon::None, {}, {}, {}, {}});
+    keptAwake = false;
+}
+
 void FakePlatform::EndProgram()
 {
     calls.append({Call::EndProgram, {}, {}, MsgIcon::None, {}, {}, {}, {}});

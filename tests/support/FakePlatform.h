@@ -12,8 +12,8 @@ namespace dozewell::testing {
 class FakePlatform final : public Platform {
 public:
     struct Call {
-        enum Kind { MsgBox, ShowOpen, StartProcess, EndProgram } kind;
-        QString text;     // message prompt, or the dialog's initial file name
+        enum Kind { MsgBox, ShowOpen, StartProcess, KeepAwake, LetSleep, EndProgram } kind;
+        QString text;     // message prompt, the dialog's initial file name, or why the computer is kept awake
         QString title;    // message or dialog title
         MsgIcon icon = MsgIcon::None;
         QString filter;   // the dialog's filter
@@ -28,6 +28,8 @@ public:
                       int settleMs, QObject *context, ProcessSettled settled) override;
     QDateTime Now() const override { return now; }
     qint64 SinceBootMs() const override { return sinceBootMs; }
+    void KeepAwake(const QString &reason) override;
+    void LetSleep() override;
     void EndProgram() override;
     QStringList DefaultPlayerPaths() const override { return {defaultPlayer, defaultPlayer32}; }
     QString StagingFolder() const override { return stagingFolder; }
@@ -58,6 +60,7 @@ public:
     QDateTime now{QDate(2026, 12, 8), QTime(21, 7, 3)};
     qint64 sinceBootMs = 100000;
     bool ended = false;
+    bool keptAwake = false;
     QString defaultPlayer;
     QString defaultPlayer32;
     WineSetup wine;
