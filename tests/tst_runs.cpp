@@ -126,9 +126,9 @@ private slots:
         QVERIFY(starts().isEmpty());
     }
 
-    // An hour without ticks: the computer slept, and the first ticks after it
-    // command the player once; or someone set the clock an hour forward, and
-    // the run goes on.
+    // An hour without ticks: asleep across the target or the countdown's
+    // end, the first ticks after it command the player once; a clock set an
+    // hour forward skips nothing.
     void anHourWithoutTicks_data()
     {
         QTest::addColumn<bool>("timerMode");
@@ -141,19 +141,12 @@ private slots:
     {
         QFETCH(bool, timerMode);
         QFETCH(bool, asleep);
-        if (timerMode)
-            timerRunAt(QTime(6, 5, 0), 1, 0); // target 06:05:01
-        else
-            h->counterRun(0, 30);
+        timerMode ? timerRunAt(QTime(6, 5, 0), 1, 0) : h->counterRun(0, 30); // 06:05:01, or 30 minutes
         h->click("cmdStart");
         h->platform.advance(3600 * 1000, !asleep);
         h->second(3);
         QCOMPARE(starts().size(), asleep ? 1 : 0);
-        QVERIFY(h->w("cmdStop")->isVisible() != asleep);
-        if (asleep) {
-            QCOMPARE(starts().first().arguments.first(), QStringLiteral("Winamp"));
-            QCOMPARE(h->platform.messages().last(), QStringLiteral("Winamp was terminated by Orvo's Timer!!!"));
-        }
+        QCOMPARE(h->platform.messages(), asleep ? QStringList{"Winamp was terminated by Orvo's Timer!!!"} : QStringList());
     }
 
     void timerRunAcrossMidnight()
