@@ -69,8 +69,9 @@ for lock in "22721 dozewell-timer otherhost" "999999 dozewell-timer $(hostname)"
 done
 kill "$alive"
 
-# A lock folder nobody may write to: root may write anywhere, so it runs as nobody.
-user=""; [ "$(id -u)" -eq 0 ] && user=nobody
+# A lock folder nobody may write to: root may write anywhere, so it runs as
+# nobody, from a copy of the program that nobody can reach wherever the build lies.
+user=""; [ "$(id -u)" -eq 0 ] && user=nobody && cp "$program" "$work/dozewell-timer" && program=$work/dozewell-timer
 mkdir -p "$work/cache/dozewell-timer" && chmod 500 "$work/cache/dozewell-timer"
 [ -n "$user" ] && chown -R "$user" "$work/cache" && chmod 777 "$work"
 said=$(run_offscreen "$user" "")
