@@ -33,6 +33,7 @@ inline const QString kFileOnNoDrive =
 // A player start that ended at once with a non-zero status, and what Wine's status says.
 inline const QString kPlayerFailed =
     QStringLiteral("The player %1 did not take the command: it ended at once with status %2.");
+inline const QString kPlayerCrashed = QStringLiteral("The player %1 did not take the command: it crashed (%2).");
 inline const QString kWineNoProgram = QStringLiteral("Wine cannot run this file: it is not a Windows program.");
 inline const QString kWineNotLoaded = QStringLiteral("Wine could not load the player or a library it needs.");
 

@@ -311,9 +311,11 @@ void frmMain::SetTimerMode()
                 ui->txtHH, ui->txtMM, ui->txtSS, ui->cmdLessHH, ui->cmdLessMM, ui->cmdLessSS, ui->cmdMoreHH,
                 ui->cmdMoreMM, ui->cmdMoreSS},
                true);
-    ui->txtHH->setText(FieldText(static_cast<qint16>(m_platform.Now().time().hour())));
-    ui->txtMM->setText(FieldText(static_cast<qint16>(m_platform.Now().time().minute())));
-    ui->txtSS->setText(FieldText(static_cast<qint16>(m_platform.Now().time().second())));
+    // One reading of the clock: three could straddle a minute or an hour.
+    const QTime now = m_platform.Now().time();
+    ui->txtHH->setText(FieldText(static_cast<qint16>(now.hour())));
+    ui->txtMM->setText(FieldText(static_cast<qint16>(now.minute())));
+    ui->txtSS->setText(FieldText(static_cast<qint16>(now.second())));
     SetEnabled({ui->wfrmCounter, ui->wfrmTimeCounter, ui->lblTimer, ui->lblHH, ui->lblMM, ui->txtHHCounter,
                 ui->txtMMCounter, ui->cmdLessHHCounter, ui->cmdLessMMCounter, ui->cmdMoreHHCounter,
                 ui->cmdMoreMMCounter, ui->cmdReset},
@@ -409,7 +411,7 @@ bool frmMain::RefusedForThePlayer()
 {
     // Only what certainly fails is refused here; the watch of the started
     // player catches the rest at the time-out.
-    const auto plan = PlanStopStart(m_module.PlayerPath, m_platform.Wine());
+    const auto plan = PlayerPlan();
     const auto *problem = std::get_if<PlayerStartProblem>(&plan);
     if (!problem)
         return false;
@@ -567,19 +569,24 @@ void frmMain::DoTimeOutAction()
 {
     switch (ui->cmbWhatToDo->currentIndex()) {
     case StopPlayer:
-        CommandPlayer(PlanStopStart(m_module.PlayerPath, m_platform.Wine()), texts::kStopReport,
-                      texts::kStopReportTitle);
+        CommandPlayer(PlayerPlan(), texts::kStopReport, texts::kStopReportTitle);
         break;
     case PlayStagedFile:
         // The report names the file the player was handed a copy of, even
         // when a later Cancel of the picker has emptied the window's box.
-        CommandPlayer(PlanPlayStart(m_module.PlayerPath, m_module.StagedFile, m_platform.Wine()),
-                      texts::kPlayReportPrefix + m_module.StagedFrom + texts::kPlayReportSuffix,
+        CommandPlayer(PlayerPlan(), texts::kPlayReportPrefix + m_module.StagedFrom + texts::kPlayReportSuffix,
                       texts::kPlayReportTitle);
         break;
     default:
         break;
     }
+}
+
+std::variant<PlayerStart, PlayerStartProblem> frmMain::PlayerPlan() const
+{
+    if (ui->cmbWhatToDo->currentIndex() == PlayStagedFile)
+        return PlanPlayStart(m_module.PlayerPath, m_module.StagedFile, m_platform.Wine());
+    return PlanStopStart(m_module.PlayerPath, m_platform.Wine());
 }
 
 void frmMain::CommandPlayer(const std::variant<PlayerStart, PlayerStartProblem> &plan, const QString &report,
@@ -597,13 +604,16 @@ void frmMain::CommandPlayer(const std::variant<PlayerStart, PlayerStartProblem> 
     const bool throughWine = start->throughWine;
     const bool started = m_platform.StartProcess(
         start->program, start->arguments, start->environment, kPlayerSettleMs, m_playerWatches.get(),
-        [this, player, throughWine, report, reportTitle](std::optional<int> exitStatus) {
+        [this, player, throughWine, report, reportTitle](const ProcessOutcome &outcome) {
             PlayerCommanded();
-            if (exitStatus.value_or(0) == 0) {
+            // Still running, or handed its command to the player that runs.
+            const bool tookIt = outcome.ending == ProcessOutcome::Ending::StillRunning
+                                || (outcome.ending == ProcessOutcome::Ending::Exited && outcome.exitStatus == 0);
+            if (tookIt) {
                 m_platform.MsgBox(report, MsgIcon::None, reportTitle);
                 EndTimeOut({});
             } else {
-                EndTimeOut(PlayerFailureText(player, *exitStatus, throughWine));
+                EndTimeOut(PlayerFailureText(player, outcome, throughWine));
             }
         });
     if (!started) {
@@ -631,12 +641,14 @@ void frmMain::EndTimeOut(const QString &failure)
         SetIdleState();
 }
 
-QString frmMain::PlayerFailureText(const QString &player, int exitStatus, bool throughWine) const
+QString frmMain::PlayerFailureText(const QString &player, const ProcessOutcome &outcome, bool throughWine) const
 {
-    QString text = texts::kPlayerFailed.arg(player).arg(exitStatus);
+    if (outcome.ending == ProcessOutcome::Ending::Signalled)
+        return texts::kPlayerCrashed.arg(player, outcome.signalName);
+    QString text = texts::kPlayerFailed.arg(player).arg(outcome.exitStatus);
     if (!throughWine)
         return text;
-    switch (WineFailureOf(exitStatus)) {
+    switch (WineFailureOf(outcome.exitStatus)) {
     case WineFailure::NoProgram:
         return text + QLatin1Char(' ') + texts::kWineNoProgram;
     case WineFailure::NotLoaded:

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Module1.h"
+#include "platform/Platform.h"
 #include "player/CommandLine.h"
 #include "timer/SleepTimer.h"
 
@@ -20,7 +21,6 @@ namespace dozewell {
 
 class CommonDialog;
 class IntervalTimer;
-class Platform;
 class frmAbout;
 
 // The main window. Its controls hold the values the user sets; the sleep
@@ -110,13 +110,16 @@ private:
     // The countdown ran out or the target was reached.
     void TimeOut();
     void DoTimeOutAction();
+    // How the player is started for the chosen action: checked at Start,
+    // carried out at the time-out.
+    std::variant<PlayerStart, PlayerStartProblem> PlayerPlan() const;
     // Starts the player as planned and, once it has settled, shows the
     // report, or what went wrong instead; then the window goes idle.
     void CommandPlayer(const std::variant<PlayerStart, PlayerStartProblem> &plan, const QString &report,
                        const QString &reportTitle);
     void PlayerCommanded();
     void EndTimeOut(const QString &failure);
-    QString PlayerFailureText(const QString &player, int exitStatus, bool throughWine) const;
+    QString PlayerFailureText(const QString &player, const ProcessOutcome &outcome, bool throughWine) const;
     QString PlayerProblemText(PlayerStartProblem problem) const;
 
     // Applies the player file check to the dialog's choice and takes it

@@ -14,9 +14,15 @@ namespace dozewell {
 
 enum class MsgIcon { None, Critical };
 
-// How a started program fared in its first moments: the status it ended
-// with, or nothing when it was still running when the watch ended.
-using ProcessSettled = std::function<void(std::optional<int> exitStatus)>;
+// How a started program fared in its first moments: still running when the
+// watch ended, or ended with an exit status, or by a signal.
+struct ProcessOutcome {
+    enum class Ending { StillRunning, Exited, Signalled };
+    Ending ending = Ending::StillRunning;
+    int exitStatus = 0;
+    QString signalName; // as the system names it: "Segmentation fault"
+};
+using ProcessSettled = std::function<void(const ProcessOutcome &outcome)>;
 
 // The seam between the program and the system it runs on: modal message
 // boxes, the Open dialog, process start, the clocks, the program's end and

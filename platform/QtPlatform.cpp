@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/syscall.h>
@@ -73,13 +74,24 @@ public:
     ProcessWatch(pid_t pid, int settleMs, QObject *context, ProcessSettled settled, QObject *parent)
         : QObject(parent), m_pid(pid), m_context(context), m_settled(std::move(settled))
     {
-        // The kernel says when the process ends (Linux 5.3 and later); without
-        // that, the program cannot tell, and the time-out's report follows.
+        // The kernel says when the process ends (Linux 5.3 and later). Where
+        // it refuses (an older kernel, a sandbox), the watch asks it, often
+        // while the player settles and now and then afterwards.
         m_pidfd = static_cast<int>(::syscall(SYS_pidfd_open, pid, 0));
-        if (m_pidfd >= 0)
+        if (m_pidfd >= 0) {
             connect(new QSocketNotifier(m_pidfd, QSocketNotifier::Read, this), &QSocketNotifier::activated, this,
                     &ProcessWatch::Check);
-        QTimer::singleShot(settleMs, this, [this] { Report(std::nullopt); });
+        } else {
+            m_poll = new QTimer(this);
+            connect(m_poll, &QTimer::timeout, this, &ProcessWatch::Check);
+            m_poll->start(kPollWhileSettlingMs);
+        }
+        QTimer::singleShot(settleMs, this, [this] {
+            Check();
+            Report({});
+            if (m_poll)
+                m_poll->start(kPollAfterwardsMs);
+        });
     }
     ~ProcessWatch() override
     {
@@ -94,27 +106,30 @@ private:
         const pid_t ended = ::waitpid(m_pid, &status, WNOHANG);
         if (ended == 0)
             return;
-        if (ended == m_pid)
-            Report(WIFEXITED(status) ? WEXITSTATUS(status) : kSignalled + WTERMSIG(status));
+        if (ended == m_pid && WIFSIGNALED(status))
+            Report({ProcessOutcome::Ending::Signalled, WTERMSIG(status), QString::fromLocal8Bit(::strsignal(WTERMSIG(status)))});
+        else if (ended == m_pid)
+            Report({ProcessOutcome::Ending::Exited, WEXITSTATUS(status), {}});
         else
-            Report(std::nullopt);
+            Report({});
         deleteLater();
     }
 
-    void Report(std::optional<int> exitStatus)
+    void Report(const ProcessOutcome &outcome)
     {
         // Told from the event loop, not from within the watch: the one told
         // may open a modal box.
         if (ProcessSettled settled = std::exchange(m_settled, nullptr); settled && m_context)
             QMetaObject::invokeMethod(
-                m_context, [settled, exitStatus] { settled(exitStatus); }, Qt::QueuedConnection);
+                m_context, [settled, outcome] { settled(outcome); }, Qt::QueuedConnection);
     }
 
-    // A process ended by a signal reports as a shell would: 128 + the signal.
-    static constexpr int kSignalled = 128;
+    static constexpr int kPollWhileSettlingMs = 20;
+    static constexpr int kPollAfterwardsMs = 1000;
 
     pid_t m_pid;
     int m_pidfd = -1;
+    QTimer *m_poll = nullptr;
     QPointer<QObject> m_context;
     ProcessSettled m_settled;
 };

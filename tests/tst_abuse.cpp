@@ -126,7 +126,7 @@ class AbuseTest : public QObject {
             return QStringLiteral("about close");
         case 15:
             if (h->platform.unsettled() > 0)
-                h->platform.settle(pick(3) == 0 ? std::optional<int>() : std::optional(pick(3)));
+                h->platform.settle(pick(3) == 0 ? ProcessOutcome() : FakePlatform::exited(pick(3)));
             return QStringLiteral("player settles");
         case 14:
             if (h->form->isMinimized())

@@ -282,6 +282,16 @@ private slots:
                  QStringLiteral("Dozewell Timer stops the player at 07:05:00"));
     }
 
+    // "Use Timer" loads the fields from one reading of the clock, as it turns
+    // to the next hour between readings.
+    void useTimerReadsTheClockOnce()
+    {
+        h->platform.now = QDateTime(QDate(2026, 12, 8), QTime(10, 59, 59, 999));
+        h->platform.readingMovesClockMs = 1;
+        h->click("chkUseTimer");
+        QCOMPARE((QStringList{h->text("txtHH"), h->text("txtMM"), h->text("txtSS")}), (QStringList{"10", "59", "59"}));
+    }
+
     void modeBoxesAreNeverBothTicked()
     {
         auto *counter = h->w<QCheckBox>("chkUseCounter");

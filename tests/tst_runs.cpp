@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <csignal>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -267,11 +268,13 @@ private slots:
     {
         QTest::addColumn<bool>("windows");
         QTest::addColumn<QString>("wine");   // "32-bit", "64-bit only", "none", "?" (cannot tell), "gone" (at the time-out)
-        QTest::addColumn<std::optional<int>>("outcome"); // nothing: still running; -1: could not be started
+        QTest::addColumn<std::optional<int>>("outcome"); // nothing: still running; -1: could not be started; SIGSEGV
         QTest::addColumn<QString>("says");   // in the ERROR box; empty: the success report
         QTest::newRow("handed over, status 0") << false << "?" << std::optional(0) << "";
         QTest::newRow("Windows player still running") << true << "32-bit" << std::optional<int>() << "";
         QTest::newRow("native player fails") << false << "?" << std::optional(3) << "ended at once with status 3";
+        QTest::newRow("native player crashes") << false << "?" << std::optional(-SIGSEGV)
+                                               << "crashed (Segmentation fault)";
         QTest::newRow("cannot be started") << false << "?" << std::optional(-1) << "could not be started";
         QTest::newRow("Wine cannot run the file") << true << "?" << std::optional(52) << "not a Windows program";
         QTest::newRow("Wine cannot load it") << true << "?" << std::optional(53) << "sudo apt install wine32:i386";
@@ -279,6 +282,7 @@ private slots:
         QTest::newRow("no Wine at Start") << true << "none" << std::optional(0) << "sudo apt install wine wine32:i386";
         QTest::newRow("no 32-bit part at Start") << true << "64-bit only" << std::optional(0)
                                                  << "sudo apt install wine32:i386";
+        QTest::newRow("staged file on no drive") << true << "no Z:" << std::optional(0) << "lies on no drive";
         QTest::newRow("Wine gone by the time-out") << true << "gone" << std::optional(0) << "needs Wine";
     }
     void timeOutReportsWhatReallyHappened()
@@ -288,15 +292,20 @@ private slots:
         QFETCH(std::optional<int>, outcome);
         QFETCH(QString, says);
         const QString player = windows ? windowsPlayer() : h->form->module().PlayerPath;
+        if (wine == "no Z:")
+            QFile::link(QStringLiteral("../drive_c"), h->dir.filePath(QStringLiteral("prefix/dosdevices/c:")));
         h->platform.wine = {wine == "none" ? QString() : QStringLiteral("/usr/bin/wine"), {},
                             wine == "?" ? std::nullopt : std::optional(wine != "64-bit only"), false};
         h->platform.processesStart = outcome != -1;
-        h->platform.processOutcome = outcome;
+        if (outcome)
+            h->platform.processOutcome = *outcome == -SIGSEGV
+                                             ? ProcessOutcome{ProcessOutcome::Ending::Signalled, SIGSEGV, "Segmentation fault"}
+                                             : FakePlatform::exited(*outcome);
         timerRunAt(QTime(7, 5, 0), 1, 1);
         const QString chosen = h->file(QStringLiteral("music/song.mp3"));
         pick(chosen);
         h->click("cmdStart");
-        const bool refused = wine == "none" || wine == "64-bit only";
+        const bool refused = wine == "none" || wine == "64-bit only" || wine == "no Z:";
         QCOMPARE(h->w("cmdStart")->isHidden(), !refused);
         if (wine == "gone")
             h->platform.wine.launcher.clear();
@@ -342,7 +351,7 @@ private slots:
         h->second();
         QVERIFY(h->text("lblTime") != clock);
         h->click("cmdStart");
-        h->platform.settle(0);
+        h->platform.settle(FakePlatform::exited(0));
         QCOMPARE(h->platform.messages(), QStringList{QStringLiteral("Winamp was terminated by Orvo's Timer!!!")});
         QVERIFY(h->w("cmdStop")->isVisible());
         QVERIFY(h->form->windowTitle().startsWith(QStringLiteral("Dozewell Timer 0:")));
@@ -351,7 +360,7 @@ private slots:
         h->second(60);
         h->click("cmdClose");
         QVERIFY(!h->platform.keptAwake);
-        h->platform.settle(3);
+        h->platform.settle(FakePlatform::exited(3));
         QCOMPARE(h->platform.messages().size(), 1);
     }
 

@@ -29,11 +29,11 @@ bool FakePlatform::StartProcess(const QString &program, const QStringList &argum
     return true;
 }
 
-void FakePlatform::settle(std::optional<int> exitStatus)
+void FakePlatform::settle(const ProcessOutcome &outcome)
 {
     auto [context, settled] = m_watches.takeFirst();
     if (context)
-        settled(exitStatus);
+        settled(outcome);
 }
 
 void FakePlatform::KeepAwake(const QString &reason)

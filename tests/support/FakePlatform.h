@@ -26,7 +26,7 @@ public:
     std::optional<QString> ShowOpen(const QString &title, const QString &filter, const QString &fileName) override;
     bool StartProcess(const QString &program, const QStringList &arguments, const QStringList &environment,
                       int settleMs, QObject *context, ProcessSettled settled) override;
-    QDateTime Now() const override { return now; }
+    QDateTime Now() const override { return std::exchange(now, now.addMSecs(readingMovesClockMs)); }
     qint64 SinceBootMs() const override { return sinceBootMs; }
     void KeepAwake(const QString &reason) override;
     void LetSleep() override;
@@ -50,14 +50,15 @@ public:
     // Called when a message box is shown, as ticks arrive while it is open.
     std::function<void()> whileMessageShown;
     bool processesStart = true;
-    // How a started process fares within the settle time: ends with this
-    // status, or (nothing) still runs. Told at once, unless `settleLater`:
-    // then the watch stays open until settle() tells it.
-    std::optional<int> processOutcome;
+    // How a started process fares within the settle time. Told at once,
+    // unless `settleLater`: then the watch stays open until settle() tells it.
+    ProcessOutcome processOutcome;
     bool settleLater = false;
-    void settle(std::optional<int> exitStatus);
+    void settle(const ProcessOutcome &outcome);
+    static ProcessOutcome exited(int status) { return {ProcessOutcome::Ending::Exited, status, {}}; }
     qsizetype unsettled() const { return m_watches.size(); }
-    QDateTime now{QDate(2026, 12, 8), QTime(21, 7, 3)};
+    mutable QDateTime now{QDate(2026, 12, 8), QTime(21, 7, 3)};
+    int readingMovesClockMs = 0; // each reading of the wall clock moves it on
     qint64 sinceBootMs = 100000;
     bool ended = false;
     bool keptAwake = false;
