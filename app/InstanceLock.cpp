@@ -2,8 +2,11 @@
 
 #include "player/Staging.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QSysInfo>
 #include <QTemporaryFile>
+#include <unistd.h>
 
 namespace dozewell {
 
@@ -29,6 +32,20 @@ bool WrittenByAnotherHost(const QLockFile &lock)
            && host != QSysInfo::machineHostName();
 }
 } // namespace
+
+QString RuntimeFolder(const QString &xdgRuntimeDir)
+{
+    // As the XDG base directory rules ask of it: an absolute path to a folder
+    // of the user's own, mode 0700.
+    const QFileInfo info(xdgRuntimeDir);
+    const QFile::Permissions ownerOnly = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+    const QFile::Permissions modeBits = ownerOnly | QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup
+                                        | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+    if (xdgRuntimeDir.isEmpty() || info.isRelative() || !info.isDir() || info.ownerId() != ::getuid()
+        || (info.permissions() & modeBits) != ownerOnly)
+        return {};
+    return QDir::cleanPath(xdgRuntimeDir) + QLatin1Char('/');
+}
 
 InstanceLock::InstanceLock(const QString &runtimeFolder, const QString &stagingFolder)
 {

@@ -6,6 +6,11 @@
 
 namespace dozewell {
 
+// Where the instance lock lies: the user's runtime folder ($XDG_RUNTIME_DIR,
+// given here, private to the user and cleared at logout) when it is usable,
+// else nothing and the lock goes to the staging folder.
+QString RuntimeFolder(const QString &xdgRuntimeDir);
+
 // One running instance per user: every instance stages its copies under the
 // same names and deletes them at start, so a second one would destroy the
 // first one's run. The lock lies in the user's runtime folder, or in the

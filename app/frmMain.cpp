@@ -6,8 +6,8 @@
 #include "app/WindowPlacement.h"
 #include "app/frmAbout.h"
 #include "platform/Platform.h"
-#include "platform/PlatformValues.h"
 #include "player/FileFunctions.h"
+#include "player/Places.h"
 #include "player/PlayerCheck.h"
 #include "player/Staging.h"
 #include "player/WinePaths.h"
@@ -16,6 +16,7 @@
 #include "ui_frmMain.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <algorithm>
 
@@ -154,15 +155,26 @@ frmAbout *frmMain::aboutWindow() const
     return m_about;
 }
 
+WineSetup frmMain::Wine() const
+{
+    return InstalledWine(m_platform.Environment(), m_platform.HomeFolder());
+}
+
+QString frmMain::StagingFolder() const
+{
+    return dozewell::StagingFolder(m_platform.Environment(), m_platform.HomeFolder(),
+                                   QCoreApplication::applicationName());
+}
+
 // Start-up
 
 bool frmMain::Form_Load()
 {
     m_run.startUp(m_platform.Now(), m_platform.SinceBootMs());
     m_module.StagedFile.clear();
-    DeleteStagedFiles(m_platform.StagingFolder());
+    DeleteStagedFiles(StagingFolder());
 
-    const QStringList defaultPlayers = m_platform.DefaultPlayerPaths();
+    const QStringList defaultPlayers = DefaultPlayerPaths(m_platform.Environment(), m_platform.HomeFolder());
     const auto defaultPlayer = std::find_if(defaultPlayers.begin(), defaultPlayers.end(),
                                             [](const QString &path) { return FileExists(path) == 1; });
     if (defaultPlayer != defaultPlayers.end()) {
@@ -585,8 +597,8 @@ void frmMain::DoTimeOutAction()
 std::variant<PlayerStart, PlayerStartProblem> frmMain::PlayerPlan() const
 {
     if (ui->cmbWhatToDo->currentIndex() == PlayStagedFile)
-        return PlanPlayStart(m_module.PlayerPath, m_module.StagedFile, m_platform.Wine());
-    return PlanStopStart(m_module.PlayerPath, m_platform.Wine());
+        return PlanPlayStart(m_module.PlayerPath, m_module.StagedFile, Wine());
+    return PlanStopStart(m_module.PlayerPath, Wine());
 }
 
 void frmMain::CommandPlayer(const std::variant<PlayerStart, PlayerStartProblem> &plan, const QString &report,
@@ -671,7 +683,7 @@ QString frmMain::PlayerProblemText(PlayerStartProblem problem) const
         return texts::kNoWine.arg(player, bits32 ? texts::kInstallWineWith32BitPart : texts::kInstallWine,
                                   QLatin1String(kWineLauncherVariable));
     case PlayerStartProblem::NoWine32BitPart:
-        return texts::kNoWine32BitPart.arg(player, m_platform.Wine().launcher, texts::kInstallWine32BitPart);
+        return texts::kNoWine32BitPart.arg(player, Wine().launcher, texts::kInstallWine32BitPart);
     case PlayerStartProblem::FileOnNoDrive:
         break;
     }
@@ -748,11 +760,11 @@ void frmMain::cmdMp3File_Click()
         return;
     }
     // The choice is taken over only once its copy is in place.
-    const QString staged = StagedName(m_platform.StagingFolder(), extension);
+    const QString staged = StagedName(StagingFolder(), extension);
     if (const std::optional<StageFailure> failure = StageCopy(chosen, staged)) {
         const QString message = failure->culprit == StageFailure::ChosenFile
                                     ? texts::kMediaUnreadable.arg(QDir::toNativeSeparators(chosen), failure->reason)
-                                    : texts::kStageFailed.arg(QDir::toNativeSeparators(m_platform.StagingFolder()),
+                                    : texts::kStageFailed.arg(QDir::toNativeSeparators(StagingFolder()),
                                                               failure->reason);
         m_platform.MsgBox(message, MsgIcon::Critical, texts::kErrorTitle);
         return;

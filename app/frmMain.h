@@ -132,6 +132,9 @@ private:
     void StyleBanner();
     void ConnectHandlers();
     void FocusFirstControl();
+    // Wine and the staging folder, as the user's environment has them now.
+    WineSetup Wine() const;
+    QString StagingFolder() const;
     // Ends the program: the timers stop, the windows close, and the event
     // loop is left, so that everything is put away as it should be.
     void EndProgram();

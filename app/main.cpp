@@ -4,7 +4,7 @@
 #include "app/Startup.h"
 #include "app/Texts.h"
 #include "app/frmMain.h"
-#include "platform/PlatformValues.h"
+#include "player/Places.h"
 #include "platform/QtPlatform.h"
 #include "timer/SleepTimer.h"
 
@@ -81,7 +81,9 @@ int main(int argc, char *argv[])
     session.Register();
 
     dozewell::QtPlatform platform;
-    const dozewell::InstanceLock lock(dozewell::RuntimeFolder(), platform.StagingFolder());
+    const dozewell::InstanceLock lock(
+        dozewell::RuntimeFolder(platform.Environment().value(QStringLiteral("XDG_RUNTIME_DIR"))),
+        dozewell::StagingFolder(platform.Environment(), platform.HomeFolder(), QCoreApplication::applicationName()));
     switch (lock.state()) {
     case dozewell::InstanceLock::State::Taken:
         break;

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "player/CommandLine.h"
-
 #include <QDateTime>
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -25,9 +24,9 @@ struct ProcessOutcome {
 using ProcessSettled = std::function<void(const ProcessOutcome &outcome)>;
 
 // The seam between the program and the system it runs on: modal message
-// boxes, the Open dialog, process start, the clocks, the program's end and
-// the two places the program depends on. The program reaches none of these
-// except through this interface.
+// boxes, the Open dialog, process start, the clocks, keeping the computer
+// awake, the program's end, the environment and the user's home folder. The
+// program reaches none of these except through this interface.
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -66,12 +65,10 @@ public:
     // its timers and closed, so that no further handler runs.
     virtual void EndProgram() = 0;
 
-    // Where the player is looked for at start-up, first to last.
-    virtual QStringList DefaultPlayerPaths() const = 0;
-    // The folder of the staged media copies, with a trailing separator.
-    virtual QString StagingFolder() const = 0;
-    // Wine, for a player that is a Windows program.
-    virtual WineSetup Wine() const = 0;
+    // The environment the program was started with.
+    virtual QProcessEnvironment Environment() const = 0;
+    // The user's home folder.
+    virtual QString HomeFolder() const = 0;
 };
 
 } // namespace dozewell

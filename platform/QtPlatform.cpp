@@ -1,9 +1,9 @@
 #include "platform/QtPlatform.h"
 
-#include "platform/PlatformValues.h"
 #include "platform/SuspendInhibitor.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -229,19 +229,14 @@ void QtPlatform::EndProgram()
     QCoreApplication::exit(EXIT_SUCCESS);
 }
 
-QStringList QtPlatform::DefaultPlayerPaths() const
+QProcessEnvironment QtPlatform::Environment() const
 {
-    return dozewell::DefaultPlayerPaths();
+    return QProcessEnvironment::systemEnvironment();
 }
 
-WineSetup QtPlatform::Wine() const
+QString QtPlatform::HomeFolder() const
 {
-    return InstalledWine();
-}
-
-QString QtPlatform::StagingFolder() const
-{
-    return DefaultStagingFolder();
+    return QDir::homePath();
 }
 
 } // namespace dozewell

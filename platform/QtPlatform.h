@@ -25,9 +25,8 @@ public:
     void KeepAwake(const QString &reason) override;
     void LetSleep() override;
     void EndProgram() override;
-    QStringList DefaultPlayerPaths() const override;
-    QString StagingFolder() const override;
-    WineSetup Wine() const override;
+    QProcessEnvironment Environment() const override;
+    QString HomeFolder() const override;
 
     // "Desc|*.a;*.b" as the Qt file dialog writes it: "Desc (*.a *.b)".
     static QString QtFilter(const QString &filter);

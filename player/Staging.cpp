@@ -10,9 +10,7 @@
 #include <cstring>
 #include <filesystem>
 #include <system_error>
-#ifdef Q_OS_UNIX
 #include <unistd.h>
-#endif
 
 namespace dozewell {
 
@@ -25,11 +23,7 @@ constexpr size_t kKernelChunk = 64 << 20;
 
 std::filesystem::path NativePath(const QString &path)
 {
-#ifdef Q_OS_WIN
-    return std::filesystem::path(path.toStdWString());
-#else
     return std::filesystem::path(QFile::encodeName(path).toStdString());
-#endif
 }
 
 constexpr QFile::Permissions kOwnerOnly = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
@@ -47,15 +41,9 @@ QString Shown(const QString &path)
 
 bool OwnedByUser(const QFileInfo &info)
 {
-#ifdef Q_OS_UNIX
     return info.ownerId() == ::getuid();
-#else
-    Q_UNUSED(info);
-    return true;
-#endif
 }
 
-#ifdef Q_OS_LINUX
 enum class KernelCopyResult { Copied, Unsupported, Failed };
 
 // The in-kernel copy cp uses. Unsupported when this file system cannot do it
@@ -77,11 +65,9 @@ KernelCopyResult KernelCopy(QFile &from, QFile &to, QString *error)
         return KernelCopyResult::Failed;
     }
 }
-#endif
 
 bool CopyContents(QFile &from, QFile &to, QString *error)
 {
-#ifdef Q_OS_LINUX
     switch (KernelCopy(from, to, error)) {
     case KernelCopyResult::Copied:
         return true;
@@ -90,7 +76,6 @@ bool CopyContents(QFile &from, QFile &to, QString *error)
     case KernelCopyResult::Unsupported:
         break; // read and write instead
     }
-#endif
     while (!from.atEnd()) {
         const QByteArray chunk = from.read(kCopyChunk);
         if (chunk.isEmpty() && from.error() != QFile::NoError) {

@@ -8,6 +8,8 @@ namespace dozewell {
 // The variables Wine reads: the prefix to run in, and the debug channels.
 inline constexpr auto kWinePrefixVariable = "WINEPREFIX";
 inline constexpr auto kWineDebugVariable = "WINEDEBUG";
+// The variable that names another Wine launcher than the "wine" in PATH.
+inline constexpr auto kWineLauncherVariable = "DOZEWELL_WINE";
 
 // Where Wine keeps the drives of a prefix: one link per drive letter,
 // "<prefix>/dosdevices/c:" -> "../drive_c", "z:" -> "/".

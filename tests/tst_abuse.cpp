@@ -165,7 +165,7 @@ class AbuseTest : public QObject {
             const QStringList args = starts.at(i).arguments;
             const bool stop = args == StopArguments();
             const bool play = args.isEmpty()
-                              || (args.size() == 1 && args.first().startsWith(h->platform.stagingFolder + "QDX."));
+                              || (args.size() == 1 && args.first().startsWith(h->staging() + "QDX."));
             QVERIFY2(stop || play, qPrintable(args.join('|') + what));
             QCOMPARE(starts.at(i).program, h->form->module().PlayerPath);
         }
@@ -173,7 +173,7 @@ class AbuseTest : public QObject {
         static const QStringList allowed = {"QDX.mp3", "QDX.m3u", "QDX.wav", "QDX.mod",
                                             "QDX.mid", "QDX.voc", "QDX.avi", "QDX.mpg"};
         const QStringList staged =
-            QDir(h->platform.stagingFolder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+            QDir(h->staging()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
         for (const QString &name : staged)
             QVERIFY2(allowed.contains(name), qPrintable(name + what));
     }

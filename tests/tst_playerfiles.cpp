@@ -2,6 +2,7 @@
 // staging of media copies.
 #include "player/CommandLine.h"
 #include "player/FileFunctions.h"
+#include "player/Places.h"
 #include "player/PlayerCheck.h"
 #include "player/Staging.h"
 #include "player/WinePaths.h"
@@ -301,6 +302,27 @@ private slots:
         if (wine.isEmpty() || !QFileInfo::exists(QStringLiteral("/usr/lib/i386-linux-gnu/wine")))
             QSKIP("no Wine with its 32-bit part here");
         QCOMPARE(WineRuns32Bit(wine), std::optional(true));
+    }
+
+    // Where things are, from the environment and home folder given, never
+    // from those the tests run in.
+    void placesFromTheEnvironment()
+    {
+        const QString home = QStringLiteral("/home/you");
+        QProcessEnvironment environment;
+        QCOMPARE(DefaultPlayerPath(), QStringLiteral("C:\\Program Files\\Winamp\\winamp.exe"));
+        QCOMPARE(DefaultPlayerPaths(environment, home).value(0),
+                 home + "/.wine/dosdevices/c:/Program Files/Winamp/winamp.exe");
+        QCOMPARE(StagingFolder(environment, home, "dozewell-timer"), home + "/.cache/dozewell-timer/");
+        QCOMPARE(WineLauncher(environment), QString());
+        environment.insert("WINEPREFIX", "/somewhere/prefix");
+        environment.insert("XDG_CACHE_HOME", "/somewhere/cache");
+        QCOMPARE(DefaultPlayerPaths(environment, home),
+                 (QStringList{"/somewhere/prefix/dosdevices/c:/Program Files/Winamp/winamp.exe",
+                              "/somewhere/prefix/dosdevices/c:/Program Files (x86)/Winamp/winamp.exe"}));
+        QCOMPARE(StagingFolder(environment, home, "dozewell-timer"), QStringLiteral("/somewhere/cache/dozewell-timer/"));
+        environment.insert("XDG_CACHE_HOME", "relative/cache"); // invalid for the variable: ignored
+        QCOMPARE(StagingFolder(environment, home, "dozewell-timer"), home + "/.cache/dozewell-timer/");
     }
 
     void mediaExtension_data()

@@ -1,8 +1,8 @@
 // The real platform layer: a real stand-in player process, real modal
 // boxes and the real Open dialog, and the places it keeps.
-#include "platform/PlatformValues.h"
 #include "platform/QtPlatform.h"
 #include "player/CommandLine.h"
+#include "player/Places.h"
 #include "player/WinePaths.h"
 
 #include <QApplication>
@@ -158,7 +158,7 @@ private slots:
         const QByteArray path = qgetenv("PATH");
         qputenv("PATH", QFile::encodeName(bin) + ':' + path);
         QtPlatform platform;
-        const WineSetup setup = platform.Wine();
+        const WineSetup setup = InstalledWine(platform.Environment(), platform.HomeFolder());
         qputenv("PATH", path);
         QCOMPARE(setup.launcher, wine);
 
@@ -291,31 +291,6 @@ private slots:
         ModalAnswerer canceller([](QWidget *modal) { qobject_cast<QDialog *>(modal)->reject(); });
         QCOMPARE(platform.ShowOpen(QStringLiteral("Winamp Path"), QStringLiteral("Executable Files|*.exe"), chosen),
                  std::optional<QString>());
-    }
-
-    void placesTheProgramKeeps()
-    {
-        QCOMPARE(DefaultPlayerPath(), QStringLiteral("C:\\Program Files\\Winamp\\winamp.exe"));
-        const QByteArray savedPrefix = qgetenv("WINEPREFIX");
-        qputenv("WINEPREFIX", "/somewhere/prefix");
-        QCOMPARE(DefaultPlayerPaths(), (QStringList{"/somewhere/prefix/dosdevices/c:/Program Files/Winamp/winamp.exe",
-                                                    "/somewhere/prefix/dosdevices/c:/Program Files (x86)/Winamp/winamp.exe"}));
-        qunsetenv("WINEPREFIX");
-        QCOMPARE(DefaultPlayerPaths().value(0), QDir::homePath() + "/.wine/dosdevices/c:/Program Files/Winamp/winamp.exe");
-        if (!savedPrefix.isNull())
-            qputenv("WINEPREFIX", savedPrefix);
-        QCoreApplication::setApplicationName(QStringLiteral("dozewell-timer"));
-        const QByteArray saved = qgetenv("XDG_CACHE_HOME");
-        qputenv("XDG_CACHE_HOME", "/somewhere/cache");
-        QCOMPARE(DefaultStagingFolder(), QStringLiteral("/somewhere/cache/dozewell-timer/"));
-        qunsetenv("XDG_CACHE_HOME");
-        QCOMPARE(DefaultStagingFolder(), QDir::homePath() + QStringLiteral("/.cache/dozewell-timer/"));
-        qputenv("XDG_CACHE_HOME", "relative/cache"); // invalid for the variable: ignored
-        QCOMPARE(DefaultStagingFolder(), QDir::homePath() + QStringLiteral("/.cache/dozewell-timer/"));
-        if (saved.isNull())
-            qunsetenv("XDG_CACHE_HOME");
-        else
-            qputenv("XDG_CACHE_HOME", saved);
     }
 };
 

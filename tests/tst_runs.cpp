@@ -20,7 +20,7 @@ class RunsTest : public QObject {
     std::unique_ptr<Harness> h;
 
     QList<Call> starts() const { return h->platform.ofKind(Call::StartProcess); }
-    QString staging() const { return h->platform.stagingFolder; }
+    QString staging() const { return h->staging(); }
     void pick(const std::optional<QString> &answer)
     {
         h->platform.dialogAnswers = {answer};
@@ -294,8 +294,8 @@ private slots:
         const QString player = windows ? windowsPlayer() : h->form->module().PlayerPath;
         if (wine == "no Z:")
             QFile::link(QStringLiteral("../drive_c"), h->dir.filePath(QStringLiteral("prefix/dosdevices/c:")));
-        h->platform.wine = {wine == "none" ? QString() : QStringLiteral("/usr/bin/wine"), {},
-                            wine == "?" ? std::nullopt : std::optional(wine != "64-bit only"), false};
+        const QString launcher =
+            wine == "none" ? QString() : h->wine(wine == "?" ? std::nullopt : std::optional(wine != "64-bit only"));
         h->platform.processesStart = outcome != -1;
         if (outcome)
             h->platform.processOutcome = *outcome == -SIGSEGV
@@ -308,7 +308,7 @@ private slots:
         const bool refused = wine == "none" || wine == "64-bit only" || wine == "no Z:";
         QCOMPARE(h->w("cmdStart")->isHidden(), !refused);
         if (wine == "gone")
-            h->platform.wine.launcher.clear();
+            QFile::remove(launcher);
         h->second();
 
         QCOMPARE(starts().size(), refused || wine == "gone" ? 0 : 1);
@@ -322,7 +322,7 @@ private slots:
             QVERIFY2(report.text.contains(player) && report.text.contains(says), qPrintable(report.text));
         }
         if (windows && !starts().isEmpty()) {
-            QCOMPARE(starts().first().program, QStringLiteral("/usr/bin/wine"));
+            QCOMPARE(starts().first().program, launcher);
             QCOMPARE(starts().first().arguments.value(0), player);
             QCOMPARE(starts().first().environment,
                      (QStringList{"WINEPREFIX=" + h->dir.filePath("prefix"), "WINEDEBUG=-all"}));

@@ -21,7 +21,7 @@ class StartupTest : public QObject {
 
     std::unique_ptr<Harness> h;
 
-    QString staging() const { return h->platform.stagingFolder; }
+    QString staging() const { return h->staging(); }
     void leaveStagedCopies()
     {
         QDir().mkpath(staging());
@@ -56,7 +56,7 @@ private slots:
     {
         QFETCH(qint64, size);
         QFETCH(QString, folder);
-        const QString player = h->file(folder + "/Winamp/winamp.exe", size);
+        const QString player = h->file("wine/dosdevices/c:/" + folder + "/Winamp/winamp.exe", size);
         QVERIFY(StartUp(*h->form));
         QVERIFY(h->platform.ofKind(Call::ShowOpen).isEmpty());
         QCOMPARE(h->text("txtPath"), player);

@@ -114,7 +114,7 @@ private slots:
         const QList<Call> starts = h->platform.ofKind(Call::StartProcess);
         QCOMPARE(starts.size(), 1);
         QCOMPARE(starts.first().program, player);
-        QCOMPARE(starts.first().arguments, QStringList{h->platform.stagingFolder + "QDX.mp3"});
+        QCOMPARE(starts.first().arguments, QStringList{h->staging() + "QDX.mp3"});
         QCOMPARE(h->platform.messages().last(), "Playing" + song + "...");
     }
 
@@ -127,7 +127,7 @@ private slots:
         QVERIFY(QFile::remove(song));
         h->click("cmdStart");
         h->second(60);
-        const QString staged = h->platform.stagingFolder + "QDX.wav";
+        const QString staged = h->staging() + "QDX.wav";
         QCOMPARE(h->platform.ofKind(Call::StartProcess).first().arguments, QStringList{staged});
         QCOMPARE(QFileInfo(staged).size(), 99);
     }
@@ -140,7 +140,7 @@ private slots:
             file.open(QIODevice::WriteOnly);
             file.write("years of work");
         }
-        const QString staging = h->platform.stagingFolder;
+        const QString staging = h->staging();
         QDir().mkpath(staging);
         QVERIFY(QFile::link(precious, staging + "QDX.mp3"));
         QVERIFY(QFile::link(precious, staging + "QDX.mod"));
@@ -151,7 +151,7 @@ private slots:
         QVERIFY(!QFileInfo(staging + "QDX.mod").isSymLink());
         // Start-up deletes the leftover link itself.
         Harness next;
-        next.platform.stagingFolder = staging;
+        next.platform.environment = h->platform.environment;
         next.startUp();
         QVERIFY(!QFileInfo::exists(staging + "QDX.mp3"));
         QCOMPARE(Harness::contents(precious), QByteArray("years of work"));

@@ -31,9 +31,8 @@ public:
     void KeepAwake(const QString &reason) override;
     void LetSleep() override;
     void EndProgram() override;
-    QStringList DefaultPlayerPaths() const override { return {defaultPlayer, defaultPlayer32}; }
-    QString StagingFolder() const override { return stagingFolder; }
-    WineSetup Wine() const override { return wine; }
+    QProcessEnvironment Environment() const override { return environment; }
+    QString HomeFolder() const override { return home; }
 
     // Time passes: both clocks move forward, as they do across a stall or a
     // suspend. With `wallOnly` someone sets the wall clock (forward, or back
@@ -62,10 +61,8 @@ public:
     qint64 sinceBootMs = 100000;
     bool ended = false;
     bool keptAwake = false;
-    QString defaultPlayer;
-    QString defaultPlayer32;
-    WineSetup wine;
-    QString stagingFolder;
+    QProcessEnvironment environment; // empty: nothing of the environment the tests run in
+    QString home;
 
 private:
     QList<std::pair<QPointer<QObject>, ProcessSettled>> m_watches;

@@ -1,5 +1,7 @@
 #include "support/Harness.h"
 
+#include "player/Places.h"
+
 #include <QAbstractButton>
 #include <QDir>
 #include <QFile>
@@ -22,10 +24,9 @@ protected:
 
 Harness::Harness()
 {
-    platform.defaultPlayer = dir.filePath(QStringLiteral("Program Files/Winamp/winamp.exe"));
-    platform.defaultPlayer32 = dir.filePath(QStringLiteral("Program Files (x86)/Winamp/winamp.exe"));
-    platform.wine.defaultPrefix = dir.filePath(QStringLiteral("wine"));
-    platform.stagingFolder = dir.filePath(QStringLiteral("cache/dozewell-timer/"));
+    platform.home = dir.filePath(QStringLiteral("home"));
+    platform.environment.insert(QStringLiteral("WINEPREFIX"), dir.filePath(QStringLiteral("wine")));
+    platform.environment.insert(QStringLiteral("XDG_CACHE_HOME"), dir.filePath(QStringLiteral("cache")));
     form = std::make_unique<frmMain>(platform);
     auto *stopper = new TickStopper;
     stopper->setParent(form.get());
@@ -68,6 +69,24 @@ QString Harness::file(const QString &relativePath, qint64 size)
     if (!written)
         qFatal("cannot fill %s", qPrintable(path));
     return path;
+}
+
+QString Harness::staging() const
+{
+    return StagingFolder(platform.environment, platform.home, QCoreApplication::applicationName());
+}
+
+QString Harness::wine(std::optional<bool> with32BitPart)
+{
+    const QString launcher = file(QStringLiteral("wine-install/bin/wine"));
+    QFile::setPermissions(launcher, QFile::ReadOwner | QFile::ExeOwner);
+    if (with32BitPart) {
+        file(QStringLiteral("wine-install/lib/wine/x86_64-windows/ntdll.dll"));
+        if (*with32BitPart)
+            file(QStringLiteral("wine-install/lib/wine/i386-windows/ntdll.dll"));
+    }
+    platform.environment.insert(QStringLiteral("DOZEWELL_WINE"), launcher);
+    return launcher;
 }
 
 QString Harness::player(const QString &relativePath)

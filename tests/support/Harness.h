@@ -30,6 +30,11 @@ public:
     // A file of `size` bytes under the temporary folder; large ones are
     // sparse, so they cost nothing.
     QString file(const QString &relativePath, qint64 size = 10);
+    // The staging folder, as the window finds it.
+    QString staging() const;
+    // A Wine launcher for the window: its libraries show a 32-bit part, or
+    // only the 64-bit part, or (nothing) tell nothing.
+    QString wine(std::optional<bool> with32BitPart);
     // A file that passes the player file check.
     QString player(const QString &relativePath = QStringLiteral("Winamp/winamp.exe"));
 
