@@ -1,5 +1,6 @@
 #include "app/SessionInstance.h"
 
+#include "app/BuildInfo.h"
 #include "app/WindowPlacement.h"
 
 #include <QApplication>
@@ -16,7 +17,7 @@ constexpr int kAnswerWithinMs = 5000;
 
 QString ServiceName()
 {
-    return QStringLiteral(DOZEWELL_APP_ID);
+    return QLatin1String(kAppId);
 }
 
 // The object path the desktop's application interface gives a desktop id.

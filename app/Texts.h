@@ -5,7 +5,8 @@
 // Every text the program shows, named once.
 namespace dozewell::texts {
 
-inline const QString kBannerVersion = QStringLiteral("V " DOZEWELL_VERSION);
+// With the version.
+inline const QString kBannerVersion = QStringLiteral("V %1");
 inline const QString kSelectAnOption = QStringLiteral("Select An Option");
 inline const QString kNoFileSelected = QStringLiteral("No File Was Selected Yet");
 inline const QString kZero = QStringLiteral("0");
@@ -80,6 +81,7 @@ inline const QString kPlayReportPrefix = QStringLiteral("Playing");
 inline const QString kPlayReportSuffix = QStringLiteral("...");
 inline const QString kPlayReportTitle = QStringLiteral("Orvo's Dozewell Timer");
 
+// With the version.
 inline const QString kAboutText = QStringLiteral(
     "\r\n"
     "The main goal of this small program is to help those who like\r\n"
@@ -88,7 +90,7 @@ inline const QString kAboutText = QStringLiteral(
     "With the help of this program you can set a Timer or a \r\n"
     "Counter to make winamp stop playing in a certain time.\r\n"
     "\r\n"
-    "Version: " DOZEWELL_VERSION "\r\n"
+    "Version: %1\r\n"
     "\r\n"
     "Any Comments sould be sent to:\r\n"
     "dozewell-timer@example.invalid\r\n");

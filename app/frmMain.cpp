@@ -1,5 +1,6 @@
 #include "app/frmMain.h"
 
+#include "app/BuildInfo.h"
 #include "app/CommonDialog.h"
 #include "app/IntervalTimer.h"
 #include "app/Texts.h"
@@ -88,7 +89,7 @@ void frmMain::StyleBanner()
     font.setWeight(QFont::Normal);
     for (QWidget *label : {ui->lblName, ui->lbl666, ui->lblYear})
         label->setFont(font);
-    ui->lbl666->setText(texts::kBannerVersion);
+    ui->lbl666->setText(texts::kBannerVersion.arg(QLatin1String(kVersion)));
     SetTextColour(ui->lbl666, kVersionColour);
     SetTextColour(ui->lblYear, kYearColour);
 }

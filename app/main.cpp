@@ -1,3 +1,4 @@
+#include "app/BuildInfo.h"
 #include "app/InstanceLock.h"
 #include "app/ProgramOptions.h"
 #include "app/SessionInstance.h"
@@ -64,7 +65,7 @@ int Refuse(dozewell::Platform &platform, const QString &why)
 int main(int argc, char *argv[])
 {
     QCoreApplication::setApplicationName(QStringLiteral("dozewell-timer"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(DOZEWELL_VERSION));
+    QCoreApplication::setApplicationVersion(QLatin1String(dozewell::kVersion));
     if (const std::optional<int> status = dozewell::HandleCommandLine(argc, argv))
         return *status;
 
@@ -72,7 +73,7 @@ int main(int argc, char *argv[])
     // toolkit's Open dialog would otherwise save in the user's settings.
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("/dev/null"));
     const std::unique_ptr<QApplication> app = ConnectToDisplay(argc, argv);
-    QGuiApplication::setDesktopFileName(QStringLiteral(DOZEWELL_APP_ID));
+    QGuiApplication::setDesktopFileName(QLatin1String(dozewell::kAppId));
 
     // A second start in this session brings the first one's window forward.
     if (dozewell::SessionInstance::AskRunningToShow())
