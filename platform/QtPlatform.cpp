@@ -106,12 +106,14 @@ private:
         const pid_t ended = ::waitpid(m_pid, &status, WNOHANG);
         if (ended == 0)
             return;
-        if (ended == m_pid && WIFSIGNALED(status))
-            Report({ProcessOutcome::Ending::Signalled, WTERMSIG(status), QString::fromLocal8Bit(::strsignal(WTERMSIG(status)))});
-        else if (ended == m_pid)
+        if (ended == m_pid && WIFSIGNALED(status)) {
+            const int signal = WTERMSIG(status);
+            Report({ProcessOutcome::Ending::Signalled, signal, QString::fromLocal8Bit(::strsignal(signal))});
+        } else if (ended == m_pid) {
             Report({ProcessOutcome::Ending::Exited, WEXITSTATUS(status), {}});
-        else
+        } else {
             Report({});
+        }
         deleteLater();
     }
 

@@ -308,21 +308,19 @@ private slots:
     // from those the tests run in.
     void placesFromTheEnvironment()
     {
-        const QString home = QStringLiteral("/home/you");
         QProcessEnvironment environment;
-        QCOMPARE(DefaultPlayerPath(), QStringLiteral("C:\\Program Files\\Winamp\\winamp.exe"));
-        QCOMPARE(DefaultPlayerPaths(environment, home).value(0),
-                 home + "/.wine/dosdevices/c:/Program Files/Winamp/winamp.exe");
-        QCOMPARE(StagingFolder(environment, home, "dozewell-timer"), home + "/.cache/dozewell-timer/");
+        const auto staging = [&] { return StagingFolder(environment, "/home/you", "dozewell-timer"); };
+        QCOMPARE(DefaultPlayerPaths(environment, "/home/you").value(0),
+                 "/home/you/.wine/dosdevices/c:/Program Files/Winamp/winamp.exe");
+        QCOMPARE(staging(), "/home/you/.cache/dozewell-timer/");
         QCOMPARE(WineLauncher(environment), QString());
         environment.insert("WINEPREFIX", "/somewhere/prefix");
         environment.insert("XDG_CACHE_HOME", "/somewhere/cache");
-        QCOMPARE(DefaultPlayerPaths(environment, home),
-                 (QStringList{"/somewhere/prefix/dosdevices/c:/Program Files/Winamp/winamp.exe",
-                              "/somewhere/prefix/dosdevices/c:/Program Files (x86)/Winamp/winamp.exe"}));
-        QCOMPARE(StagingFolder(environment, home, "dozewell-timer"), QStringLiteral("/somewhere/cache/dozewell-timer/"));
+        QCOMPARE(DefaultPlayerPaths(environment, "/home/you").value(1),
+                 "/somewhere/prefix/dosdevices/c:/Program Files (x86)/Winamp/winamp.exe");
+        QCOMPARE(staging(), "/somewhere/cache/dozewell-timer/");
         environment.insert("XDG_CACHE_HOME", "relative/cache"); // invalid for the variable: ignored
-        QCOMPARE(StagingFolder(environment, home, "dozewell-timer"), home + "/.cache/dozewell-timer/");
+        QCOMPARE(staging(), "/home/you/.cache/dozewell-timer/");
     }
 
     void mediaExtension_data()

@@ -178,59 +178,64 @@ private slots:
             QCOMPARE(counter.take(5000 + tickTimes[i]), seconds[i]);
     }
 
-    // The seconds looked at are those that really passed since the previous
-    // tick, as the clock that counts a suspend measures them.
     void clockReached_data()
+    {
+        QTest::addColumn<QTime>("previous");
+        QTest::addColumn<QTime>("now");
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<bool>("reached");
+        QTest::newRow("the target second") << QTime(7, 4, 59) << QTime(7, 5, 0) << "07:05:00" << true;
+        QTest::newRow("a second early") << QTime(7, 4, 58) << QTime(7, 4, 59) << "07:05:00" << false;
+        QTest::newRow("tick 2 s late over the target") << QTime(7, 4, 59) << QTime(7, 5, 2) << "07:05:00" << true;
+        QTest::newRow("tick 5 s late") << QTime(7, 4, 59) << QTime(7, 5, 4) << "07:05:00" << true;
+        QTest::newRow("clock goes back") << QTime(7, 5, 30) << QTime(7, 5, 0) << "07:05:00" << true;
+        QTest::newRow("clock goes back past it") << QTime(7, 6, 0) << QTime(7, 4, 0) << "07:05:00" << false;
+        QTest::newRow("same second again") << QTime(7, 5, 0) << QTime(7, 5, 0) << "07:05:00" << true;
+        QTest::newRow("empty target") << QTime(7, 4, 59) << QTime(7, 5, 0) << "" << false;
+        QTest::newRow("hours without zero never match") << QTime(7, 4, 59) << QTime(7, 5, 0) << "7:05:00" << false;
+        // Whole calendar seconds count, not the 1.2 s that passed.
+        QTest::newRow(".900 to 2.100 passes :01") << QTime(7, 4, 59, 900) << QTime(7, 5, 1, 100) << "07:05:00" << true;
+        QTest::newRow("two ticks in one second") << QTime(7, 4, 59, 100) << QTime(7, 4, 59, 950) << "07:04:59" << true;
+        QTest::newRow("next tick, next second") << QTime(7, 4, 59, 950) << QTime(7, 5, 0, 10) << "07:05:00" << true;
+    }
+    void clockReached()
+    {
+        QFETCH(QTime, previous);
+        QFETCH(QTime, now);
+        QFETCH(QString, target);
+        QFETCH(bool, reached);
+        const QDate day(2026, 12, 8);
+        // As much time passed as the wall clock moved.
+        const qint64 passedMs = qMax(0, previous.msecsTo(now));
+        QCOMPARE(ClockReached(QDateTime(day, previous), QDateTime(day, now), passedMs, target), reached);
+    }
+
+    // The program stalled, the computer slept, or someone set the clock: the
+    // seconds looked at are those that really passed, as the clock that
+    // counts a suspend measured them.
+    void clockReachedAfterAGap_data()
     {
         QTest::addColumn<QDateTime>("previous");
         QTest::addColumn<QDateTime>("now");
         QTest::addColumn<qint64>("passedMs");
         QTest::addColumn<QString>("target");
         QTest::addColumn<bool>("reached");
-        const QDate day(2026, 12, 8);
-        const auto at = [day](int h, int m, int s, int ms = 0, int days = 0) {
-            return QDateTime(day.addDays(days), QTime(h, m, s, ms));
+        const auto at = [](int h, int m, int s, int ms = 0, int day = 8) {
+            return QDateTime(QDate(2026, 12, day), QTime(h, m, s, ms));
         };
-        QTest::newRow("the target second") << at(7, 4, 59) << at(7, 5, 0) << 1000LL << "07:05:00" << true;
-        QTest::newRow("a second early") << at(7, 4, 58) << at(7, 4, 59) << 1000LL << "07:05:00" << false;
-        QTest::newRow("tick 2 s late over the target") << at(7, 4, 59) << at(7, 5, 2) << 3000LL << "07:05:00" << true;
-        QTest::newRow("stalled 9 s over it") << at(7, 4, 55) << at(7, 5, 4) << 9000LL << "07:05:00" << true;
-        QTest::newRow("asleep 7 hours over it") << at(0, 0, 0) << at(7, 5, 10) << 25510000LL << "07:05:00" << true;
-        QTest::newRow("asleep past midnight") << at(23, 30, 0) << at(6, 0, 0, 0, 1) << 23400000LL << "00:00:00"
-                                              << true;
-        QTest::newRow("a day or more holds every time") << at(7, 5, 0) << at(7, 5, 1, 0, 1) << 86401000LL
-                                                        << "12:00:00" << true;
-        QTest::newRow("clock set an hour forward") << at(6, 5, 0) << at(7, 5, 10) << 1000LL << "07:05:00" << false;
+        const auto berlin = [](int month, int day, int h, int m) {
+            return QDateTime(QDate(2026, month, day), QTime(h, m), QTimeZone("Europe/Berlin"));
+        };
+        QTest::newRow("asleep past midnight") << at(23, 30, 0) << at(6, 0, 0, 0, 9) << 23400000LL << "00:00:00" << true;
+        QTest::newRow("a day or more holds every time") << at(7, 5, 0) << at(7, 5, 1, 0, 9) << 86401000LL << "12:00:00" << true;
+        QTest::newRow("nor then without zero") << at(7, 5, 0) << at(7, 5, 0, 0, 10) << 172800000LL << "7:05:00" << false;
         QTest::newRow("set forward onto the target") << at(6, 0, 0) << at(7, 5, 0) << 1000LL << "07:05:00" << true;
-        QTest::newRow("asleep an hour, set an hour on: slept through")
-            << at(5, 5, 10) << at(7, 5, 10) << 3600000LL << "07:00:00" << true;
-        QTest::newRow("asleep an hour, set an hour on: skipped")
-            << at(5, 5, 10) << at(7, 5, 10) << 3600000LL << "06:00:00" << false;
-        QTest::newRow("clock goes back") << at(7, 5, 30) << at(7, 5, 0) << 1000LL << "07:05:00" << true;
-        QTest::newRow("clock goes back past it") << at(7, 6, 0) << at(7, 4, 0) << 1000LL << "07:05:00" << false;
-        QTest::newRow("same second again") << at(7, 5, 0) << at(7, 5, 0) << 0LL << "07:05:00" << true;
-        QTest::newRow("empty target") << at(7, 4, 59) << at(7, 5, 0) << 1000LL << "" << false;
-        QTest::newRow("hours without zero never match") << at(7, 4, 59) << at(7, 5, 0) << 1000LL << "7:05:00" << false;
-        QTest::newRow("nor after a day") << at(7, 5, 0) << at(7, 5, 0, 0, 2) << 172800000LL << "7:05:00" << false;
-        // Whole calendar seconds count, not the 1.2 s that passed.
-        QTest::newRow(".900 to 1.100 passes :00") << at(7, 4, 59, 900) << at(7, 5, 1, 100) << 1200LL << "07:05:00"
-                                                  << true;
+        QTest::newRow("asleep an hour, set an hour on") << at(5, 5, 10) << at(7, 5, 10) << 3600000LL << "06:00:00" << false;
         QTest::newRow("wall clock a hair fast") << at(7, 4, 59, 999) << at(7, 5, 1, 2) << 1000LL << "07:05:00" << true;
-        QTest::newRow("two ticks in one second") << at(7, 4, 59, 100) << at(7, 4, 59, 950) << 850LL << "07:04:59"
-                                                 << true;
-        QTest::newRow("next tick, next second") << at(7, 4, 59, 950) << at(7, 5, 0, 10) << 60LL << "07:05:00" << true;
-        QTest::newRow("across midnight") << at(23, 59, 59) << at(0, 0, 1, 0, 1) << 2000LL << "00:00:00" << true;
-        const QTimeZone zone("Europe/Berlin");
-        const auto berlin = [zone](QDate date, int h, int m) { return QDateTime(date, QTime(h, m), zone); };
-        QTest::newRow("asleep as the clocks go back") << berlin(QDate(2026, 10, 25), 1, 30)
-                                                      << berlin(QDate(2026, 10, 25), 5, 0) << 16200000LL
-                                                      << "02:30:00" << true;
-        QTest::newRow("an hour the clocks skip") << berlin(QDate(2026, 3, 29), 1, 0) << berlin(QDate(2026, 3, 29), 4, 0)
-                                                 << 7200000LL << "02:30:00" << false;
-        QTest::newRow("across midnight, the day before") << at(23, 59, 59) << at(0, 0, 1, 0, 1) << 2000LL
-                                                         << "23:59:59" << false;
+        QTest::newRow("asleep as the clocks go back") << berlin(10, 25, 1, 30) << berlin(10, 25, 5, 0) << 16200000LL << "02:30:00" << true;
+        QTest::newRow("an hour the clocks skip") << berlin(3, 29, 1, 0) << berlin(3, 29, 4, 0) << 7200000LL << "02:30:00" << false;
     }
-    void clockReached()
+    void clockReachedAfterAGap()
     {
         QFETCH(QDateTime, previous);
         QFETCH(QDateTime, now);
@@ -238,6 +243,15 @@ private slots:
         QFETCH(QString, target);
         QFETCH(bool, reached);
         QCOMPARE(ClockReached(previous, now, passedMs, target), reached);
+    }
+
+    void clockReachedAcrossMidnight()
+    {
+        const QDateTime before(QDate(2026, 12, 8), QTime(23, 59, 59));
+        const QDateTime after(QDate(2026, 12, 9), QTime(0, 0, 1));
+        QVERIFY(ClockReached(before, after, 2000, QStringLiteral("00:00:00")));
+        QVERIFY(ClockReached(before, after, 2000, QStringLiteral("00:00:01")));
+        QVERIFY(!ClockReached(before, after, 2000, QStringLiteral("23:59:59")));
     }
 
     void msToNextSecondAimsJustAfterIt()
