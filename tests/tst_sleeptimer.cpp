@@ -203,12 +203,11 @@ private slots:
         QTest::addColumn<qint64>("passedMs");
         QTest::addColumn<qint64>("wallMs");
         QTest::addColumn<int>("timeOuts");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("asleep across the countdown's end") << 60 << 0 << 2LL * 3600000 << 2LL * 3600000 << 1 << "-1:59";
-        QTest::newRow("clock set forward in a countdown") << 30 << 0 << 1000LL << 3600000LL << 0 << "29:57";
-        QTest::newRow("asleep across the target") << 0 << 3600 << 8LL * 3600000 << 8LL * 3600000 << 1 << "";
-        QTest::newRow("stalled 9 s across the target") << 0 << 5 << 9000LL << 9000LL << 1 << "";
-        QTest::newRow("clock set forward across the target") << 0 << 1800 << 1000LL << 3600000LL << 0 << "";
+        QTest::newRow("asleep across the countdown's end") << 60 << 0 << 2LL * 3600000 << 2LL * 3600000 << 1;
+        QTest::newRow("clock set forward in a countdown") << 30 << 0 << 1000LL << 3600000LL << 0;
+        QTest::newRow("asleep across the target") << 0 << 3600 << 8LL * 3600000 << 8LL * 3600000 << 1;
+        QTest::newRow("stalled 9 s across the target") << 0 << 5 << 9000LL << 9000LL << 1;
+        QTest::newRow("clock set forward across the target") << 0 << 1800 << 1000LL << 3600000LL << 0;
     }
     void timePassesWithoutTicks()
     {
@@ -217,7 +216,6 @@ private slots:
         QFETCH(qint64, passedMs);
         QFETCH(qint64, wallMs);
         QFETCH(int, timeOuts);
-        QFETCH(QString, shown);
         Watched w;
         w.counting = minutes > 0;
         if (w.counting)
@@ -227,8 +225,6 @@ private slots:
         w.tick();
         w.tick(passedMs, wallMs);
         QCOMPARE(w.timeOuts, timeOuts);
-        if (!shown.isEmpty())
-            QCOMPARE(w.shown.last(), shown);
         for (int second = 0; second < 20; ++second)
             w.tick();
         QCOMPARE(w.timeOuts, timeOuts);

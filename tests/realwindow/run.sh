@@ -122,12 +122,10 @@ ends_with "$app" 0
 echo "case 3 passed"
 
 step "case 4: the computer is kept awake while a run waits"
-# Stand-ins of the desktop's services: python3-dbusmock on the session bus,
-# logging the calls they get to $work/<name>.log. The portal's Inhibit answers
-# with a request that Close ends: at once, a second late, or refused by its
-# back end (Response 2), as xdg-desktop-portal-gtk refuses suspend outside
-# GNOME. Sets $stand_in to the process.
-stand_in() {   # name service path interface, then "method in out code" ...
+# Stand-ins of the desktop's services (python3-dbusmock), logging their calls
+# to $work/<name>.log; sets $stand_in. Args: name service path interface,
+# then "method in out code" for each method.
+stand_in() {
     local log=$1 name=$2 path=$3 interface=$4; shift 4
     /usr/bin/python3 -m dbusmock --session -l "$work/$log.log" "$name" "$path" "$interface" > /dev/null 2>&1 &
     stand_in=$!
@@ -138,6 +136,9 @@ stand_in() {   # name service path interface, then "method in out code" ...
         shift 4
     done
 }
+# The portal's Inhibit answers with a request that Close ends, at once, a
+# second late, or refused by its back end (Response 2) as xdg-desktop-portal-gtk
+# refuses suspend outside GNOME.
 portal() {   # at-once, late or refusing
     local then=""
     [ "$1" = late ] && then="import time; time.sleep(1); "
@@ -150,16 +151,14 @@ objects[path].EmitSignal('org.freedesktop.portal.Request', 'Response', 'ua{sv}',
 ret = dbus.ObjectPath(path)"
     portal=$stand_in
 }
-# Waits until stand-in $1 has logged line $2 $3 times in all.
-logged() { within 5 bash -c "[ \$(grep -c -e '$2' '$work/$1.log') -eq $3 ]"; }
+logged() { within 5 bash -c "[ \$(grep -c -e '$2' '$work/$1.log') -eq $3 ]"; }   # stand-in $1 logged line $2 $3 times
 reason='"Dozewell Timer stops the player at [0-9:]*"'
-start_or_pause() {   # and wait for caption $1
-    click_at "$main" 52 408                                              # cmdStart, or cmdStop in its place
+start_or_pause() {   # cmdStart, or cmdStop in its place; waits for caption $1
+    click_at "$main" 52 408
     within 10 bash -c "xdotool getwindowname $main | grep -Eqx '$1'" || fail "no caption $1"
 }
 
-# The player at its default place in the Wine prefix, so that no dialog asks.
-export WINEPREFIX="$work/prefix"
+export WINEPREFIX="$work/prefix"   # the player at its default place: no dialog asks
 default_dir="$WINEPREFIX/dosdevices/c:/Program Files/Winamp"
 mkdir -p "$default_dir" && cp "$player" "$default_dir/"
 portal late

@@ -36,18 +36,6 @@ void FakePlatform::settle(const ProcessOutcome &outcome)
         settled(outcome);
 }
 
-void FakePlatform::KeepAwake(const QString &reason)
-{
-    calls.append({Call::KeepAwake, reason, {}, MsgIcon::None, {}, {}, {}, {}});
-    keptAwake = true;
-}
-
-void FakePlatform::LetSleep()
-{
-    calls.append({Call::LetSleep, {}, {}, MsgIcon::None, {}, {}, {}, {}});
-    keptAwake = false;
-}
-
 void FakePlatform::EndProgram()
 {
     calls.append({Call::EndProgram, {}, {}, MsgIcon::None, {}, {}, {}, {}});

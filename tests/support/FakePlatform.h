@@ -28,8 +28,8 @@ public:
                       int settleMs, QObject *context, ProcessSettled settled) override;
     QDateTime Now() const override { return std::exchange(now, now.addMSecs(readingMovesClockMs)); }
     qint64 SinceBootMs() const override { return sinceBootMs; }
-    void KeepAwake(const QString &reason) override;
-    void LetSleep() override;
+    void KeepAwake(const QString &reason) override { record(Call::KeepAwake, reason); keptAwake = true; }
+    void LetSleep() override { record(Call::LetSleep, {}); keptAwake = false; }
     void EndProgram() override;
     QProcessEnvironment Environment() const override { return environment; }
     QString HomeFolder() const override { return home; }
@@ -65,6 +65,7 @@ public:
     QString home;
 
 private:
+    void record(Call::Kind kind, const QString &text) { calls.append({kind, text, {}, MsgIcon::None, {}, {}, {}, {}}); }
     QList<std::pair<QPointer<QObject>, ProcessSettled>> m_watches;
 };
 
