@@ -79,25 +79,22 @@ public:
         // while the player settles and now and then afterwards.
         m_pidfd = static_cast<int>(::syscall(SYS_pidfd_open, pid, 0));
         if (m_pidfd >= 0) {
-            connect(new QSocketNotifier(m_pidfd, QSocketNotifier::Read, this), &QSocketNotifier::activated, this,
-                    &ProcessWatch::Check);
+            m_ending = new QSocketNotifier(m_pidfd, QSocketNotifier::Read, this);
+            connect(m_ending, &QSocketNotifier::activated, this, &ProcessWatch::Check);
         } else {
-            m_poll = new QTimer(this);
-            connect(m_poll, &QTimer::timeout, this, &ProcessWatch::Check);
-            m_poll->start(kPollWhileSettlingMs);
+            connect(&m_poll, &QTimer::timeout, this, &ProcessWatch::Check);
+            m_poll.start(kPollWhileSettlingMs);
         }
-        QTimer::singleShot(settleMs, this, [this] {
+        m_settle.setSingleShot(true);
+        connect(&m_settle, &QTimer::timeout, this, [this] {
             Check();
             Report({});
-            if (m_poll)
-                m_poll->start(kPollAfterwardsMs);
+            if (m_poll.isActive())
+                m_poll.start(kPollAfterwardsMs);
         });
+        m_settle.start(settleMs);
     }
-    ~ProcessWatch() override
-    {
-        if (m_pidfd >= 0)
-            ::close(m_pidfd);
-    }
+    ~ProcessWatch() override { Disarm(); }
 
 private:
     void Check()
@@ -114,7 +111,21 @@ private:
         } else {
             Report({});
         }
+        // The deletion waits for the event loop it was asked in, which a
+        // report box opened meanwhile holds back all night: nothing of the
+        // watch may wake the program until then.
+        Disarm();
         deleteLater();
+    }
+
+    void Disarm()
+    {
+        if (m_ending)
+            m_ending->setEnabled(false);
+        if (m_pidfd >= 0)
+            ::close(std::exchange(m_pidfd, -1));
+        m_poll.stop();
+        m_settle.stop();
     }
 
     void Report(const ProcessOutcome &outcome)
@@ -131,7 +142,9 @@ private:
 
     pid_t m_pid;
     int m_pidfd = -1;
-    QTimer *m_poll = nullptr;
+    QSocketNotifier *m_ending = nullptr;
+    QTimer m_poll;
+    QTimer m_settle;
     QPointer<QObject> m_context;
     ProcessSettled m_settled;
 };

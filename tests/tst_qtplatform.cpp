@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -69,6 +70,29 @@ QStringList ArgumentsReceived(const QString &folder)
         received << QString::fromUtf8(arg);
     received.removeLast(); // after the last NUL
     return received;
+}
+
+// Timer and socket events in a loop of `ms` of its own, as a report box runs
+// while the watch that told it waits for its deferred deletion.
+int WakeupsInNestedLoop(int ms)
+{
+    struct Counter : QObject {
+        QObject *quit = nullptr;
+        int wakeups = 0;
+        bool eventFilter(QObject *receiver, QEvent *event) override
+        {
+            wakeups += receiver != quit && (event->type() == QEvent::Timer || event->type() == QEvent::SockAct);
+            return false;
+        }
+    } counter;
+    QEventLoop loop;
+    QTimer quit;
+    counter.quit = &quit;
+    QObject::connect(&quit, &QTimer::timeout, &loop, &QEventLoop::quit);
+    qApp->installEventFilter(&counter);
+    quit.start(ms);
+    loop.exec();
+    return counter.wakeups;
 }
 
 // Answers every modal window that opens while it exists, again and again
@@ -219,6 +243,7 @@ private slots:
         file.close();
         file.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
         QStringList told;
+        int wakeups = 0;
         auto window = std::make_unique<QObject>();
         auto platform = std::make_unique<QtPlatform>();
         QVERIFY(platform->StartProcess(program, {}, {}, 500, window.get(), [&](const ProcessOutcome &outcome) {
@@ -226,6 +251,7 @@ private slots:
             told << (outcome.ending == StillRunning ? QStringLiteral("running")
                      : outcome.ending == Exited     ? QStringLiteral("exited %1").arg(outcome.exitStatus)
                                                     : QStringLiteral("signal ") + outcome.signalName);
+            wakeups = WakeupsInNestedLoop(300);
         }));
         QVERIFY(told.isEmpty());
         if (programEnds) {
@@ -242,6 +268,7 @@ private slots:
         const QString process = QStringLiteral("/proc/") + QString::fromLatin1(pid.readAll().trimmed());
         QTRY_VERIFY2_WITH_TIMEOUT(!QFileInfo::exists(process), "not reaped", 5000);
         QCOMPARE(told.size(), 1);
+        QVERIFY2(wakeups <= 2, qPrintable(QStringLiteral("woken %1 times while told").arg(wakeups)));
     }
 
     void messageBoxShowsTitleIconAndText()
