@@ -74,6 +74,14 @@ key_changing() {
 }
 click_at() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
 
+# Fails when the program uses more than 5 % of a core over 3 s in a state
+# where it may rest all night, named $1: a loop, not a cost.
+rests() {
+    local before after
+    before=$(awk '{print $14 + $15}' /proc/"$app"/stat); sleep 3; after=$(awk '{print $14 + $15}' /proc/"$app"/stat)
+    [ $((after - before)) -le $((3 * $(getconf CLK_TCK) * 5 / 100)) ] || fail "$1: $((after - before)) ticks of CPU in 3 s"
+}
+
 # Areas of the main window, in its pixels (twips / 15).
 txtSS_area=(88 176 25 25)
 cmbWhatToDo_area=(32 304 110 21)

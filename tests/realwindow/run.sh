@@ -18,7 +18,7 @@ player_dir="$work/My Player; \$(x)"
 mkdir -p "$player_dir"
 player="$player_dir/winamp.exe"
 {
-    printf '#!/bin/sh\necho >> "$(dirname "$0")/starts"\nprintf "%%s\\0" "$@" > "$(dirname "$0")/args.part" && mv "$(dirname "$0")/args.part" "$(dirname "$0")/args"\nexit 0\n'
+    printf '#!/bin/sh\necho >> "$(dirname "$0")/starts"\nprintf "%%s\\0" "$@" > "$(dirname "$0")/args.part" && mv "$(dirname "$0")/args.part" "$(dirname "$0")/args"\n[ -e "$(dirname "$0")/linger" ] && sleep 3\nexit 0\n'
     head -c 1000000 /dev/zero | tr '\0' '#'
 } > "$player"
 chmod +x "$player"
@@ -44,10 +44,12 @@ app=$!
 pids+=($app)
 focus_window "^Winamp Path$"
 shot startup-dialog
+rests "the Open dialog"
 xdotool type --delay 5 "$player"
 xdotool key Return
 within 10 has_window "^Dozewell Timer$" || fail "no main window after the dialog"
 main=$(window_named "^Dozewell Timer$")
+touch "$player_dir/linger"   # still running when the report comes, ending while it is open
 timer_run "$main" 1 "$media"
 shot running-timer-mode
 
@@ -57,6 +59,7 @@ printf '%s\0' "$staged" | cmp -s - "$player_dir/args" || fail "player received: 
 cmp -s "$media" "$staged" || fail "the staged copy differs from the chosen file"
 within 10 has_window "^Orvo's Dozewell Timer$" || fail "no play report"
 shot play-report
+rests "the play report"
 close_box "Orvo's Dozewell Timer" "$main"
 
 if [ -n "${DBUS_SESSION_BUS_ADDRESS:-}" ]; then
@@ -65,6 +68,7 @@ if [ -n "${DBUS_SESSION_BUS_ADDRESS:-}" ]; then
     about=$(window_named "^About Dozewell Timer$")
     focus_window "^About Dozewell Timer$"
     on_top_of "$about" "$main" || fail "the About window did not open over the main window"
+    rests "the About window"
     "$program" > "$work/out-forward.log" 2>&1 &
     second=$!
     ends_with "$second" 0
@@ -136,19 +140,23 @@ stand_in() {
         shift 4
     done
 }
-# The portal's Inhibit answers with a request that Close ends, at once, a
-# second late, or refused by its back end (Response 2) as xdg-desktop-portal-gtk
-# refuses suspend outside GNOME.
+# The portal's Inhibit answers with a request that Close ends, at the path it
+# documents (written to $work/request), at once, a second late, or refused by
+# its back end (Response 2) before its reply, as xdg-desktop-portal-gtk refuses
+# suspend outside GNOME. A new one takes the place of the one before.
 portal() {   # at-once, late or refusing
     local then=""
     [ "$1" = late ] && then="import time; time.sleep(1); "
-    [ "$1" = refusing ] && then="from gi.repository import GLib; GLib.timeout_add(100, lambda path=path: \
-objects[path].EmitSignal('org.freedesktop.portal.Request', 'Response', 'ua{sv}', [dbus.UInt32(2), {}]) or False); "
+    [ "$1" = refusing ] && then="objects[path].EmitSignal('org.freedesktop.portal.Request', 'Response', 'ua{sv}', \
+[dbus.UInt32(2), {}]); "
     [ -n "${portal:-}" ] && kill "$portal" && wait "$portal" 2>/dev/null
     stand_in portal org.freedesktop.portal.Desktop /org/freedesktop/portal/desktop org.freedesktop.portal.Inhibit \
-        Inhibit 'sua{sv}' o "self.n = getattr(self, 'n', 0) + 1; path = '/org/freedesktop/portal/desktop/request/r%d' \
-% self.n; self.AddObject(path, 'org.freedesktop.portal.Request', {}, [('Close', '', '', '')]); ${then}\
-ret = dbus.ObjectPath(path)"
+        Inhibit 'sua{sv}' o "d = dbus.Interface(self.connection.get_object('org.freedesktop.DBus', '/'), \
+'org.freedesktop.DBus'); caller = next(filter(lambda n, d=d: n[0] == ':' and open('/proc/%d/comm' \
+% d.GetConnectionUnixProcessID(n)).read().strip() == 'dozewell-timer', d.ListNames())); path = \
+'/org/freedesktop/portal/desktop/request/' + caller[1:].replace('.', '_') + '/' + args[2]['handle_token']; \
+open('$work/request', 'w').write(path); \
+self.AddObject(path, 'org.freedesktop.portal.Request', {}, [('Close', '', '', '')]); ${then}ret = dbus.ObjectPath(path)"
     portal=$stand_in
 }
 logged() { within 5 bash -c "[ \$(grep -c -e '$2' '$work/$1.log') -eq $3 ]"; }   # stand-in $1 logged line $2 $3 times
@@ -163,6 +171,11 @@ default_dir="$WINEPREFIX/dosdevices/c:/Program Files/Winamp"
 mkdir -p "$default_dir" && cp "$player" "$default_dir/"
 portal late
 start_program 4
+rests "the idle window"
+click_at "$main" 52 408                  # cmdStart with nothing chosen
+focus_window "^ERROR$"
+rests "an ERROR box"
+close_box ERROR "$main"
 click_changing "$main" 170 72 56 40 25 25                                # chkUseCounter
 click_changing "$main" 68 73 56 40 25 25                                 # cmdMoreMMCounter
 click_at "$main" 80 314                                                  # cmbWhatToDo: Shutdown Winamp
@@ -173,14 +186,33 @@ start_or_pause 'Dozewell Timer'   # before the portal's answer: the request it b
 logged portal "Inhibit \"\" 4 {\"handle_token\": \"dozewell[0-9]*\", \"reason\": $reason}\$" 1 || fail "no Inhibit"
 logged portal 'Close$' 1 || fail "Pause did not close the portal's request"
 
-step "a portal that refuses leads to the power manager"
+step "a portal that refuses, before its reply, leads to the power manager"
 portal refusing
 stand_in power org.freedesktop.PowerManagement /org/freedesktop/PowerManagement/Inhibit \
     org.freedesktop.PowerManagement.Inhibit Inhibit ss u 'ret = dbus.UInt32(7)' UnInhibit u '' ''
 start_or_pause 'Dozewell Timer 0:[0-9]+'
 logged power "Inhibit \"dozewell-timer\" $reason\$" 1 || fail "no Inhibit of the power manager"
+shown=$(looks "$main" 272 16 49 17)        # lblNameos, as it looks before Hide and again once the window is back
+click_at "$main" 132 408                 # cmdHide
+rests "a run waiting, minimized"
+xdotool windowactivate --sync "$main"
+within 10 bash -c "[ \"\$('$grab' $main 272 16 49 17)\" = $shown ]" || fail "the window did not come back"
 start_or_pause 'Dozewell Timer'
 logged power 'UnInhibit 7$' 1 || fail "Pause did not end the power manager's inhibition"
+
+step "a Response from another client changes nothing; a portal that leaves is asked again when it is back"
+portal at-once
+start_or_pause 'Dozewell Timer 0:[0-9]+'
+logged portal 'Inhibit ' 1 || fail "no Inhibit"
+/usr/bin/python3 -c "import dbus, sys; m = dbus.lowlevel.SignalMessage(sys.argv[1], 'org.freedesktop.portal.Request', \
+'Response'); m.append(dbus.UInt32(2), dbus.Dictionary({}, signature='sv')); b = dbus.SessionBus(); b.send_message(m); \
+b.flush()" "$(cat "$work/request")"
+sleep 1
+logged power 'Inhibit "' 1 || fail "another client's Response was taken for the portal's"
+portal at-once
+logged portal 'Inhibit ' 1 || fail "the portal was not asked again"
+start_or_pause 'Dozewell Timer'
+logged portal 'Close$' 1 || fail "Pause did not close the new portal's request"
 
 step "a target passed while the program was stopped is acted on at once; its report lets the computer sleep"
 portal at-once
@@ -195,6 +227,7 @@ printf '%s\0' Winamp was terminated by "Orvo's" Timer... | cmp -s - "$default_di
 within 5 has_window "^Orvo's Timer$" || fail "no stop report"
 [ "$(wc -l < "$default_dir/starts")" -eq 1 ] || fail "the player was started $(wc -l < "$default_dir/starts") times"
 logged portal 'Inhibit ' 1 && logged portal 'Close$' 1 || fail "the time-out did not close the portal's request"
+rests "the stop report after a player that ended at once"
 close_box "Orvo's Timer" "$main"
 exit_program "$main" "$app"
 grep -q "could not be kept awake" "$work/out4.log" && fail "a held inhibition was reported as failed"
