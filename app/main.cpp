@@ -1,4 +1,5 @@
 #include "app/BuildInfo.h"
+#include "app/CursorBlink.h"
 #include "app/InstanceLock.h"
 #include "app/ProgramOptions.h"
 #include "app/SessionInstance.h"
@@ -74,6 +75,7 @@ int main(int argc, char *argv[])
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("/dev/null"));
     const std::unique_ptr<QApplication> app = ConnectToDisplay(argc, argv);
     QGuiApplication::setDesktopFileName(QLatin1String(dozewell::kAppId));
+    const dozewell::CursorBlink cursorBlink;
 
     // A second start in this session brings the first one's window forward.
     if (dozewell::SessionInstance::AskRunningToShow())

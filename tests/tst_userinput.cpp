@@ -1,4 +1,5 @@
 // The keyboard user, and input that could be taken the wrong way.
+#include "app/CursorBlink.h"
 #include "support/Harness.h"
 
 #include <QApplication>
@@ -50,6 +51,16 @@ private slots:
                               "cmdPath"}));
         QCOMPARE(visited.at(16), QStringLiteral("cmdAbout"));
         QCOMPARE(visited.at(17), QStringLiteral("cmdHide")); // round again: the Timer group is off
+    }
+
+    void textCursorsRestWhenNobodyTypes()
+    {
+        const int flashTime = QApplication::cursorFlashTime();
+        const CursorBlink blink(50);
+        QTRY_COMPARE(QApplication::cursorFlashTime(), 0);
+        key(Qt::Key_Tab);
+        QCOMPARE(QApplication::cursorFlashTime(), flashTime);
+        QTRY_COMPARE(QApplication::cursorFlashTime(), 0);
     }
 
     void buttonsAndBoxesWorkWithSpace()
