@@ -26,4 +26,10 @@ void BringForward(QWidget *window)
     window->activateWindow();
 }
 
+void OfferNoMaximize(QWidget *window)
+{
+    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                           | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+}
+
 } // namespace dozewell

@@ -11,4 +11,8 @@ void CentreOnScreen(QWidget *window);
 // Shows a window, restoring it if minimized, and brings it forward.
 void BringForward(QWidget *window);
 
+// For a window whose form fixes its size: its frame offers minimize and
+// close, and no maximize.
+void OfferNoMaximize(QWidget *window);
+
 } // namespace dozewell

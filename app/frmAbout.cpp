@@ -1,7 +1,9 @@
 #include "app/frmAbout.h"
 
 #include "app/BuildInfo.h"
+#include "app/CaptionFit.h"
 #include "app/Texts.h"
+#include "app/WindowPlacement.h"
 #include "ui_frmAbout.h"
 
 namespace dozewell {
@@ -9,6 +11,7 @@ namespace dozewell {
 frmAbout::frmAbout(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::frmAbout>())
 {
     ui->setupUi(this);
+    OfferNoMaximize(this);
     setAttribute(Qt::WA_DeleteOnClose);
     ui->Text1->document()->setDefaultTextOption(QTextOption(Qt::AlignHCenter));
     ui->Text1->setPlainText(
@@ -16,10 +19,26 @@ frmAbout::frmAbout(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::f
     for (QWidget *shape : {ui->Shape1, ui->Shape2})
         shape->setAttribute(Qt::WA_TransparentForMouseEvents);
     ui->Text1->setFocus();
+    FitTexts();
     connect(ui->cmdClose, &QPushButton::clicked, this, &frmAbout::cmdClose_Click);
 }
 
 frmAbout::~frmAbout() = default;
+
+void frmAbout::FitTexts()
+{
+    // Eleven lines fill the text's box: it takes the size they fit at, and
+    // the rest of the window the size its own captions fit at.
+    FitCaptions(this, {ui->Text1});
+    FitCaptions(ui->Text1);
+}
+
+void frmAbout::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::ApplicationFontChange)
+        FitTexts();
+    QWidget::changeEvent(event);
+}
 
 void frmAbout::cmdClose_Click()
 {

@@ -25,7 +25,13 @@ signals:
 public slots:
     void cmdClose_Click();
 
+protected:
+    // The texts follow the desktop's font.
+    void changeEvent(QEvent *event) override;
+
 private:
+    void FitTexts();
+
     std::unique_ptr<Ui::frmAbout> ui;
 };
 

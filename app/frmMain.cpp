@@ -1,6 +1,7 @@
 #include "app/frmMain.h"
 
 #include "app/BuildInfo.h"
+#include "app/CaptionFit.h"
 #include "app/CommonDialog.h"
 #include "app/IntervalTimer.h"
 #include "app/Texts.h"
@@ -57,10 +58,12 @@ frmMain::frmMain(Platform &platform, QWidget *parent)
       m_playerWatches(std::make_unique<QObject>())
 {
     ui->setupUi(this);
+    OfferNoMaximize(this);
     StyleBanner();
 
     ui->cmbWhatToDo->setCurrentIndex(-1);
     ui->cmbWhatToDo->setEditText(texts::kSelectAnOption);
+    FitTexts();
     for (QWidget *shape : {ui->shpFrameLogo1, ui->shpFrameLogo2})
         shape->setAttribute(Qt::WA_TransparentForMouseEvents);
 
@@ -539,10 +542,19 @@ void frmMain::PlaceBanner(float nameLeft, float yearLeft, float versionLeft)
     PlaceAt(ui->lbl666, versionLeft);
 }
 
+void frmMain::FitTexts()
+{
+    // The narrow upright Reset button shows what its width allows; a path
+    // of any length scrolls in its box.
+    FitCaptions(this, {ui->cmdReset, ui->txtPath});
+}
+
 void frmMain::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::WindowStateChange)
         WatchSeen();
+    if (event->type() == QEvent::ApplicationFontChange)
+        FitTexts();
     QWidget::changeEvent(event);
 }
 

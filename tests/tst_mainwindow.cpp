@@ -1,13 +1,17 @@
 // The main window as it opens: its controls, their places and initial state,
 // the focus order, stepping, Reset, Hide and Exit.
 #include "app/frmMain.h"
+#include "app/CaptionFit.h"
 #include "app/CommonDialog.h"
+#include "app/frmAbout.h"
 #include "support/Harness.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QScopeGuard>
 #include <QPushButton>
 
 using namespace dozewell;
@@ -189,6 +193,46 @@ private slots:
         QCOMPARE(h->w("lbl666")->palette().color(QPalette::WindowText), QColor(128, 0, 0));
         QCOMPARE(h->w("lblYear")->palette().color(QPalette::WindowText), QColor(0, 128, 0));
         QCOMPARE(h->w("lblSoft")->font(), h->form->font());
+    }
+
+    void captionsFitTheDesktopsFont_data()
+    {
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<int>("points");
+        QTest::addColumn<QStringList>("cutInItsOwnSize"); // some of the controls cut at the desktop's size
+        QTest::newRow("GNOME") << "Cantarell" << 11 << QStringList{"chkUseCounter", "cmbWhatToDo", "lblProgName", "wfrmPath"};
+        QTest::newRow("Qt's own") << "DejaVu Sans" << 9 << QStringList{"chkUseCounter", "lblProgName"};
+        QTest::newRow("Xfce") << "DejaVu Sans" << 10 << QStringList{"chkUseCounter", "lblProgName"};
+        QTest::newRow("large") << "DejaVu Sans" << 13 << QStringList{"chkUseCounter", "wfrmMp3File", "Text1"};
+    }
+    void captionsFitTheDesktopsFont()
+    {
+        QFETCH(QString, family);
+        QFETCH(int, points);
+        QFETCH(QStringList, cutInItsOwnSize);
+        const QFont desktop(family, points);
+        QCOMPARE(QFontInfo(desktop).family(), family); // installed by tools/install-deps --test
+        const auto restore = qScopeGuard([before = QApplication::font()] { QApplication::setFont(before); });
+        QApplication::setFont(desktop);
+        Harness fresh;
+        frmAbout about;
+        auto *text = about.findChild<QWidget *>(QStringLiteral("Text1"));
+        const QList<std::pair<QWidget *, QList<const QWidget *>>> fitted{
+            {fresh.form.get(), {fresh.w("cmdReset"), fresh.w("txtPath")}}, {&about, {text}}, {text, {}}};
+        QStringList cut;
+        for (const auto &[window, exempt] : fitted) {
+            cut += CutCaptions(window, desktop, exempt);
+            const QFont font = window->font();
+            QCOMPARE(font.family(), family);
+            QCOMPARE(CutCaptions(window, font, exempt), QStringList());
+            // As large as the layout holds, and no larger than the desktop's.
+            QFont larger = font;
+            larger.setPixelSize(font.pixelSize() + 1);
+            QVERIFY(font.pixelSize() == QFontInfo(desktop).pixelSize() || !CutCaptions(window, larger, exempt).isEmpty());
+        }
+        for (const QString &name : cutInItsOwnSize)
+            QVERIFY2(cut.contains(name), qPrintable(name + QStringLiteral(" fits unfitted: the check misses a cut")));
+        QCOMPARE(QMessageBox(QMessageBox::NoIcon, {}, {}, QMessageBox::Ok, fresh.form.get()).font(), desktop);
     }
 
     void stackingOrder()
