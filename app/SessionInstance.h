@@ -18,9 +18,16 @@ class SessionInstance : public QObject {
 public:
     explicit SessionInstance(QObject *parent = nullptr);
 
+    // What the launcher gave this start so that its window may take the
+    // focus. Read before the toolkit connects to the display, which takes it
+    // out of the environment.
+    static QVariantMap LaunchData();
     // Asks the instance that already runs in this session to show its
-    // window; true when one answered.
-    static bool AskRunningToShow();
+    // window, taking the focus this start was given; true when one answered.
+    static bool AskRunningToShow(const QVariantMap &launchData);
+    // Tells an X11 desktop that the start the launcher announced is over, so
+    // that it stops showing it as starting: Qt's X11 windows do not.
+    static void EndStartup(const QVariantMap &launchData, QWidget *window);
     // Takes the desktop id on the session bus; false when there is no bus,
     // or another instance holds the name.
     bool Register();

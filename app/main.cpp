@@ -53,6 +53,25 @@ std::unique_ptr<QApplication> ConnectToDisplay(int &argc, char **argv)
     return app;
 }
 
+// On GNOME's Wayland session Qt draws the window's frame itself, in a style
+// of its own and with a maximize button that a window of a fixed size cannot
+// honour; through Xwayland the shell draws its own frame, as for any other
+// program. A platform the user names (QT_QPA_PLATFORM, -platform) wins.
+void PreferShellFrameOnGnome(int argc, char **argv)
+{
+    const auto named = [&] {
+        for (int i = 1; i < argc; ++i)
+            if (qstrcmp(argv[i], "-platform") == 0 || qstrcmp(argv[i], "--platform") == 0)
+                return true;
+        return qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
+    };
+    const bool gnomeOnWayland = qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland")
+                                && qEnvironmentVariable("XDG_CURRENT_DESKTOP").split(QLatin1Char(':')).contains(
+                                    QLatin1String("GNOME"), Qt::CaseInsensitive);
+    if (gnomeOnWayland && qEnvironmentVariableIsSet("DISPLAY") && !named())
+        qputenv("QT_QPA_PLATFORM", "xcb;wayland");
+}
+
 // Says why the program cannot run, on its standard error and in a box.
 int Refuse(dozewell::Platform &platform, const QString &why)
 {
@@ -73,12 +92,14 @@ int main(int argc, char *argv[])
     // The program keeps nothing between runs; that includes the history the
     // toolkit's Open dialog would otherwise save in the user's settings.
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("/dev/null"));
+    const QVariantMap launch = dozewell::SessionInstance::LaunchData();
+    PreferShellFrameOnGnome(argc, argv);
     const std::unique_ptr<QApplication> app = ConnectToDisplay(argc, argv);
     QGuiApplication::setDesktopFileName(QLatin1String(dozewell::kAppId));
     const dozewell::CursorBlink cursorBlink;
 
     // A second start in this session brings the first one's window forward.
-    if (dozewell::SessionInstance::AskRunningToShow())
+    if (dozewell::SessionInstance::AskRunningToShow(launch))
         return EXIT_SUCCESS;
     dozewell::SessionInstance session;
     session.Register();
@@ -99,6 +120,7 @@ int main(int argc, char *argv[])
     session.setWindow(&form);
     if (!dozewell::StartUp(form))
         return EXIT_SUCCESS;
+    dozewell::SessionInstance::EndStartup(launch, &form);
 #ifdef __GLIBC__
     // The start-up dialog is gone; hand the memory it used back to the system.
     malloc_trim(0);

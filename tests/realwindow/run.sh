@@ -8,7 +8,10 @@
 # window manager; each with status 0 and its lock released. Last, with
 # stand-ins of the desktop's services on the session bus, the computer is kept
 # awake while a run waits, and a target that passed while the program could
-# not run is acted on as soon as it runs again.
+# not run is acted on as soon as it runs again. Last, in a headless GNOME
+# Shell, under Xwayland, natively on Wayland and as started from the dash:
+# the shell ties the window to its menu entry, the window has its fixed size,
+# and a second start brings it forward over another program's window.
 # Usage: run.sh path/to/dozewell-timer [screenshot-folder]
 . "$(dirname "$0")/common.sh"
 
@@ -232,4 +235,72 @@ close_box "Orvo's Timer" "$main"
 exit_program "$main" "$app"
 grep -q "could not be kept awake" "$work/out4.log" && fail "a held inhibition was reported as failed"
 echo "case 4 passed"
-echo "4 passed, 0 failed"
+
+step "case 5: in GNOME Shell, under Xwayland, natively on Wayland and as started from the dash"
+# The shell, headless, on buses of its own: logind's stand-in on a private
+# system bus, and a session bus. Its programs find the menu entry in a
+# private XDG_DATA_HOME and the program in PATH, as an installed one is.
+gnome="$work/gnome"
+mkdir -p "$gnome/bin" "$gnome/data/applications" && ln -s "$program" "$gnome/bin/"
+cp "$(dirname "$0")/../../packaging/io.github.dozewell.DozewellTimer.desktop" "$gnome/data/applications/"
+bus() { dbus-daemon --session --address="unix:path=$gnome/$1" --fork --print-pid; }
+pids+=("$(bus system)" "$(bus session)")
+export DBUS_SYSTEM_BUS_ADDRESS="unix:path=$gnome/system" DBUS_SESSION_BUS_ADDRESS="unix:path=$gnome/session"
+/usr/bin/python3 -m dbusmock --system --template logind > /dev/null 2>&1 &
+pids+=($!)
+within 10 dbus-send --system --print-reply --dest=org.freedesktop.login1 /org/freedesktop/login1 \
+    org.freedesktop.DBus.Peer.Ping || fail "no logind stand-in"
+env -u DISPLAY PATH="$gnome/bin:$PATH" XDG_DATA_HOME="$gnome/data" XDG_SESSION_TYPE=wayland XDG_CURRENT_DESKTOP=GNOME \
+    gnome-shell --headless --wayland --unsafe-mode --virtual-monitor 1024x768 > "$work/out-shell.log" 2>&1 &
+pids+=($!)
+shell() {   # what the shell's JavaScript $1 gives
+    gdbus call --session --dest org.gnome.Shell --object-path /org/gnome/Shell --method org.gnome.Shell.Eval "$1" \
+        | sed -E "s/^\(true, '(.*)'\)$/\1/; s/^\"(.*)\"$/\1/"
+}
+export -f shell   # for "within"
+within 30 bash -c "shell 'imports.gi.GLib.getenv(\"DISPLAY\")' | grep -q '^:' && ls '$XDG_RUNTIME_DIR'/.mutter-Xwaylandauth.*" \
+    || fail "GNOME Shell did not start"
+export DISPLAY WAYLAND_DISPLAY XAUTHORITY
+DISPLAY=$(shell "imports.gi.GLib.getenv('DISPLAY')") WAYLAND_DISPLAY=$(shell "imports.gi.GLib.getenv('WAYLAND_DISPLAY')")
+XAUTHORITY=$(ls "$XDG_RUNTIME_DIR"/.mutter-Xwaylandauth.*)
+# The program's windows, as the shell sees them: "pid app size resizable X11 focused", and
+# the pid of the window on top.
+ours="global.get_window_actors().map(a => a.meta_window).filter(w => w.get_title().startsWith('Dozewell Timer'))"
+seen() { shell "$ours.map(w => [w.get_pid(), imports.gi.Shell.WindowTracker.get_default().get_window_app(w).get_id(), \
+w.get_frame_rect().width + 'x' + w.get_frame_rect().height, w.can_maximize() || w.allows_resize(), w.get_client_type() == 1, w.has_focus()].join(' ')).join()"; }
+on_top() { shell "global.display.sort_windows_by_stacking(global.get_window_actors().map(a => a.meta_window).filter(w => \
+w.get_window_type() == 0)).pop().get_pid()"; }
+starting() { shell "imports.gi.Shell.WindowTracker.get_default().get_startup_sequences().length"; }   # the shell's spinners
+export -f seen on_top starting && export ours
+from_the_dash() { shell "imports.gi.Shell.AppSystem.get_default().lookup_app('io.github.dozewell.DozewellTimer.desktop').launch(global.display.get_current_time_roundtrip(), -1, 0); 1"; }
+for platform in xcb wayland dash; do
+    if [ $platform = dash ]; then
+        from_the_dash >/dev/null
+        within 15 bash -c "[ -n \"\$(pgrep -x dozewell-timer)\" ]" && app=$(pgrep -x dozewell-timer)
+    else
+        XDG_CURRENT_DESKTOP=GNOME QT_QPA_PLATFORM=$platform "$program" > "$work/out5-$platform.log" 2>&1 &
+        app=$!
+    fi
+    pids+=($app)
+    within 15 bash -c "[ -n \"\$(seen)\" ]" || fail "no window in the shell on $platform"
+    shell 'Main.overview.hide(); 1' > /dev/null
+    within 5 bash -c "seen | grep -q ' true\$' && [ \$(starting) = 0 ]" || fail "the window did not take the focus, or still starts"
+    read -r pid id size resizable x11 _ <<< "$(seen)"
+    [ "$pid $id $resizable" = "$app io.github.dozewell.DozewellTimer.desktop false" ] || fail "on $platform the shell saw: $(seen)"
+    [ $platform = wayland ] || [ "$x11 $size" = "true 345x478" ] || fail "on $platform the shell saw: $(seen)"
+    [ -z "$shots" ] || gdbus call --session --dest org.gnome.Shell.Screenshot --object-path /org/gnome/Shell/Screenshot \
+        --method org.gnome.Shell.Screenshot.Screenshot false false "$shots/gnome-$platform.png" > /dev/null
+    /usr/bin/python3 -c "import gi; gi.require_version('Gtk', '3.0'); from gi.repository import Gtk; \
+w = Gtk.Window(title='Another'); w.show_all(); Gtk.main()" 2>/dev/null &
+    other=$!
+    pids+=($other)
+    within 10 bash -c "[ \"\$(on_top)\" = $other ]" || fail "the other window did not come over the program's"
+    from_the_dash >/dev/null
+    within 10 bash -c "[ \"\$(on_top)\" = $app ] && seen | grep -q ' true\$' && [ \$(starting) = 0 ]" \
+        || fail "a second start on $platform did not bring the window forward, or still starts"
+    within 5 bash -c "[ \$(pgrep -cx dozewell-timer) = 1 ]" || fail "the second start went on running"
+    kill "$other" "$app"
+    wait "$app" 2>/dev/null
+done
+echo "case 5 passed"
+echo "5 passed, 0 failed"
