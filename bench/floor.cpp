@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor: a bare Qt Widgets window of the timer's size, with as many plain
 // widgets and the same three timers, doing the same visible work the plain
 // way. With --run its countdown and banner run from the start.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts a program and reports, in milliseconds since it was started, when
 // its first top-level window is mapped, when a window of a given title is,
 // and when that window shows its content.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times staging a 20,000,000-byte file against cp of the same file, each
 // into a fresh target.
 // Prints "staging_copy MS" and "cp_copy MS", medians of several runs.

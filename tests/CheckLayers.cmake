@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a layer includes a layer above it, or one beside it. The layers,
 # from the top: app; then timer, player and platform, which include nothing
 # of the project but their own.

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package with CPack and checks it as a user's system would
 # see it: every file at its place, the dependencies, a program that starts
 # from the unpacked tree, and data that the desktop's validators accept.

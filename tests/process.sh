@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program as a process: without a usable display it ends with its own
 # message and status 1, never the toolkit's abort; it takes the toolkit's own
 # options and refuses others with status 2; and its instance lock never

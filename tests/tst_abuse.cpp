@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tens of thousands of random user actions on the window, checking the
 // program's invariants after every one.
 //   DOZEWELL_SEED=<n>     replays one run (the seed is printed at the start)

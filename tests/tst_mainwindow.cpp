@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as it opens: its controls, their places and initial state,
 // the focus order, stepping, Reset, Hide and Exit.
 #include "app/frmMain.h"

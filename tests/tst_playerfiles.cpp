@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File functions, the player file check, the player's arguments and the
 // staging of media copies.
 #include "player/CommandLine.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real platform layer: a real stand-in player process, real modal
 // boxes and the real Open dialog, and the places it keeps.
 #include "platform/QtPlatform.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player path, Start and Pause, and the two modes.
 #include "app/CommonDialog.h"
 #include "support/Harness.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole runs: the countdown and clock ticks, the time-out action, the title
 // banner and the media picker with its staging.
 #include "support/Harness.h"

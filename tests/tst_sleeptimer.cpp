@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sleep timer without a window: the countdown, the Timer Mode target and
 // the banner's course, driven by the ticks and clocks a test chooses.
 #include "timer/SleepTimer.h"

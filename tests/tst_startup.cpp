@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start-up sequence and the About window.
 #include "app/Startup.h"
 #include "app/frmAbout.h"

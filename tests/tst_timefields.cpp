@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time fields, countdown arithmetic and the clock watch, function by function.
 #include "timer/ClockWatch.h"
 #include "timer/Countdown.h"

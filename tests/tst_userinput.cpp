@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keyboard user, and input that could be taken the wrong way.
 #include "app/CursorBlink.h"
 #include "support/Harness.h"

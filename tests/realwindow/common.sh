@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the real-window tests: a virtual X display of their own, a work
 # folder, and the moves a person makes in the main window. Each move waits for
 # what it does (a field that changes, a window that opens or closes, the

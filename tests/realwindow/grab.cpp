@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the real-window tests see of the screen:
 //   grab FILE.png                  saves the whole screen as a picture
 //   grab WINDOW X Y WIDTH HEIGHT   prints a hash of that area of the window

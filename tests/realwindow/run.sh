@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Works the built program in a real X window as a person would: answers the
 # start-up dialog with a stand-in player, sets up a Timer Mode run that plays
 # a media file, and checks what the player received. A second start brings

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 /* A 32-bit Windows stand-in for the player, run under Wine by the Wine test.
  * Like the player, it runs once per prefix: the first start becomes the
  * running player and takes its arguments as its playlist; a later start hands

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The player as it runs on Linux: Winamp, a 32-bit Windows program, under real
 # Wine. Makes a fresh Wine prefix, builds a 32-bit single-instance stand-in
 # player with MinGW and puts it where a 32-bit Winamp installs in a 64-bit
