@@ -24,6 +24,15 @@ constexpr int kSmallestPixelSize = 8;
 // What a line edit keeps free beside its text, as Qt's QLineEdit does.
 constexpr int kLineEditMargin = 2;
 
+// A style option of the control as drawn in `metrics`' font.
+template <class Option> Option OptionFor(const QWidget *control, const QFontMetrics &metrics)
+{
+    Option option;
+    option.initFrom(control);
+    option.fontMetrics = metrics;
+    return option;
+}
+
 bool Fits(const QFontMetrics &metrics, const QString &text, const QRect &room)
 {
     return metrics.horizontalAdvance(text) <= room.width() && metrics.height() <= room.height();
@@ -32,9 +41,7 @@ bool Fits(const QFontMetrics &metrics, const QString &text, const QRect &room)
 // The style's room for a button's or check box's text.
 QRect ButtonContents(const QAbstractButton *button, const QFontMetrics &metrics, QStyle::SubElement element)
 {
-    QStyleOptionButton option;
-    option.initFrom(button);
-    option.fontMetrics = metrics;
+    auto option = OptionFor<QStyleOptionButton>(button, metrics);
     option.text = button->text();
     return button->style()->subElementRect(element, &option, button);
 }
@@ -52,9 +59,7 @@ QRect Drawn(const QWidget *control, const QFontMetrics &metrics)
 
 bool GroupBoxFits(const QGroupBox *box, const QFontMetrics &metrics)
 {
-    QStyleOptionGroupBox option;
-    option.initFrom(box);
-    option.fontMetrics = metrics;
+    auto option = OptionFor<QStyleOptionGroupBox>(box, metrics);
     option.text = box->title();
     option.textAlignment = box->alignment();
     option.lineWidth = 1;
@@ -69,9 +74,7 @@ bool GroupBoxFits(const QGroupBox *box, const QFontMetrics &metrics)
 
 bool ComboBoxFits(const QComboBox *combo, const QFontMetrics &metrics)
 {
-    QStyleOptionComboBox option;
-    option.initFrom(combo);
-    option.fontMetrics = metrics;
+    auto option = OptionFor<QStyleOptionComboBox>(combo, metrics);
     option.editable = combo->isEditable();
     option.currentText = combo->currentText();
     QRect room = combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo);
@@ -84,9 +87,7 @@ bool ComboBoxFits(const QComboBox *combo, const QFontMetrics &metrics)
 
 bool LineEditFits(const QLineEdit *edit, const QFontMetrics &metrics)
 {
-    QStyleOptionFrame option;
-    option.initFrom(edit);
-    option.fontMetrics = metrics;
+    auto option = OptionFor<QStyleOptionFrame>(edit, metrics);
     option.lineWidth = edit->hasFrame() ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit) : 0;
     QRect room = edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit) - edit->textMargins();
     room.adjust(kLineEditMargin, 0, -kLineEditMargin, 0);
@@ -123,7 +124,7 @@ bool CaptionFits(const QWidget *control, const QFont &font)
     if (const auto *combo = qobject_cast<const QComboBox *>(control))
         return ComboBoxFits(combo, metrics);
     if (const auto *edit = qobject_cast<const QLineEdit *>(control))
-        return edit->parent() && qobject_cast<const QComboBox *>(edit->parent()) ? true : LineEditFits(edit, metrics);
+        return qobject_cast<const QComboBox *>(edit->parent()) || LineEditFits(edit, metrics); // a box's editor: with its box
     if (const auto *text = qobject_cast<const QTextEdit *>(control))
         return TextEditFits(text, font);
     return true;
