@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QEvent>
 #include <QComboBox>
 #include <QFontInfo>
 #include <QGroupBox>
@@ -106,6 +107,27 @@ bool TextEditFits(const QTextEdit *edit, const QFont &font)
     return document.size().height() <= edit->contentsRect().height();
 }
 
+// The toolkit tells the application, not windows with a font of their own,
+// that the desktop's font changed.
+class FontWatch : public QObject {
+public:
+    FontWatch(QWidget *window, std::function<void()> fit) : QObject(window), m_fit(std::move(fit))
+    {
+        qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == qApp && event->type() == QEvent::ApplicationFontChange)
+            m_fit();
+        return false;
+    }
+
+private:
+    std::function<void()> m_fit;
+};
+
 bool CaptionFits(const QWidget *control, const QFont &font)
 {
     const QFontMetrics metrics(font);
@@ -161,6 +183,12 @@ QFont FittingFont(const QWidget *window, const QFont &desktop, const QList<const
 void FitCaptions(QWidget *window, const QList<const QWidget *> &exempt)
 {
     window->setFont(FittingFont(window, QApplication::font(), exempt));
+}
+
+void KeepFitting(QWidget *window, std::function<void()> fit)
+{
+    fit();
+    new FontWatch(window, std::move(fit));
 }
 
 } // namespace dozewell

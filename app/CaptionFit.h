@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QList>
 #include <QStringList>
+#include <functional>
 
 class QWidget;
 
@@ -24,5 +25,9 @@ QFont FittingFont(const QWidget *window, const QFont &desktop, const QList<const
 // Draws the texts of `window` (a window, or one control) in the fitting font
 // of the desktop's.
 void FitCaptions(QWidget *window, const QList<const QWidget *> &exempt = {});
+
+// Runs `fit` now, and again whenever the desktop's font changes, while
+// `window` lives.
+void KeepFitting(QWidget *window, std::function<void()> fit);
 
 } // namespace dozewell

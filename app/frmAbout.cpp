@@ -20,26 +20,16 @@ frmAbout::frmAbout(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::f
     for (QWidget *shape : {ui->Shape1, ui->Shape2})
         shape->setAttribute(Qt::WA_TransparentForMouseEvents);
     ui->Text1->setFocus();
-    FitTexts();
+    // Eleven lines fill the text's box: it takes the size they fit at, and
+    // the rest of the window the size its own captions fit at.
+    KeepFitting(this, [this] {
+        FitCaptions(this, {ui->Text1});
+        FitCaptions(ui->Text1);
+    });
     connect(ui->cmdClose, &QPushButton::clicked, this, &frmAbout::cmdClose_Click);
 }
 
 frmAbout::~frmAbout() = default;
-
-void frmAbout::FitTexts()
-{
-    // Eleven lines fill the text's box: it takes the size they fit at, and
-    // the rest of the window the size its own captions fit at.
-    FitCaptions(this, {ui->Text1});
-    FitCaptions(ui->Text1);
-}
-
-void frmAbout::changeEvent(QEvent *event)
-{
-    if (event->type() == QEvent::ApplicationFontChange)
-        FitTexts();
-    QWidget::changeEvent(event);
-}
 
 void frmAbout::cmdClose_Click()
 {

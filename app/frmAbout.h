@@ -26,13 +26,7 @@ signals:
 public slots:
     void cmdClose_Click();
 
-protected:
-    // The texts follow the desktop's font.
-    void changeEvent(QEvent *event) override;
-
 private:
-    void FitTexts();
-
     std::unique_ptr<Ui::frmAbout> ui;
 };
 

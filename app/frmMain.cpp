@@ -64,7 +64,9 @@ frmMain::frmMain(Platform &platform, QWidget *parent)
 
     ui->cmbWhatToDo->setCurrentIndex(-1);
     ui->cmbWhatToDo->setEditText(texts::kSelectAnOption);
-    FitTexts();
+    // The narrow upright Reset button shows what its width allows; a path
+    // of any length scrolls in its box.
+    KeepFitting(this, [this] { FitCaptions(this, {ui->cmdReset, ui->txtPath}); });
     for (QWidget *shape : {ui->shpFrameLogo1, ui->shpFrameLogo2})
         shape->setAttribute(Qt::WA_TransparentForMouseEvents);
 
@@ -543,19 +545,10 @@ void frmMain::PlaceBanner(float nameLeft, float yearLeft, float versionLeft)
     PlaceAt(ui->lbl666, versionLeft);
 }
 
-void frmMain::FitTexts()
-{
-    // The narrow upright Reset button shows what its width allows; a path
-    // of any length scrolls in its box.
-    FitCaptions(this, {ui->cmdReset, ui->txtPath});
-}
-
 void frmMain::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::WindowStateChange)
         WatchSeen();
-    if (event->type() == QEvent::ApplicationFontChange)
-        FitTexts();
     QWidget::changeEvent(event);
 }
 

@@ -131,8 +131,6 @@ private:
     void PlaceBanner(float nameLeft, float yearLeft, float versionLeft);
     void WatchSeen();
     void StyleBanner();
-    // The window's texts in the desktop's font, at a size its layout holds.
-    void FitTexts();
     void ConnectHandlers();
     void FocusFirstControl();
     // Wine and the staging folder, as the user's environment has them now.

@@ -214,9 +214,9 @@ private slots:
         const QFont desktop(family, points);
         QCOMPARE(QFontInfo(desktop).family(), family); // installed by tools/install-deps --test
         const auto restore = qScopeGuard([before = QApplication::font()] { QApplication::setFont(before); });
-        QApplication::setFont(desktop);
         Harness fresh;
         frmAbout about;
+        QApplication::setFont(desktop); // the windows follow the desktop's font
         auto *text = about.findChild<QWidget *>(QStringLiteral("Text1"));
         const QList<std::pair<QWidget *, QList<const QWidget *>>> fitted{
             {fresh.form.get(), {fresh.w("cmdReset"), fresh.w("txtPath")}}, {&about, {text}}, {text, {}}};
