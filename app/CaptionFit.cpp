@@ -3,8 +3,8 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QEvent>
 #include <QComboBox>
+#include <QEvent>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
