@@ -38,6 +38,8 @@ inline const QString kPlayerFailed =
 inline const QString kPlayerCrashed = QStringLiteral("The player %1 did not take the command: it crashed (%2).");
 inline const QString kWineNoProgram = QStringLiteral("Wine cannot run this file: it is not a Windows program.");
 inline const QString kWineNotLoaded = QStringLiteral("Wine could not load the player or a library it needs.");
+inline const QString kLoaderRefused = QStringLiteral("This computer refused to run Wine's loader.");
+inline const QString kLoaderMissing = QStringLiteral("A program that Wine needs was not found.");
 
 // Windows players that the Wine here certainly cannot run, and the Debian
 // commands that add what is missing.
@@ -50,6 +52,19 @@ inline const QString kNoWine32BitPart = QStringLiteral(
     "\n\nOn Debian, add it with:\n%3");
 inline const QString kNoWine32BitPartHint =
     QStringLiteral("A 32-bit player needs Wine's 32-bit part. On Debian, add it with:\n%1");
+// A Wine whose files are all there, and that still does not run here; with
+// Wine's own words, or how it ended, and what to do.
+inline const QString kWineDoesNotRun = QStringLiteral(
+    "The player %1 is a Windows program, but the Wine here (%2) does not run on this computer: %3\n\n%4");
+inline const QString kWineStillDoesNotRun = QStringLiteral("The Wine here (%1) does not run on this computer: %2\n\n%3");
+inline const QString kWineEndedWith = QStringLiteral("it ended at once with status %1.");
+inline const QString kWineCrashed = QStringLiteral("it crashed (%1).");
+inline const QString kWineLoaderRefused = QStringLiteral(
+    "This computer refuses to start Wine's loader. A computer that runs no 32-bit programs (a kernel built "
+    "without IA-32 emulation, or started with ia32_emulation=0) cannot run Wine's 32-bit part, nor a 32-bit "
+    "player. While that part is installed, Debian's wine fails for 64-bit players too; remove it with:\n"
+    "    sudo apt remove wine32:i386");
+inline const QString kWineSeeWhatItSays = QStringLiteral("See what Wine says with:\n    %1 --version");
 inline const QString kInstallWine = QStringLiteral("    sudo apt install wine");
 // Wine's 32-bit part comes from Debian's i386 architecture.
 inline const QString kAddI386 = QStringLiteral("    sudo dpkg --add-architecture i386\n    sudo apt update\n");

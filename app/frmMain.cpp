@@ -431,10 +431,16 @@ bool frmMain::RefusedForThePlayer()
     // Only what certainly fails is refused here; the watch of the started
     // player catches the rest at the time-out.
     const auto plan = PlayerPlan();
-    const auto *problem = std::get_if<PlayerStartProblem>(&plan);
-    if (!problem)
+    QString refusal;
+    if (const auto *problem = std::get_if<PlayerStartProblem>(&plan)) {
+        refusal = PlayerProblemText(*problem);
+    } else if (const auto trouble = WineTrouble(std::get<PlayerStart>(plan))) {
+        refusal = texts::kWineDoesNotRun.arg(QDir::toNativeSeparators(m_module.PlayerPath),
+                                             std::get<PlayerStart>(plan).program, trouble->first, trouble->second);
+    }
+    if (refusal.isEmpty())
         return false;
-    m_platform.MsgBox(PlayerProblemText(*problem), MsgIcon::Critical, texts::kErrorTitle);
+    m_platform.MsgBox(refusal, MsgIcon::Critical, texts::kErrorTitle);
     return true;
 }
 
@@ -619,11 +625,9 @@ void frmMain::CommandPlayer(const std::variant<PlayerStart, PlayerStartProblem> 
     }
     // The report waits until the player has settled: a start that ends at
     // once with a failure did not reach the player, whatever the plan said.
-    const QString player = QDir::toNativeSeparators(m_module.PlayerPath);
-    const bool throughWine = start->throughWine;
     const bool started = m_platform.StartProcess(
         start->program, start->arguments, start->environment, kPlayerSettleMs, m_playerWatches.get(),
-        [this, player, throughWine, report, reportTitle](const ProcessOutcome &outcome) {
+        [this, start = *start, report, reportTitle](const ProcessOutcome &outcome) {
             PlayerCommanded();
             // Still running, or handed its command to the player that runs.
             const bool tookIt = outcome.ending == ProcessOutcome::Ending::StillRunning
@@ -632,13 +636,14 @@ void frmMain::CommandPlayer(const std::variant<PlayerStart, PlayerStartProblem> 
                 m_platform.MsgBox(report, MsgIcon::None, reportTitle);
                 EndTimeOut({});
             } else {
-                EndTimeOut(PlayerFailureText(player, outcome, throughWine));
+                EndTimeOut(PlayerFailureText(start, outcome));
             }
         });
     if (!started) {
+        const QString player = QDir::toNativeSeparators(m_module.PlayerPath);
         PlayerCommanded();
-        EndTimeOut(throughWine ? texts::kWineNotStarted.arg(player, QDir::toNativeSeparators(start->program))
-                               : texts::kPlayerNotStarted.arg(player));
+        EndTimeOut(start->throughWine ? texts::kWineNotStarted.arg(player, QDir::toNativeSeparators(start->program))
+                                      : texts::kPlayerNotStarted.arg(player));
     }
 }
 
@@ -660,12 +665,13 @@ void frmMain::EndTimeOut(const QString &failure)
         SetIdleState();
 }
 
-QString frmMain::PlayerFailureText(const QString &player, const ProcessOutcome &outcome, bool throughWine) const
+QString frmMain::PlayerFailureText(const PlayerStart &start, const ProcessOutcome &outcome) const
 {
+    const QString player = QDir::toNativeSeparators(m_module.PlayerPath);
     if (outcome.ending == ProcessOutcome::Ending::Signalled)
         return texts::kPlayerCrashed.arg(player, outcome.signalName);
     QString text = texts::kPlayerFailed.arg(player).arg(outcome.exitStatus);
-    if (!throughWine)
+    if (!start.throughWine)
         return text;
     switch (WineFailureOf(outcome.exitStatus)) {
     case WineFailure::NoProgram:
@@ -675,10 +681,41 @@ QString frmMain::PlayerFailureText(const QString &player, const ProcessOutcome &
         if (WindowsProgramKind(m_module.PlayerPath) == WindowsProgram::Bits32)
             text += QStringLiteral("\n\n") + texts::kNoWine32BitPartHint.arg(texts::kInstallWine32BitPart);
         return text;
+    case WineFailure::LoaderRefused:
+        text += QLatin1Char(' ') + texts::kLoaderRefused;
+        break;
+    case WineFailure::LoaderMissing:
+        text += QLatin1Char(' ') + texts::kLoaderMissing;
+        break;
     case WineFailure::Other:
         break;
     }
+    // Wine's own words on why it does not run, where it gives them.
+    if (const auto trouble = WineTrouble(start))
+        text += QStringLiteral("\n\n") + texts::kWineStillDoesNotRun.arg(start.program, trouble->first, trouble->second);
     return text;
+}
+
+std::optional<std::pair<QString, QString>> frmMain::WineTrouble(const PlayerStart &start) const
+{
+    // Wine's files may all be there while this computer cannot run its
+    // loader: a kernel that runs no 32-bit programs refuses Wine's 32-bit
+    // part. Only Wine itself tells, and it tells at once.
+    if (!start.throughWine)
+        return std::nullopt;
+    const BriefRun check = m_platform.RunBriefly(start.program, WineCheckArguments(), start.environment, kWineCheckMs);
+    const ProcessOutcome &outcome = check.outcome;
+    const bool exited = outcome.ending == ProcessOutcome::Ending::Exited;
+    // A Wine too slow to answer is given the benefit of the doubt.
+    if (check.started && (outcome.ending == ProcessOutcome::Ending::StillRunning || (exited && outcome.exitStatus == 0)))
+        return std::nullopt;
+    const QStringList lines = check.errorOutput.trimmed().split(QLatin1Char('\n'));
+    QString said = lines.constLast().trimmed();
+    if (said.isEmpty())
+        said = exited ? texts::kWineEndedWith.arg(outcome.exitStatus) : texts::kWineCrashed.arg(outcome.signalName);
+    const bool loaderRefused =
+        !check.started || (exited && WineFailureOf(outcome.exitStatus) == WineFailure::LoaderRefused);
+    return std::pair(said, loaderRefused ? texts::kWineLoaderRefused : texts::kWineSeeWhatItSays.arg(start.program));
 }
 
 QString frmMain::PlayerProblemText(PlayerStartProblem problem) const

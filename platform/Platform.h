@@ -24,6 +24,15 @@ struct ProcessOutcome {
 };
 using ProcessSettled = std::function<void(const ProcessOutcome &outcome)>;
 
+// How a program that ends at once fared (still running: it did not end in
+// time), and what it wrote on its standard error, or why it could not be
+// started.
+struct BriefRun {
+    bool started = true;
+    ProcessOutcome outcome;
+    QString errorOutput;
+};
+
 // The seam between the program and the system it runs on: modal message
 // boxes, the Open dialog, process start, the clocks, keeping the computer
 // awake, the program's end, the environment and the user's home folder. The
@@ -48,6 +57,12 @@ public:
     // time is over. The program runs on when the watch or this program ends.
     virtual bool StartProcess(const QString &program, const QStringList &arguments, const QStringList &environment,
                               int settleMs, QObject *context, ProcessSettled settled) = 0;
+
+    // Runs a program that ends at once (a "--version"), with the entries of
+    // `environment` added as for StartProcess, and waits for it, at most
+    // `timeOutMs`.
+    virtual BriefRun RunBriefly(const QString &program, const QStringList &arguments, const QStringList &environment,
+                                int timeOutMs) = 0;
 
     // Local date and time of day.
     virtual QDateTime Now() const = 0;

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPointer>
+#include <QProcess>
 #include <QProcessEnvironment>
 #include <QSocketNotifier>
 #include <QTimer>
@@ -35,6 +36,15 @@ std::vector<char *> CStrings(QList<QByteArray> &strings)
         pointers.push_back(string.data());
     pointers.push_back(nullptr);
     return pointers;
+}
+
+// This program's environment with the "NAME=value" entries added.
+QProcessEnvironment WithEntries(const QStringList &entries)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const QString &entry : entries)
+        environment.insert(entry.section(QLatin1Char('='), 0, 0), entry.section(QLatin1Char('='), 1));
+    return environment;
 }
 
 // Starts a program as a child of its own session, as a player started from
@@ -199,11 +209,8 @@ bool QtPlatform::StartProcess(const QString &program, const QStringList &argumen
     QList<QByteArray> argv{path};
     for (const QString &argument : arguments)
         argv << argument.toLocal8Bit();
-    QProcessEnvironment started = QProcessEnvironment::systemEnvironment();
-    for (const QString &entry : environment)
-        started.insert(entry.section(QLatin1Char('='), 0, 0), entry.section(QLatin1Char('='), 1));
     QList<QByteArray> envp;
-    for (const QString &entry : started.toStringList())
+    for (const QString &entry : WithEntries(environment).toStringList())
         envp << entry.toLocal8Bit();
 
     const std::optional<pid_t> pid = Spawn(path, argv, envp);
@@ -211,6 +218,29 @@ bool QtPlatform::StartProcess(const QString &program, const QStringList &argumen
         return false;
     new ProcessWatch(*pid, settleMs, context, std::move(settled), &m_watches);
     return true;
+}
+
+BriefRun QtPlatform::RunBriefly(const QString &program, const QStringList &arguments,
+                                const QStringList &environment, int timeOutMs)
+{
+    QProcess process;
+    process.setProgram(QFileInfo(program).absoluteFilePath());
+    process.setArguments(arguments);
+    process.setProcessEnvironment(WithEntries(environment));
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.start();
+    if (!process.waitForStarted(timeOutMs))
+        return {false, {}, process.errorString()};
+    if (!process.waitForFinished(timeOutMs)) {
+        process.kill();
+        process.waitForFinished();
+        return {};
+    }
+    const QString said = QString::fromLocal8Bit(process.readAllStandardError());
+    if (process.exitStatus() == QProcess::CrashExit)
+        return {true, {ProcessOutcome::Ending::Signalled, 0, process.errorString()}, said};
+    return {true, {ProcessOutcome::Ending::Exited, process.exitCode(), {}}, said};
 }
 
 QDateTime QtPlatform::Now() const

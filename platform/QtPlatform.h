@@ -21,6 +21,8 @@ public:
                                     const QString &fileName) override;
     bool StartProcess(const QString &program, const QStringList &arguments, const QStringList &environment,
                       int settleMs, QObject *context, ProcessSettled settled) override;
+    BriefRun RunBriefly(const QString &program, const QStringList &arguments, const QStringList &environment,
+                        int timeOutMs) override;
     QDateTime Now() const override;
     qint64 SinceBootMs() const override;
     void KeepAwake(const QString &reason) override;

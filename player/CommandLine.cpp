@@ -16,6 +16,9 @@ const QString kWineQuiet = QStringLiteral("-all");
 // it can run, and the program or a library it needs could not be loaded.
 constexpr int kWineNoProgram = 52;
 constexpr int kWineNotLoaded = 53;
+// The shell's, when it cannot execute a program, or finds none.
+constexpr int kCannotExecute = 126;
+constexpr int kNotFound = 127;
 
 // The start of a Windows player through Wine; `files` are converted to the
 // Windows paths the player can open.
@@ -71,6 +74,11 @@ std::variant<PlayerStart, PlayerStartProblem> PlanPlayStart(const QString &playe
     return PlayerStart{player, PlayArguments(stagedFile), {}, false};
 }
 
+QStringList WineCheckArguments()
+{
+    return {QStringLiteral("--version")};
+}
+
 WineFailure WineFailureOf(int exitStatus)
 {
     switch (exitStatus) {
@@ -78,6 +86,10 @@ WineFailure WineFailureOf(int exitStatus)
         return WineFailure::NoProgram;
     case kWineNotLoaded:
         return WineFailure::NotLoaded;
+    case kCannotExecute:
+        return WineFailure::LoaderRefused;
+    case kNotFound:
+        return WineFailure::LoaderMissing;
     default:
         return WineFailure::Other;
     }

@@ -44,6 +44,11 @@ struct WineSetup {
 // with a non-zero status within this time did not reach the player.
 inline constexpr int kPlayerSettleMs = 2000;
 
+// What Wine's launcher is started with to show that it runs on this
+// computer, doing nothing else; and how long it may take.
+QStringList WineCheckArguments();
+inline constexpr int kWineCheckMs = 5000;
+
 // The start of the player with the stop words, or with the staged file when
 // `stagedFile` is not empty. A native program is started directly, exactly
 // as given. A Windows executable is started through the Wine launcher: the
@@ -53,8 +58,10 @@ std::variant<PlayerStart, PlayerStartProblem> PlanStopStart(const QString &playe
 std::variant<PlayerStart, PlayerStartProblem> PlanPlayStart(const QString &player, const QString &stagedFile,
                                                             const WineSetup &wine);
 
-// What Wine's exit status says went wrong when it could not run a player.
-enum class WineFailure { Other, NoProgram, NotLoaded };
+// What Wine's exit status says went wrong when it could not run a player:
+// Wine's own statuses, and those of the shell script that Wine's launcher
+// often is (a loader this computer refuses to run, or one that is missing).
+enum class WineFailure { Other, NoProgram, NotLoaded, LoaderRefused, LoaderMissing };
 WineFailure WineFailureOf(int exitStatus);
 
 } // namespace dozewell

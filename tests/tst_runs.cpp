@@ -272,6 +272,15 @@ private slots:
                                                  << "sudo apt install wine32:i386";
         QTest::newRow("staged file on no drive") << true << "no Z:" << std::optional(0) << "lies on no drive";
         QTest::newRow("Wine gone by the time-out") << true << "gone" << std::optional(0) << "needs Wine";
+        // Wine's files are there, but this computer does not run its loader.
+        QTest::newRow("loader refused at Start") << true << "32-bit, refused" << std::optional(0)
+                                                 << "/usr/lib/wine/wine: Exec format error";
+        QTest::newRow("loader no program at Start") << true << "32-bit, no program" << std::optional(0)
+                                                    << "ia32_emulation=0";
+        QTest::newRow("Wine fails its check at Start") << true << "32-bit, fails" << std::optional(0)
+                                                       << "status 1.\n\nSee what Wine says";
+        QTest::newRow("loader refused by the time-out") << true << "32-bit, refused later" << std::optional(126)
+                                                        << "refused to run Wine's loader.\n\nThe Wine here";
     }
     void timeOutReportsWhatReallyHappened()
     {
@@ -284,6 +293,14 @@ private slots:
             QFile::link(QStringLiteral("../drive_c"), h->dir.filePath(QStringLiteral("prefix/dosdevices/c:")));
         const QString launcher =
             wine == "none" ? QString() : h->wine(wine == "?" ? std::nullopt : std::optional(wine != "64-bit only"));
+        const BriefRun refused{true, FakePlatform::exited(126),
+                               "/usr/bin/wine: 40: exec: /usr/lib/wine/wine: Exec format error\n"};
+        if (wine == "32-bit, refused")
+            h->platform.briefRun = refused;
+        if (wine == "32-bit, no program")
+            h->platform.briefRun = {false, {}, "execve: Exec format error"};
+        if (wine == "32-bit, fails")
+            h->platform.briefRun = {true, FakePlatform::exited(1), {}};
         h->platform.processesStart = outcome != -1;
         const ProcessOutcome crash{ProcessOutcome::Ending::Signalled, SIGSEGV, "Segmentation fault"};
         if (outcome)
@@ -292,13 +309,16 @@ private slots:
         const QString chosen = h->file(QStringLiteral("music/song.mp3"));
         pick(chosen);
         h->click("cmdStart");
-        const bool refused = wine == "none" || wine == "64-bit only" || wine == "no Z:";
-        QCOMPARE(h->w("cmdStart")->isHidden(), !refused);
+        const bool refusedAtStart = wine == "none" || wine == "64-bit only" || wine == "no Z:"
+                                    || (wine.startsWith("32-bit, ") && !wine.endsWith("later"));
+        QCOMPARE(h->w("cmdStart")->isHidden(), !refusedAtStart);
         if (wine == "gone")
             QFile::remove(launcher);
+        if (wine == "32-bit, refused later")
+            h->platform.briefRun = refused;
         h->second();
 
-        QCOMPARE(starts().size(), refused || wine == "gone" ? 0 : 1);
+        QCOMPARE(starts().size(), refusedAtStart || wine == "gone" ? 0 : 1);
         const Call report = h->platform.calls.last();
         if (says.isEmpty()) {
             QCOMPARE(report.text, "Playing" + chosen + "...");
@@ -318,7 +338,16 @@ private slots:
         QCOMPARE(h->text("txtMp3FileName"), chosen);
         QCOMPARE(Harness::contents(staging() + "QDX.mp3"), Harness::contents(chosen));
         QCOMPARE(h->w<QComboBox>("cmbWhatToDo")->currentIndex(), 1);
-        QCOMPARE(h->platform.ofKind(Call::KeepAwake).size(), refused ? 0 : 1);
+        QCOMPARE(h->platform.ofKind(Call::KeepAwake).size(), refusedAtStart ? 0 : 1);
+        // Wine is asked whether it runs here once at Start, and again only to
+        // say why a start failed that it gave no reason for.
+        if (windows && launcher.size() && wine != "gone" && wine != "64-bit only" && wine != "no Z:") {
+            const qsizetype checks = h->platform.ofKind(Call::RunBriefly).size();
+            const bool wineSaidWhy = outcome == 52 || outcome == 53;
+            QCOMPARE(checks, outcome.value_or(0) > 0 && !wineSaidWhy && !refusedAtStart ? 2 : 1);
+            QCOMPARE(h->platform.ofKind(Call::RunBriefly).first().program, launcher);
+            QCOMPARE(h->platform.ofKind(Call::RunBriefly).first().arguments, QStringList{"--version"});
+        }
         QVERIFY(!h->platform.keptAwake);
     }
 

@@ -13,7 +13,7 @@ namespace dozewell::testing {
 class FakePlatform final : public Platform {
 public:
     struct Call {
-        enum Kind { MsgBox, ShowOpen, StartProcess, KeepAwake, LetSleep, EndProgram } kind;
+        enum Kind { MsgBox, ShowOpen, StartProcess, RunBriefly, KeepAwake, LetSleep, EndProgram } kind;
         QString text;     // message prompt, the dialog's initial file name, or why the computer is kept awake
         QString title;    // message or dialog title
         MsgIcon icon = MsgIcon::None;
@@ -27,6 +27,12 @@ public:
     std::optional<QString> ShowOpen(const QString &title, const QString &filter, const QString &fileName) override;
     bool StartProcess(const QString &program, const QStringList &arguments, const QStringList &environment,
                       int settleMs, QObject *context, ProcessSettled settled) override;
+    BriefRun RunBriefly(const QString &program, const QStringList &arguments, const QStringList &environment,
+                        int) override
+    {
+        calls.append({Call::RunBriefly, {}, {}, MsgIcon::None, {}, program, arguments, environment});
+        return briefRun;
+    }
     QDateTime Now() const override { return std::exchange(now, now.addMSecs(readingMovesClockMs)); }
     qint64 SinceBootMs() const override { return sinceBootMs; }
     void KeepAwake(const QString &reason) override { record(Call::KeepAwake, reason); keptAwake = true; }
@@ -54,6 +60,8 @@ public:
     // unless `settleLater`: then the watch stays open until settle() tells it.
     ProcessOutcome processOutcome;
     bool settleLater = false;
+    // What every program run briefly answers.
+    BriefRun briefRun{true, exited(0), {}};
     void settle(const ProcessOutcome &outcome);
     static ProcessOutcome exited(int status) { return {ProcessOutcome::Ending::Exited, status, {}}; }
     qsizetype unsettled() const { return m_watches.size(); }
