@@ -112,9 +112,10 @@ choose_in_dialog() {
 # Sets up a Timer Mode run $4 seconds ahead (12 if not given) in the main
 # window $1 with action $2 (0 stop, 1 play) and, for play, the media file $3
 # chosen in the Open dialog; then presses Start and waits for the running
-# caption. Sets $target to the target time, HH:MM:SS.
+# caption, or with $5 "refused" for an ERROR box instead. Sets $target to the
+# target time, HH:MM:SS.
 timer_run() {
-    local main=$1 action=$2 media=${3:-} ahead=${4:-12}
+    local main=$1 action=$2 media=${3:-} ahead=${4:-12} refused=${5:-}
     xdotool windowfocus --sync "$main"
     # Tick "Use Timer" early enough in a minute that the seconds ahead do not wrap.
     within 60 bash -c "[ \$(date +%-S) -lt $((50 - ahead)) ]" || fail "clock"
@@ -129,6 +130,10 @@ timer_run() {
         xdotool windowfocus --sync "$main"
     fi
     click_at "$main" 52 408                                             # cmdStart
+    if [ "$refused" = refused ]; then
+        within 10 has_window "^ERROR$" || fail "Start was not refused"
+        return
+    fi
     within 10 bash -c "xdotool getwindowname $main | grep -Eq '^Dozewell Timer [0-9]{2}:[0-9]{2}:[0-9]{2}$'" \
         || fail "running caption was '$(xdotool getwindowname "$main")'"
     target=$(xdotool getwindowname "$main" | cut -d' ' -f3)

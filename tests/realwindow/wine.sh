@@ -1,31 +1,55 @@
 #!/bin/bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The player as it runs on Linux: Winamp, a 32-bit Windows program, under real
-# Wine. Makes a fresh Wine prefix, builds a 32-bit single-instance stand-in
-# player with MinGW and puts it where a 32-bit Winamp installs in a 64-bit
-# prefix, then starts it as the user's player, playing a file. The program,
-# worked in a real X window, must find it without asking; a stop time-out must
-# stop that running player and a play time-out make it play the staged bytes,
-# each within 2 s of the time-out, with no second player left running; and a
-# file that is no program, taken with Enter, must get the ERROR box instead of
-# the success report.
+# Wine. Makes a fresh Wine prefix, builds a single-instance stand-in player
+# with MinGW and puts it where Winamp installs, then starts it as the user's
+# player, playing a file. The stand-in is 32-bit where Wine's 32-bit part runs
+# here, else 64-bit through Wine's 64-bit loader (a computer that runs no
+# 32-bit programs, or a Wine without that part), and one line says why. The
+# program, worked in a real X window, must find it without asking; a stop
+# time-out must stop that running player and a play time-out make it play the
+# staged bytes, each within 2 s of the time-out, with no second player left
+# running; a file that is no program, taken with Enter, must get the ERROR box
+# instead of the success report; and a Wine whose 32-bit loader this computer
+# refuses must be refused at Start, not at the time-out.
 # Usage: wine.sh path/to/dozewell-timer [screenshot-folder]
 . "$(dirname "$0")/common.sh"
 
+command -v wine > /dev/null || fail "no Wine here (tools/install-deps --test installs it)"
 export WINEPREFIX="$work/wine"
+# Wine's 32-bit part where it runs here; else a 64-bit stand-in through Wine's
+# 64-bit loader, which is also what wine runs unless the 32-bit part is there.
+wine=(wine)
+loader32=/usr/lib/wine/wine
+if ! command -v i686-w64-mingw32-gcc > /dev/null; then
+    not32="there is no 32-bit MinGW"
+elif [ ! -x "$loader32" ]; then
+    not32="Wine's 32-bit part is not installed"
+elif ! why=$("$loader32" --version 2>&1 > /dev/null); then
+    not32="this computer does not run Wine's 32-bit loader ($why)"
+fi
+if [ -n "${not32:-}" ]; then
+    echo "the 32-bit case was not tried here: $not32; a 64-bit stand-in runs through Wine's 64-bit loader"
+    winamp_dir="$WINEPREFIX/drive_c/Program Files/Winamp"
+    cc=x86_64-w64-mingw32-gcc
+    wine --version > /dev/null 2>&1 || { wine=(/usr/lib/wine/wine64); export DOZEWELL_WINE=${wine[0]}; }
+else
+    winamp_dir="$WINEPREFIX/drive_c/Program Files (x86)/Winamp"
+    cc=i686-w64-mingw32-gcc
+fi
+command -v "$cc" > /dev/null || fail "no $cc here (tools/install-deps --test installs it)"
 # No installer dialogs for .NET or the HTML engine in the fresh prefix.
 export WINEDLLOVERRIDES="mscoree,mshtml="
 on_exit=(wineserver -k)
 
 step "a fresh Wine prefix (Wine's first start takes a while)"
 start=$SECONDS
-WINEDEBUG=-all wineboot -i > "$work/out-wineboot.log" 2>&1 || fail "wineboot failed"
+WINEDEBUG=-all "${wine[@]}" wineboot -i > "$work/out-wineboot.log" 2>&1 || fail "wineboot failed"
 wineserver -w
 echo "prefix ready in $((SECONDS - start)) s"
 
-winamp_dir="$WINEPREFIX/drive_c/Program Files (x86)/Winamp"
 mkdir -p "$winamp_dir"
-i686-w64-mingw32-gcc -O2 -s -mwindows -o "$winamp_dir/winamp.exe" "$(dirname "$0")/winamp-standin.c" -lshell32 \
+"$cc" -O2 -s -mwindows -o "$winamp_dir/winamp.exe" "$(dirname "$0")/winamp-standin.c" -lshell32 \
     || fail "the stand-in did not build"
 truncate -s 600000 "$winamp_dir/winamp.exe"   # inside the player file check's window
 log="$winamp_dir/player.log"
@@ -43,7 +67,7 @@ players_running() { pgrep -fc "^$WINEPREFIX/.*/winamp\.exe"; }
 delay() { echo $(( $(cut -d' ' -f1 <<< "$1") - $(date -d "$target" +%s) * 1000 )); }
 
 step "the user's player plays a file"
-WINEDEBUG=-all wine "$winamp_dir/winamp.exe" 'Z:'"${work//\//\\}"'\music\evening.mp3' > "$work/out-player.log" 2>&1 &
+WINEDEBUG=-all "${wine[@]}" "$winamp_dir/winamp.exe" 'Z:'"${work//\//\\}"'\music\evening.mp3' > "$work/out-player.log" 2>&1 &
 pids+=($!)
 within 30 grep -q ' play ' "$log" || fail "the stand-in player did not start"
 player_pid=$(cut -d' ' -f2 "$log")
@@ -101,5 +125,27 @@ has_window "^Orvo's Timer$" && fail "the failed start was reported as a success"
 shot wine-not-a-program
 close_box "ERROR" "$main"
 records_after "$seen" && fail "the player heard of a start that failed: $(record_after "$seen")"
+exit_program "$main" "$app"
+
+step "a Wine whose 32-bit loader this computer refuses is refused at Start"
+# As Debian lays Wine out, with its 32-bit part; the loader is built for a
+# processor this one is not, so the kernel refuses it as a kernel without
+# 32-bit support refuses Wine's 32-bit loader.
+refusing="$work/refusing-wine"
+mkdir -p "$refusing/bin" "$refusing/lib/wine/i386-windows" "$refusing/lib/wine/x86_64-windows"
+touch "$refusing/lib/wine/i386-windows/ntdll.dll" "$refusing/lib/wine/x86_64-windows/ntdll.dll"
+printf '\177ELF\1\1\1\0\0\0\0\0\0\0\0\0\2\0\50\0' > "$refusing/lib/wine/wine"
+printf '#!/bin/sh\nexec "$(dirname "$0")/../lib/wine/wine" "$@"\n' > "$refusing/bin/wine"
+chmod +x "$refusing/bin/wine" "$refusing/lib/wine/wine"
+DOZEWELL_WINE="$refusing/bin/wine" start_program 4
+seen=$(records)
+timer_run "$main" 0 "" 6 refused
+shot wine-refused-at-start
+close_box "ERROR" "$main"
+[ "$(xdotool getwindowname "$main")" = "Dozewell Timer" ] || fail "a refused run is running"
+sleep 7
+has_window "^Orvo's Timer$" && fail "the refused run timed out as a success"
+records_after "$seen" && fail "the player heard of a refused run: $(record_after "$seen")"
+grep -q "Exec format error" "$work/out4.log" && fail "the loader ran at the time-out: $(cat "$work/out4.log")"
 exit_program "$main" "$app"
 echo "1 passed, 0 failed"
