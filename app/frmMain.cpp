@@ -79,6 +79,10 @@ frmMain::frmMain(Platform &platform, QWidget *parent)
 
     ConnectHandlers();
     Timer3->setInterval(kClockInterval);
+    m_platform.WatchScreenSaver(this, [this](bool active) {
+        m_screenOff = active;
+        WatchSeen();
+    });
     WatchSeen();
     FocusFirstControl();
 }
@@ -408,7 +412,7 @@ void frmMain::KeepAwakeUntil(const QString &timeOfDay)
     // commanded; the user who fell asleep cannot wake it.
     const QString &reason =
         ui->cmbWhatToDo->currentIndex() == PlayStagedFile ? texts::kAwakeToPlay : texts::kAwakeToStop;
-    m_platform.KeepAwake(reason.arg(timeOfDay));
+    m_platform.KeepAwake(reason.arg(timeOfDay), this);
 }
 
 void frmMain::ShowAcceptedPlayer()
@@ -572,11 +576,14 @@ void frmMain::hideEvent(QHideEvent *event)
 
 void frmMain::WatchSeen()
 {
-    // Nobody sees a minimized or hidden window. The banner's ticks wait, and
+    // Nobody sees a minimized or hidden window, nor any window while the
+    // screen saver blanks or locks the screen. The banner's ticks wait, and
     // its labels catch up on the ticks left out when it is seen again; the
     // clock, whose label nobody reads, ticks along with a running countdown,
-    // so that the two wake the program once a second, not twice.
-    const bool unseen = !isVisible() || isMinimized();
+    // so that the two wake the program once a second, not twice. Behind the
+    // screen saver nothing is painted until the screen comes back.
+    const bool unseen = !isVisible() || isMinimized() || m_screenOff;
+    setUpdatesEnabled(!m_screenOff);
     Timer2->setSuspended(unseen);
     Timer3->rideOn(unseen ? Timer1 : nullptr);
 }

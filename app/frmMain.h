@@ -156,6 +156,8 @@ private:
     // The players started at time-outs report to this until the program ends.
     std::unique_ptr<QObject> m_playerWatches;
     bool m_ended = false;
+    // The desktop's screen saver blanks or locks the screen.
+    bool m_screenOff = false;
 };
 
 } // namespace dozewell

@@ -9,6 +9,7 @@
 #include <optional>
 
 class QObject;
+class QWidget;
 
 namespace dozewell {
 
@@ -50,8 +51,8 @@ public:
                                             const QString &fileName) = 0;
 
     // Starts a program with its arguments, without a shell, with the
-    // "NAME=value" entries of `environment` added to the program's own
-    // environment, and watches it for `settleMs` without blocking. False when
+    // "NAME=value" entries of `environment` added to the user's environment
+    // (below), and watches it for `settleMs` without blocking. False when
     // it could not be started. Otherwise `settled` is called once, while
     // `context` lives: when the program ends within that time, or when the
     // time is over. The program runs on when the watch or this program ends.
@@ -71,17 +72,22 @@ public:
     virtual qint64 SinceBootMs() const = 0;
 
     // Keeps the computer from suspending on its own until LetSleep, with
-    // `reason` for the desktop to show; the screen may still blank and lock.
-    // A second call replaces the first. Never waits, and never fails the
-    // program: what cannot be inhibited is only said on standard error.
-    virtual void KeepAwake(const QString &reason) = 0;
+    // `reason` for the desktop to show beside `window`; the screen may still
+    // blank and lock. A second call replaces the first. Never waits, and
+    // never fails the program: what cannot be inhibited is only said on
+    // standard error.
+    virtual void KeepAwake(const QString &reason, QWidget *window) = 0;
     virtual void LetSleep() = 0;
+    // Tells `changed`, while `context` lives, whenever the desktop's screen
+    // saver comes on (the screen blanked or locked) or goes off.
+    virtual void WatchScreenSaver(QObject *context, std::function<void(bool active)> changed) = 0;
 
     // Ends the program: leaves the event loop, once the window has stopped
     // its timers and closed, so that no further handler runs.
     virtual void EndProgram() = 0;
 
-    // The environment the program was started with.
+    // The user's environment: the one the program was started with, without
+    // what the program or its launcher set for the program's own window.
     virtual QProcessEnvironment Environment() const = 0;
     // The user's home folder.
     virtual QString HomeFolder() const = 0;

@@ -1,18 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/QtPlatform.h"
 
+#include "platform/ScreenSaverWatch.h"
 #include "platform/SuspendInhibitor.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPointer>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QSocketNotifier>
 #include <QTimer>
+#include <QWidget>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -38,10 +41,28 @@ std::vector<char *> CStrings(QList<QByteArray> &strings)
     return pointers;
 }
 
-// This program's environment with the "NAME=value" entries added.
-QProcessEnvironment WithEntries(const QStringList &entries)
+// The platform the user chose for the toolkit, read before main() runs:
+// the program may choose one for itself.
+const std::optional<QByteArray> g_userPlatform =
+    qEnvironmentVariableIsSet("QT_QPA_PLATFORM") ? std::optional(qgetenv("QT_QPA_PLATFORM")) : std::nullopt;
+
+// The user's environment, without what the program set in its own for itself
+// (the platform it chose, an activation token a second start handed on) and
+// what a launcher gave for this program's own window.
+QProcessEnvironment UserEnvironment()
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *own : {"QT_QPA_PLATFORM", "XDG_ACTIVATION_TOKEN", "DESKTOP_STARTUP_ID"})
+        environment.remove(QLatin1String(own));
+    if (g_userPlatform)
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QString::fromLocal8Bit(*g_userPlatform));
+    return environment;
+}
+
+// The user's environment with the "NAME=value" entries added.
+QProcessEnvironment WithEntries(const QStringList &entries)
+{
+    QProcessEnvironment environment = UserEnvironment();
     for (const QString &entry : entries)
         environment.insert(entry.section(QLatin1Char('='), 0, 0), entry.section(QLatin1Char('='), 1));
     return environment;
@@ -257,17 +278,26 @@ qint64 QtPlatform::SinceBootMs() const
     return qint64{now.tv_sec} * 1000 + now.tv_nsec / 1000000;
 }
 
-void QtPlatform::KeepAwake(const QString &reason)
+void QtPlatform::KeepAwake(const QString &reason, QWidget *window)
 {
     if (!m_inhibitor)
         m_inhibitor = std::make_unique<SuspendInhibitor>(QDBusConnection::sessionBus());
-    m_inhibitor->hold(reason);
+    // Only X11 gives the desktop a number for the window.
+    const bool x11 = QGuiApplication::platformName() == QLatin1String("xcb");
+    m_inhibitor->hold(reason, x11 && window ? uint(window->window()->winId()) : 0);
 }
 
 void QtPlatform::LetSleep()
 {
     if (m_inhibitor)
         m_inhibitor->release();
+}
+
+void QtPlatform::WatchScreenSaver(QObject *context, std::function<void(bool active)> changed)
+{
+    if (!m_screenSaver)
+        m_screenSaver = std::make_unique<ScreenSaverWatch>(QDBusConnection::sessionBus());
+    QObject::connect(m_screenSaver.get(), &ScreenSaverWatch::activeChanged, context, std::move(changed));
 }
 
 void QtPlatform::EndProgram()
@@ -277,7 +307,7 @@ void QtPlatform::EndProgram()
 
 QProcessEnvironment QtPlatform::Environment() const
 {
-    return QProcessEnvironment::systemEnvironment();
+    return UserEnvironment();
 }
 
 QString QtPlatform::HomeFolder() const

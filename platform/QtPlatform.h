@@ -8,6 +8,7 @@
 
 namespace dozewell {
 
+class ScreenSaverWatch;
 class SuspendInhibitor;
 
 // The platform as the program meets it on a desktop.
@@ -25,8 +26,9 @@ public:
                         int timeOutMs) override;
     QDateTime Now() const override;
     qint64 SinceBootMs() const override;
-    void KeepAwake(const QString &reason) override;
+    void KeepAwake(const QString &reason, QWidget *window) override;
     void LetSleep() override;
+    void WatchScreenSaver(QObject *context, std::function<void(bool active)> changed) override;
     void EndProgram() override;
     QProcessEnvironment Environment() const override;
     QString HomeFolder() const override;
@@ -37,6 +39,7 @@ public:
 private:
     // Made at the first run, so that the session bus is used only then.
     std::unique_ptr<SuspendInhibitor> m_inhibitor;
+    std::unique_ptr<ScreenSaverWatch> m_screenSaver;
     // Parent of the watches of started players.
     QObject m_watches;
 };

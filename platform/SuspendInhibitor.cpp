@@ -6,7 +6,8 @@
 #include <QDBusObjectPath>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
-#include <QDBusServiceWatcher>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QVariantMap>
 #include <cstdio>
 #include <limits>
@@ -14,22 +15,24 @@
 namespace dozewell {
 
 namespace {
-const QString kPortalService = QStringLiteral("org.freedesktop.portal.Desktop");
-const QString kPortalPath = QStringLiteral("/org/freedesktop/portal/desktop");
-const QString kPortalInhibit = QStringLiteral("org.freedesktop.portal.Inhibit");
-const QString kPortalRequest = QStringLiteral("org.freedesktop.portal.Request");
 // Automatic suspend only, not idle: the screen may still blank and lock.
 constexpr uint kInhibitSuspend = 4;
-// The portal's answer to a request that was carried out.
-constexpr uint kPortalSuccess = 0;
-// A portal that has not answered by then may never answer: the power
-// manager is asked meanwhile, and the portal's answer is still taken.
-constexpr int kPortalAnswersWithinMs = 25000;
-constexpr int kNoTimeOut = std::numeric_limits<int>::max();
+
+const QString kSessionService = QStringLiteral("org.gnome.SessionManager");
+const QString kSessionPath = QStringLiteral("/org/gnome/SessionManager");
 
 const QString kPowerService = QStringLiteral("org.freedesktop.PowerManagement");
 const QString kPowerPath = QStringLiteral("/org/freedesktop/PowerManagement/Inhibit");
 const QString kPowerInhibit = QStringLiteral("org.freedesktop.PowerManagement.Inhibit");
+
+const QString kPortalService = QStringLiteral("org.freedesktop.portal.Desktop");
+const QString kPortalPath = QStringLiteral("/org/freedesktop/portal/desktop");
+const QString kPortalInhibit = QStringLiteral("org.freedesktop.portal.Inhibit");
+const QString kPortalRequest = QStringLiteral("org.freedesktop.portal.Request");
+// The portal's answer to a request that was carried out.
+constexpr uint kPortalSuccess = 0;
+// The portal may ask the user; its answer comes when it comes.
+constexpr int kNoTimeOut = std::numeric_limits<int>::max();
 
 const QString kBusService = QStringLiteral("org.freedesktop.DBus");
 const QString kBusPath = QStringLiteral("/org/freedesktop/DBus");
@@ -60,223 +63,23 @@ QString RequestPath(const QDBusConnection &bus, const QString &token)
     return kPortalPath + QStringLiteral("/request/") + sender + QLatin1Char('/') + token;
 }
 
-QString NextToken()
+// A program inside a sandbox reaches the desktop only through its portal.
+bool Sandboxed()
 {
-    static int requests = 0;
-    return QStringLiteral("dozewell%1").arg(++requests);
+    return QFileInfo::exists(QStringLiteral("/.flatpak-info")) || qEnvironmentVariableIsSet("SNAP");
 }
 } // namespace
 
-// One inhibition from its request to its end: asked of the portal, then of
-// the power manager when the portal is missing, refuses or stays silent. It
-// ends itself once released and every answer it waits for has come.
-class Inhibition : public QObject {
-    Q_OBJECT
-
-public:
-    Inhibition(QDBusConnection bus, const QString &reason, QObject *parent)
-        : QObject(parent), m_bus(std::move(bus)), m_reason(reason)
-    {
-        if (!m_bus.isConnected()) {
-            Complain(QStringLiteral("no session bus"));
-            return;
-        }
-        m_owners = new QDBusServiceWatcher(kPortalService, m_bus, QDBusServiceWatcher::WatchForOwnerChange, this);
-        m_owners->addWatchedService(kPowerService);
-        connect(m_owners, &QDBusServiceWatcher::serviceOwnerChanged, this, &Inhibition::OwnerChanged);
-        m_portalSilent.setSingleShot(true);
-        connect(&m_portalSilent, &QTimer::timeout, this,
-                [this] { AskPowerManager(QStringLiteral("the desktop portal did not answer")); });
-        AskPortal();
-    }
-
-    void Release()
-    {
-        m_wanted = false;
-        m_portalSilent.stop();
-        if (m_owners)
-            m_owners->setWatchedServices({});
-        if (m_portal == Asking::Asked || m_portal == Asking::Holding)
-            ClosePortalRequest();
-        StopListening();
-        if (m_powerManager == Asking::Holding)
-            UnInhibit(m_cookie);
-        m_powerManager = Asking::Done;
-        EndWhenDone();
-    }
-
-signals:
-    // The service that holds it left the bus, or a better one came.
-    void lost();
-
-private slots:
-    void PortalAnswered(uint response, const QVariantMap &, const QDBusMessage &message)
-    {
-        // Any client may send on the request's path; only the portal answers.
-        const bool fromPortal = !m_portalOwner.isEmpty() && message.service() == m_portalOwner;
-        if (!fromPortal || response == kPortalSuccess || m_portal == Asking::Done)
-            return;
-        m_portalSilent.stop();
-        ClosePortalRequest();
-        AskPowerManager(QStringLiteral("the desktop portal refused it with response %1").arg(response));
-    }
-
-private:
-    // How far a request to a service has come.
-    enum class Asking { NotAsked, Asked, Holding, Done };
-
-    void AskPortal()
-    {
-        const QString token = NextToken();
-        // Subscribed before the call, and told who the portal is, before the
-        // portal can answer.
-        Listen(RequestPath(m_bus, token));
-        QDBusMessage owner = QDBusMessage::createMethodCall(kBusService, kBusPath, kBusService,
-                                                            QStringLiteral("GetNameOwner"));
-        owner << kPortalService;
-        CallLater<QDBusPendingReply<QString>>(m_bus, owner, this, [this](const auto &reply) {
-            m_portalOwner = reply.isValid() ? reply.value() : QString();
-        });
-
-        QDBusMessage inhibit = QDBusMessage::createMethodCall(kPortalService, kPortalPath, kPortalInhibit,
-                                                              QStringLiteral("Inhibit"));
-        inhibit << QString() << kInhibitSuspend
-                << QVariantMap{{QStringLiteral("handle_token"), token}, {QStringLiteral("reason"), m_reason}};
-        m_portal = Asking::Asked;
-        ++m_pending;
-        m_portalSilent.start(kPortalAnswersWithinMs);
-        CallLater<QDBusPendingReply<QDBusObjectPath>>(
-            m_bus, inhibit, this,
-            [this](const auto &reply) {
-                --m_pending;
-                m_portalSilent.stop();
-                if (reply.isError()) {
-                    m_portal = Asking::Done;
-                    AskPowerManager(reply.error().message());
-                } else if (const QString path = reply.value().path(); path != m_requestPath) {
-                    // A portal older than the request paths it documents.
-                    if (m_wanted)
-                        Listen(path);
-                    else
-                        ClosePortalRequest(path);
-                }
-                if (m_portal == Asking::Asked && m_wanted)
-                    m_portal = Asking::Holding;
-                EndWhenDone();
-            },
-            kNoTimeOut);
-    }
-
-    void AskPowerManager(const QString &portalProblem)
-    {
-        if (!m_wanted || m_powerManager != Asking::NotAsked) {
-            EndWhenDone();
-            return;
-        }
-        m_powerManager = Asking::Asked;
-        QDBusMessage inhibit = QDBusMessage::createMethodCall(kPowerService, kPowerPath, kPowerInhibit,
-                                                              QStringLiteral("Inhibit"));
-        inhibit << QCoreApplication::applicationName() << m_reason;
-        ++m_pending;
-        CallLater<QDBusPendingReply<uint>>(m_bus, inhibit, this, [this, portalProblem](const auto &reply) {
-            --m_pending;
-            if (reply.isError()) {
-                m_powerManager = Asking::Done;
-                Complain(portalProblem + QStringLiteral("; ") + reply.error().message());
-            } else if (m_wanted) {
-                m_powerManager = Asking::Holding;
-                m_cookie = reply.value();
-            } else {
-                UnInhibit(reply.value());
-            }
-            EndWhenDone();
-        });
-    }
-
-    void OwnerChanged(const QString &service, const QString &oldOwner, const QString &newOwner)
-    {
-        if (service == kPortalService)
-            m_portalOwner = newOwner;
-        if (!m_wanted)
-            return;
-        // A call still under way learns of a departure from its own reply.
-        const bool portal = service == kPortalService;
-        const Asking it = portal ? m_portal : m_powerManager;
-        const Asking other = portal ? m_powerManager : m_portal;
-        const bool itLeft = !oldOwner.isEmpty() && it == Asking::Holding && other != Asking::Holding;
-        const auto idle = [](Asking asking) { return asking == Asking::NotAsked || asking == Asking::Done; };
-        const bool betterCame = !newOwner.isEmpty() && idle(it) && (portal || idle(other));
-        if (itLeft || betterCame)
-            emit lost();
-    }
-
-    // The request's path, where the portal's Response is listened for.
-    void Listen(const QString &path)
-    {
-        StopListening();
-        m_requestPath = path;
-        m_listening = m_bus.connect(QString(), path, kPortalRequest, QStringLiteral("Response"), this,
-                                    SLOT(PortalAnswered(uint, QVariantMap, QDBusMessage)));
-    }
-
-    void StopListening()
-    {
-        if (std::exchange(m_listening, false))
-            m_bus.disconnect(QString(), m_requestPath, kPortalRequest, QStringLiteral("Response"), this,
-                             SLOT(PortalAnswered(uint, QVariantMap, QDBusMessage)));
-    }
-
-    // Close does no harm where there is nothing to close, and never starts
-    // a portal that is not running.
-    void ClosePortalRequest(const QString &path = {})
-    {
-        m_portal = Asking::Done;
-        QDBusMessage close = QDBusMessage::createMethodCall(kPortalService, path.isEmpty() ? m_requestPath : path,
-                                                            kPortalRequest, QStringLiteral("Close"));
-        close.setAutoStartService(false);
-        Send(close);
-    }
-
-    void UnInhibit(uint cookie)
-    {
-        QDBusMessage unInhibit = QDBusMessage::createMethodCall(kPowerService, kPowerPath, kPowerInhibit,
-                                                                QStringLiteral("UnInhibit"));
-        unInhibit << cookie;
-        Send(unInhibit);
-    }
-
-    // No answer is waited for: a release that fails has nothing left to end.
-    void Send(const QDBusMessage &message) { m_bus.send(message); }
-
-    static void Complain(const QString &why)
-    {
-        std::fputs(qPrintable(QString::fromLatin1(kCannotInhibit).arg(why)), stderr);
-    }
-
-    void EndWhenDone()
-    {
-        if (!m_wanted && m_pending == 0)
-            deleteLater();
-    }
-
-    QDBusConnection m_bus;
-    QString m_reason;
-    bool m_wanted = true;
-    int m_pending = 0;
-    QDBusServiceWatcher *m_owners = nullptr;
-    QString m_portalOwner;
-    QString m_requestPath;
-    bool m_listening = false;
-    Asking m_portal = Asking::NotAsked;
-    QTimer m_portalSilent;
-    Asking m_powerManager = Asking::NotAsked;
-    uint m_cookie = 0;
-};
-
-SuspendInhibitor::SuspendInhibitor(QDBusConnection bus, QObject *parent) : QObject(parent), m_bus(std::move(bus))
+SuspendInhibitor::SuspendInhibitor(QDBusConnection bus, QObject *parent)
+    : QObject(parent), m_bus(std::move(bus)),
+      m_ways(Sandboxed() ? QList{Way::Portal, Way::SessionManager, Way::PowerManager}
+                         : QList{Way::SessionManager, Way::PowerManager, Way::Portal}),
+      m_owners(QString(), m_bus, QDBusServiceWatcher::WatchForOwnerChange)
 {
+    m_owners.setWatchedServices({kSessionService, kPowerService, kPortalService});
+    connect(&m_owners, &QDBusServiceWatcher::serviceOwnerChanged, this, &SuspendInhibitor::ownerChanged);
     m_again.setSingleShot(true);
-    connect(&m_again, &QTimer::timeout, this, &SuspendInhibitor::ask);
+    connect(&m_again, &QTimer::timeout, this, &SuspendInhibitor::askAgain);
 }
 
 SuspendInhibitor::~SuspendInhibitor()
@@ -284,40 +87,197 @@ SuspendInhibitor::~SuspendInhibitor()
     release();
 }
 
-void SuspendInhibitor::hold(const QString &reason)
+void SuspendInhibitor::hold(const QString &reason, uint window)
 {
-    release();
     m_reason = reason;
-    ask();
+    m_window = window;
+    m_wanted = true;
+    m_again.stop();
+    askAgain();
 }
 
 void SuspendInhibitor::release()
 {
+    m_wanted = false;
     m_again.stop();
-    if (m_held)
-        m_held->Release();
-    m_held = nullptr;
+    undo(std::exchange(m_asked, {}));
 }
 
-void SuspendInhibitor::ask()
+void SuspendInhibitor::askAgain()
 {
-    // The new request first, so that the computer is not left free between them.
-    auto *next = new Inhibition(m_bus, m_reason, this);
-    connect(next, &Inhibition::lost, this, &SuspendInhibitor::askAgainSoon);
-    if (m_held)
-        m_held->Release();
-    m_held = next;
-    m_asked.start();
+    // The new question first, so that the computer is not left free between
+    // the two.
+    const Asked before = m_asked;
+    m_problems.clear();
+    askFrom(0);
+    undo(before);
 }
 
 void SuspendInhibitor::askAgainSoon()
 {
-    // A portal that crashes at every request, restarted by the bus each
+    // A service that crashes at every request, restarted by the bus each
     // time, must not keep the program busy all night.
     if (!m_again.isActive())
-        m_again.start(int(qMax<qint64>(0, kAskAgainAfterMs - m_asked.elapsed())));
+        m_again.start(int(qMax<qint64>(0, kAskAgainAfterMs - m_sinceAsked.elapsed())));
+}
+
+void SuspendInhibitor::askFrom(qsizetype way)
+{
+    m_asked = {way, ++m_questions, false, 0, {}};
+    m_sinceAsked.start();
+    if (!m_bus.isConnected())
+        m_problems = QStringList{QStringLiteral("no session bus")};
+    if (way >= m_ways.size() || !m_bus.isConnected()) {
+        m_asked.way = m_ways.size(); // any way that comes is better
+        std::fputs(qPrintable(QString::fromLatin1(kCannotInhibit).arg(m_problems.join(QStringLiteral("; ")))),
+                   stderr);
+        return;
+    }
+    const auto cookie = [this, asked = m_asked](const QDBusPendingReply<uint> &reply) {
+        answered(asked, reply.isValid() ? reply.value() : 0, reply.isError() ? reply.error().message() : QString());
+    };
+    switch (m_ways.at(way)) {
+    case Way::SessionManager: {
+        QDBusMessage inhibit =
+            QDBusMessage::createMethodCall(kSessionService, kSessionPath, kSessionService, QStringLiteral("Inhibit"));
+        const QString appId = QGuiApplication::desktopFileName();
+        inhibit << (appId.isEmpty() ? QCoreApplication::applicationName() : appId) << m_window << m_reason
+                << kInhibitSuspend;
+        CallLater<QDBusPendingReply<uint>>(m_bus, inhibit, this, cookie);
+        break;
+    }
+    case Way::PowerManager: {
+        QDBusMessage inhibit =
+            QDBusMessage::createMethodCall(kPowerService, kPowerPath, kPowerInhibit, QStringLiteral("Inhibit"));
+        inhibit << QCoreApplication::applicationName() << m_reason;
+        CallLater<QDBusPendingReply<uint>>(m_bus, inhibit, this, cookie);
+        break;
+    }
+    case Way::Portal: {
+        static int tokens = 0;
+        const QString token = QStringLiteral("dozewell%1").arg(++tokens);
+        // Listened on, and told who the portal is, before the portal can answer.
+        m_asked.request = RequestPath(m_bus, token);
+        listen(m_asked.request, true);
+        QDBusMessage owner =
+            QDBusMessage::createMethodCall(kBusService, kBusPath, kBusService, QStringLiteral("GetNameOwner"));
+        owner << kPortalService;
+        CallLater<QDBusPendingReply<QString>>(m_bus, owner, this, [this](const auto &reply) {
+            if (reply.isValid())
+                m_portalOwner = reply.value();
+        });
+        QDBusMessage inhibit =
+            QDBusMessage::createMethodCall(kPortalService, kPortalPath, kPortalInhibit, QStringLiteral("Inhibit"));
+        inhibit << (m_window ? QStringLiteral("x11:%1").arg(m_window, 0, 16) : QString()) << kInhibitSuspend
+                << QVariantMap{{QStringLiteral("handle_token"), token}, {QStringLiteral("reason"), m_reason}};
+        CallLater<QDBusPendingReply<QDBusObjectPath>>(
+            m_bus, inhibit, this,
+            [this, asked = m_asked](const auto &reply) {
+                // A portal older than the request paths it documents puts it elsewhere.
+                if (const QString path = reply.isValid() ? reply.value().path() : asked.request; path != asked.request) {
+                    if (asked.question == m_asked.question) {
+                        listen(asked.request, false);
+                        listen(path, true);
+                        m_asked.request = path;
+                    } else {
+                        undo({asked.way, asked.question, true, 0, path});
+                    }
+                }
+                answered(asked, 0, reply.isError() ? reply.error().message() : QString());
+            },
+            kNoTimeOut);
+        break;
+    }
+    }
+}
+
+void SuspendInhibitor::answered(Asked asked, uint cookie, const QString &error)
+{
+    if (asked.question != m_asked.question) {
+        // Granted to a question no longer asked: a cookie is handed back; the
+        // portal's request was closed when the question was dropped.
+        if (error.isEmpty() && m_ways.at(asked.way) != Way::Portal)
+            undo({asked.way, asked.question, true, cookie, {}});
+        return;
+    }
+    if (!error.isEmpty())
+        return refused(error);
+    m_asked.holds = true;
+    m_asked.cookie = cookie;
+}
+
+void SuspendInhibitor::portalAnswered(uint response, const QVariantMap &, const QDBusMessage &message)
+{
+    // Any client may send on the request's path; only the portal answers.
+    const bool asked = m_asked.way < m_ways.size() && m_asked.way >= 0 && m_ways.at(m_asked.way) == Way::Portal
+                       && message.path() == m_asked.request;
+    if (asked && !m_portalOwner.isEmpty() && message.service() == m_portalOwner && response != kPortalSuccess)
+        refused(QStringLiteral("the desktop portal refused it with response %1").arg(response));
+}
+
+void SuspendInhibitor::refused(const QString &why)
+{
+    m_problems << why;
+    const Asked refused = m_asked;
+    askFrom(refused.way + 1);
+    undo(refused);
+}
+
+void SuspendInhibitor::undo(const Asked &asked)
+{
+    if (asked.way < 0 || asked.way >= m_ways.size())
+        return;
+    // No answer is waited for: what fails to end has nothing left to end.
+    // Nothing is started to be told so.
+    const auto send = [this](QDBusMessage message) {
+        message.setAutoStartService(false);
+        m_bus.send(message);
+    };
+    switch (m_ways.at(asked.way)) {
+    case Way::SessionManager:
+        if (asked.holds)
+            send(QDBusMessage::createMethodCall(kSessionService, kSessionPath, kSessionService,
+                                                QStringLiteral("Uninhibit"))
+                 << asked.cookie);
+        break;
+    case Way::PowerManager:
+        if (asked.holds)
+            send(QDBusMessage::createMethodCall(kPowerService, kPowerPath, kPowerInhibit, QStringLiteral("UnInhibit"))
+                 << asked.cookie);
+        break;
+    case Way::Portal:
+        // Closed whether its reply came, comes late or never came.
+        listen(asked.request, false);
+        send(QDBusMessage::createMethodCall(kPortalService, asked.request, kPortalRequest, QStringLiteral("Close")));
+        break;
+    }
+}
+
+void SuspendInhibitor::ownerChanged(const QString &service, const QString &oldOwner, const QString &newOwner)
+{
+    if (service == kPortalService)
+        m_portalOwner = newOwner;
+    if (!m_wanted)
+        return;
+    // A call still under way learns of a departure from its own reply.
+    const Way changed = service == kSessionService ? Way::SessionManager
+                        : service == kPowerService ? Way::PowerManager
+                                                   : Way::Portal;
+    const qsizetype way = m_ways.indexOf(changed);
+    const bool holderLeft = way == m_asked.way && m_asked.holds && !oldOwner.isEmpty();
+    const bool betterCame = way < m_asked.way && !newOwner.isEmpty();
+    if (holderLeft || betterCame)
+        askAgainSoon();
+}
+
+void SuspendInhibitor::listen(const QString &path, bool on)
+{
+    if (on)
+        m_bus.connect(QString(), path, kPortalRequest, QStringLiteral("Response"), this,
+                      SLOT(portalAnswered(uint, QVariantMap, QDBusMessage)));
+    else
+        m_bus.disconnect(QString(), path, kPortalRequest, QStringLiteral("Response"), this,
+                         SLOT(portalAnswered(uint, QVariantMap, QDBusMessage)));
 }
 
 } // namespace dozewell
-
-#include "SuspendInhibitor.moc"

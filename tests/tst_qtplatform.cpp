@@ -41,9 +41,11 @@ bool RefusePidfdOpen()
            && ::syscall(SYS_seccomp, SECCOMP_SET_MODE_FILTER, SECCOMP_FILTER_FLAG_TSYNC, &program) == 0;
 }
 
-// Records its arguments, NUL-separated, beside itself, and its WINEPREFIX.
+// Records its arguments, NUL-separated, beside itself, and its WINEPREFIX
+// and what the program sets for its own window.
 const QByteArray kStandIn = "#!/bin/sh\n"
-                            "printf '%s' \"${WINEPREFIX-<unset>}\" > \"$(dirname \"$0\")/prefix\"\n"
+                            "printf '%s|%s|%s' \"${WINEPREFIX-<unset>}\" \"${QT_QPA_PLATFORM-<unset>}\" "
+                            "\"${XDG_ACTIVATION_TOKEN-<unset>}\" > \"$(dirname \"$0\")/prefix\"\n"
                             "for a in \"$@\"; do printf '%s\\0' \"$a\"; done > \"$(dirname \"$0\")/args.part\"\n"
                             "mv \"$(dirname \"$0\")/args.part\" \"$(dirname \"$0\")/args\"\n";
 
@@ -190,13 +192,22 @@ private slots:
         const QString staged = m_dir.filePath(QStringLiteral("cache/QDX.mp3"));
         const auto plan = play ? PlanPlayStart(player, staged, setup) : PlanStopStart(player, setup);
         const PlayerStart planned = std::get<PlayerStart>(plan);
+        // The platform the program chose for its window and a token handed
+        // on for it are not the player's.
+        const QString userPlatform = qEnvironmentVariable("QT_QPA_PLATFORM", QStringLiteral("<unset>"));
+        qputenv("QT_QPA_PLATFORM", "xcb;wayland");
+        qputenv("XDG_ACTIVATION_TOKEN", "token");
         QVERIFY(start(platform, planned.program, planned.arguments, planned.environment));
+        qunsetenv("XDG_ACTIVATION_TOKEN");
+        qunsetenv("QT_QPA_PLATFORM");
+        if (userPlatform != QLatin1String("<unset>"))
+            qputenv("QT_QPA_PLATFORM", userPlatform.toLocal8Bit());
         const QStringList expected =
             QStringList{player} + (play ? QStringList{"Z:" + QString(staged).replace('/', '\\')} : StopArguments());
         QCOMPARE(ArgumentsReceived(bin), expected);
         QFile received(bin + "/prefix");
         QVERIFY(received.open(QIODevice::ReadOnly));
-        QCOMPARE(QString::fromUtf8(received.readAll()), prefix);
+        QCOMPARE(QString::fromUtf8(received.readAll()), prefix + '|' + userPlatform + "|<unset>");
     }
 
     void relativePlayerPathIsNeverSearchedInPath()

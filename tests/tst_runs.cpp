@@ -394,10 +394,26 @@ private slots:
     }
 
     // The banner moves with Timer2 while a run goes on and stands still where
-    // it stood after it. Minimized, it wakes nobody; shown again, its labels
-    // stand where the ticks left out would have put them.
+    // it stood after it. Minimized, or behind the screen saver, it wakes
+    // nobody; seen again, its labels stand where the ticks left out would
+    // have put them. Behind the screen saver nothing is painted.
+    void bannerSlidesOnlyWhileSeen_data()
+    {
+        QTest::addColumn<bool>("screenSaver");
+        QTest::newRow("minimized") << false;
+        QTest::newRow("screen saver") << true;
+    }
     void bannerSlidesOnlyWhileSeen()
     {
+        QFETCH(bool, screenSaver);
+        const auto unseen = [&](bool unseen) {
+            if (screenSaver)
+                h->platform.setScreenSaver(unseen);
+            else if (unseen)
+                h->click("cmdHide");
+            else
+                h->form->showNormal();
+        };
         auto *name = h->w("lblName");
         h->form->Timer2_Timer();
         QCOMPARE(name->x(), 86); // 1290 twips
@@ -406,17 +422,19 @@ private slots:
         QCOMPARE(h->timer("Timer2")->Interval(), 25);
         QVERIFY(!h->timer("Timer2")->isSuspended());
 
-        h->click("cmdHide");
+        unseen(true);
         QVERIFY(h->timer("Timer2")->isSuspended() && !h->timer("Timer2")->wakes());
         QCOMPARE(h->timer("Timer2")->Interval(), 25);
+        QCOMPARE(h->form->updatesEnabled(), !screenSaver);
         // The clock ticks along with the countdown, not on its own.
         QVERIFY(!h->timer("Timer3")->wakes());
         h->platform.advance(1000);
         emit h->timer("Timer1")->Timer();
         QCOMPARE(h->text("lblTime"), QStringLiteral("21:07:04"));
+        QCOMPARE(h->form->windowTitle(), QStringLiteral("Dozewell Timer 4:58"));
         h->second(3); // 160 ticks of 25 ms left out in all
-        h->form->showNormal();
-        QVERIFY(h->timer("Timer2")->wakes() && h->timer("Timer3")->wakes());
+        unseen(false);
+        QVERIFY(h->timer("Timer2")->wakes() && h->timer("Timer3")->wakes() && h->form->updatesEnabled());
         // 161 ticks from start-up: to the left edge, over to the right one, and 25 back.
         QCOMPARE(h->form->sleepTimer().Banner().NameLeft, 2760.f - 25 * 30);
         QCOMPARE(name->x(), qRound(h->form->sleepTimer().Banner().NameLeft / 15));
@@ -425,9 +443,9 @@ private slots:
         h->click("cmdStop");
         QCOMPARE(h->timer("Timer2")->Interval(), 0);
         const float stood = h->form->sleepTimer().Banner().NameLeft;
-        h->click("cmdHide");
+        unseen(true);
         h->second(10);
-        h->form->showNormal();
+        unseen(false);
         QCOMPARE(h->form->sleepTimer().Banner().NameLeft, stood);
     }
 

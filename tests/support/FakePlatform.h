@@ -35,8 +35,18 @@ public:
     }
     QDateTime Now() const override { return std::exchange(now, now.addMSecs(readingMovesClockMs)); }
     qint64 SinceBootMs() const override { return sinceBootMs; }
-    void KeepAwake(const QString &reason) override { record(Call::KeepAwake, reason); keptAwake = true; }
+    void KeepAwake(const QString &reason, QWidget *) override { record(Call::KeepAwake, reason); keptAwake = true; }
     void LetSleep() override { record(Call::LetSleep, {}); keptAwake = false; }
+    void WatchScreenSaver(QObject *context, std::function<void(bool active)> changed) override
+    {
+        m_screenSaver = {context, std::move(changed)};
+    }
+    // The desktop's screen saver comes on or goes off.
+    void setScreenSaver(bool active)
+    {
+        if (m_screenSaver.first)
+            m_screenSaver.second(active);
+    }
     void EndProgram() override;
     QProcessEnvironment Environment() const override { return environment; }
     QString HomeFolder() const override { return home; }
@@ -76,6 +86,7 @@ public:
 private:
     void record(Call::Kind kind, const QString &text) { calls.append({kind, text, {}, MsgIcon::None, {}, {}, {}, {}}); }
     QList<std::pair<QPointer<QObject>, ProcessSettled>> m_watches;
+    std::pair<QPointer<QObject>, std::function<void(bool)>> m_screenSaver;
 };
 
 } // namespace dozewell::testing

@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/ScreenSaverWatch.h"
+
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+
+namespace dozewell {
+
+namespace {
+// GNOME's, and the one the other desktops share; each service is its own
+// interface, at its own path.
+const QString kSavers[2] = {QStringLiteral("org.gnome.ScreenSaver"), QStringLiteral("org.freedesktop.ScreenSaver")};
+const QString kPaths[2] = {QStringLiteral("/org/gnome/ScreenSaver"), QStringLiteral("/org/freedesktop/ScreenSaver")};
+
+int SaverOf(const QString &name)
+{
+    return name == kSavers[0] ? 0 : 1;
+}
+} // namespace
+
+ScreenSaverWatch::ScreenSaverWatch(QDBusConnection bus, QObject *parent)
+    : QObject(parent), m_bus(std::move(bus)), m_owners(QString(), m_bus, QDBusServiceWatcher::WatchForOwnerChange)
+{
+    if (!m_bus.isConnected())
+        return;
+    m_owners.setWatchedServices({kSavers[0], kSavers[1]});
+    connect(&m_owners, &QDBusServiceWatcher::serviceOwnerChanged, this,
+            [this](const QString &service, const QString &, const QString &newOwner) {
+                set(SaverOf(service), false);
+                if (!newOwner.isEmpty())
+                    ask(SaverOf(service));
+            });
+    for (int saver : {0, 1}) {
+        m_bus.connect(kSavers[saver], kPaths[saver], kSavers[saver], QStringLiteral("ActiveChanged"), this,
+                      SLOT(changed(bool, QDBusMessage)));
+        ask(saver);
+    }
+}
+
+void ScreenSaverWatch::ask(int saver)
+{
+    QDBusMessage getActive =
+        QDBusMessage::createMethodCall(kSavers[saver], kPaths[saver], kSavers[saver], QStringLiteral("GetActive"));
+    // One that is not running is not active: it is not started to say so.
+    getActive.setAutoStartService(false);
+    auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(getActive), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher, saver] {
+        watcher->deleteLater();
+        const QDBusPendingReply<bool> reply = *watcher;
+        if (reply.isValid())
+            set(saver, reply.value());
+    });
+}
+
+void ScreenSaverWatch::changed(bool active, const QDBusMessage &message)
+{
+    set(SaverOf(message.interface()), active);
+}
+
+void ScreenSaverWatch::set(int saver, bool active)
+{
+    const bool before = this->active();
+    m_active[saver] = active;
+    if (this->active() != before)
+        emit activeChanged(this->active());
+}
+
+} // namespace dozewell

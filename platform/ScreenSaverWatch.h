@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QDBusConnection>
+#include <QDBusServiceWatcher>
+#include <QObject>
+
+class QDBusMessage;
+
+namespace dozewell {
+
+// Whether the desktop's screen saver is active (the screen blanked or
+// locked), as GNOME (org.gnome.ScreenSaver) and the other desktops
+// (org.freedesktop.ScreenSaver) tell it on the session bus: asked when one
+// comes, then told by its ActiveChanged. A screen saver that leaves is not
+// active.
+class ScreenSaverWatch : public QObject {
+    Q_OBJECT
+
+public:
+    explicit ScreenSaverWatch(QDBusConnection bus, QObject *parent = nullptr);
+
+    bool active() const { return m_active[0] || m_active[1]; }
+
+signals:
+    void activeChanged(bool active);
+
+private slots:
+    void changed(bool active, const QDBusMessage &message);
+
+private:
+    void ask(int saver);
+    void set(int saver, bool active);
+
+    QDBusConnection m_bus;
+    QDBusServiceWatcher m_owners;
+    bool m_active[2] = {false, false};
+};
+
+} // namespace dozewell
