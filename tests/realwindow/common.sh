@@ -83,6 +83,16 @@ rests() {
     [ $((after - before)) -le $((3 * $(getconf CLK_TCK) * 5 / 100)) ] || fail "$1: $((after - before)) ticks of CPU in 3 s"
 }
 
+# The program's wake-ups a second over $1 s: its threads' voluntary context
+# switches, each a thread going back to sleep.
+wakeups() {
+    local before after
+    before=$(cat /proc/"$app"/task/*/status | awk '/^voluntary_ctxt_switches/ {s += $2} END {print s}')
+    sleep "$1"
+    after=$(cat /proc/"$app"/task/*/status | awk '/^voluntary_ctxt_switches/ {s += $2} END {print s}')
+    echo $(((after - before) / $1))
+}
+
 # Areas of the main window, in its pixels (twips / 15).
 txtSS_area=(88 176 25 25)
 cmbWhatToDo_area=(32 304 110 21)

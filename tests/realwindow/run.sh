@@ -176,6 +176,7 @@ mkdir -p "$default_dir" && cp "$player" "$default_dir/"
 portal late
 start_program 4
 rests "the idle window"
+idle=$(wakeups 3)
 click_at "$main" 52 408                  # cmdStart with nothing chosen
 focus_window "^ERROR$"
 rests "an ERROR box"
@@ -185,17 +186,41 @@ click_changing "$main" 68 73 56 40 25 25                                 # cmdMo
 click_at "$main" 80 314                                                  # cmbWhatToDo: Shutdown Winamp
 key_changing "$main" Down "${cmbWhatToDo_area[@]}"
 action_now=0
-start_or_pause 'Dozewell Timer 0:[0-9]+'
+start_or_pause 'Dozewell Timer 0:[0-9]+'   # the portal last: no session manager, no power manager here
+logged portal "Inhibit \"x11:[0-9a-f]*\" 4 {\"handle_token\": \"dozewell[0-9]*\", \"reason\": $reason}\$" 1 \
+    || fail "no Inhibit"
 start_or_pause 'Dozewell Timer'   # before the portal's answer: the request it brings is closed
-logged portal "Inhibit \"\" 4 {\"handle_token\": \"dozewell[0-9]*\", \"reason\": $reason}\$" 1 || fail "no Inhibit"
 logged portal 'Close$' 1 || fail "Pause did not close the portal's request"
+cannot() { within 5 bash -c "[ \$(grep -c 'could not be kept awake' '$work/out4.log') -eq $1 ]"; }   # lines on it
+cannot 0 || fail "a pending answer was reported as failed"
 
-step "a portal that refuses, before its reply, leads to the power manager"
+step "a portal that refuses, before its reply, leaves one line; the power manager comes before the portal"
 portal refusing
+start_or_pause 'Dozewell Timer 0:[0-9]+'
+logged portal 'Close$' 1 && cannot 1 || fail "the refusal did not close the request and leave one line"
+grep -q "refused it with response 2" "$work/out4.log" || fail "the line does not say why"
+start_or_pause 'Dozewell Timer'
 stand_in power org.freedesktop.PowerManagement /org/freedesktop/PowerManagement/Inhibit \
     org.freedesktop.PowerManagement.Inhibit Inhibit ss u 'ret = dbus.UInt32(7)' UnInhibit u '' ''
+power=$stand_in
+stand_in saver org.freedesktop.ScreenSaver /org/freedesktop/ScreenSaver org.freedesktop.ScreenSaver GetActive '' b \
+    'ret = False'
+screen_saver=$stand_in
 start_or_pause 'Dozewell Timer 0:[0-9]+'
-logged power "Inhibit \"dozewell-timer\" $reason\$" 1 || fail "no Inhibit of the power manager"
+logged power "Inhibit \"dozewell-timer\" $reason\$" 1 && logged portal 'Inhibit ' 1 || fail "not the power manager"
+step "the screen saver comes on: the run rests; it goes off: the banner moves again"
+banner=(8 104 313 41)
+awake=$(wakeups 3)
+saver() { gdbus call --session --dest org.freedesktop.ScreenSaver --object-path /org/freedesktop/ScreenSaver --method \
+    org.freedesktop.DBus.Mock.EmitSignal org.freedesktop.ScreenSaver ActiveChanged b "[<$1>]" > /dev/null; }
+saver true
+sleep 1
+resting=$(wakeups 3) && stood=$(looks "$main" "${banner[@]}")
+[ "$resting" -le $((3 * idle + 3)) ] || fail "behind the screen saver $resting wake-ups a second, $awake shown, $idle idle"
+[ "$(looks "$main" "${banner[@]}")" = "$stood" ] || fail "the banner moved behind the screen saver"
+echo "wake-ups a second: idle window $idle, run shown $awake, behind the screen saver $resting"
+saver false
+within 2 looks_other_than "$stood" "$main" "${banner[@]}" || fail "the banner did not move again"
 shown=$(looks "$main" 272 16 49 17)        # lblNameos, as it looks before Hide and again once the window is back
 click_at "$main" 132 408                 # cmdHide
 rests "a run waiting, minimized"
@@ -205,6 +230,7 @@ start_or_pause 'Dozewell Timer'
 logged power 'UnInhibit 7$' 1 || fail "Pause did not end the power manager's inhibition"
 
 step "a Response from another client changes nothing; a portal that leaves is asked again when it is back"
+kill "$power"
 portal at-once
 start_or_pause 'Dozewell Timer 0:[0-9]+'
 logged portal 'Inhibit ' 1 || fail "no Inhibit"
@@ -212,7 +238,7 @@ logged portal 'Inhibit ' 1 || fail "no Inhibit"
 'Response'); m.append(dbus.UInt32(2), dbus.Dictionary({}, signature='sv')); b = dbus.SessionBus(); b.send_message(m); \
 b.flush()" "$(cat "$work/request")"
 sleep 1
-logged power 'Inhibit "' 1 || fail "another client's Response was taken for the portal's"
+logged portal 'Close$' 0 && cannot 1 || fail "another client's Response was taken for the portal's"
 portal at-once
 logged portal 'Inhibit ' 1 || fail "the portal was not asked again"
 start_or_pause 'Dozewell Timer'
@@ -234,23 +260,58 @@ logged portal 'Inhibit ' 1 && logged portal 'Close$' 1 || fail "the time-out did
 rests "the stop report after a player that ended at once"
 close_box "Orvo's Timer" "$main"
 exit_program "$main" "$app"
-grep -q "could not be kept awake" "$work/out4.log" && fail "a held inhibition was reported as failed"
-echo "case 4 passed"
+cannot 1 || fail "a held inhibition was reported as failed"
 
-step "case 5: in GNOME Shell, under Xwayland, natively on Wayland and as started from the dash"
-# The shell, headless, on buses of its own: logind's stand-in on a private
-# system bus, and a session bus. Its programs find the menu entry in a
-# private XDG_DATA_HOME and the program in PATH, as an installed one is.
-gnome="$work/gnome"
-mkdir -p "$gnome/bin" "$gnome/data/applications" && ln -s "$program" "$gnome/bin/"
-cp "$(dirname "$0")/../../packaging/io.github.dozewell.DozewellTimer.desktop" "$gnome/data/applications/"
-bus() { dbus-daemon --session --address="unix:path=$gnome/$1" --fork --print-pid; }
-pids+=("$(bus system)" "$(bus session)")
-export DBUS_SYSTEM_BUS_ADDRESS="unix:path=$gnome/system" DBUS_SESSION_BUS_ADDRESS="unix:path=$gnome/session"
+step "on GNOME's own session: Debian's gnome-session holds the run under the desktop id, until Pause or Exit"
+kill "$portal" "$screen_saver"   # the desktop's own portal may start, as on a desktop
+# The session manager needs a system bus: logind's stand-in on a private one.
+bus() { dbus-daemon --session --address="unix:path=$1" --fork --print-pid; }
+pids+=("$(bus "$work/system")")
+export DBUS_SYSTEM_BUS_ADDRESS="unix:path=$work/system"
 /usr/bin/python3 -m dbusmock --system --template logind > /dev/null 2>&1 &
 pids+=($!)
 within 10 dbus-send --system --print-reply --dest=org.freedesktop.login1 /org/freedesktop/login1 \
     org.freedesktop.DBus.Peer.Ping || fail "no logind stand-in"
+# A session of nothing but the session manager, found where it looks for sessions.
+mkdir -p "$work/data/gnome-session/sessions" "$work/config"
+printf '[GNOME Session]\nName=dozewell\nRequiredComponents=\n' > "$work/data/gnome-session/sessions/dozewell.session"
+XDG_DATA_DIRS="$work/data:/usr/share" XDG_CONFIG_DIRS="$work/config" /usr/libexec/gnome-session-binary --builtin \
+    --session=dozewell --disable-acceleration-check > "$work/out-session.log" 2>&1 &
+session=$!
+pids+=($session)
+# Each inhibitor's desktop id, flags and window, and whether suspend is inhibited.
+inhibitors() { /usr/bin/python3 -c "import dbus; b = dbus.SessionBus(); \
+sm = lambda p, i='': dbus.Interface(b.get_object('org.gnome.SessionManager', p), 'org.gnome.SessionManager' + i); \
+print(*[' '.join(str(f()) for f in (i.GetAppId, i.GetFlags, i.GetToplevelXid)) for i in (sm(p, '.Inhibitor') for p \
+in sm('/org/gnome/SessionManager').GetInhibitors())], sm('/org/gnome/SessionManager').IsInhibited(4), sep='\n')"; }
+export -f inhibitors   # for "within"
+within 15 inhibitors || fail "gnome-session did not start"
+start_program 6
+click_changing "$main" 170 72 56 40 25 25                                # chkUseCounter
+click_changing "$main" 68 73 56 40 25 25                                 # cmdMoreMMCounter
+click_at "$main" 80 314                                                  # cmbWhatToDo: Shutdown Winamp
+key_changing "$main" Down "${cmbWhatToDo_area[@]}"
+held="io.github.dozewell.DozewellTimer 4 $main
+1"
+for end in pause exit; do
+    start_or_pause 'Dozewell Timer 0:[0-9]+'
+    within 5 bash -c "[ \"\$(inhibitors)\" = '$held' ]" || fail "gnome-session holds: $(inhibitors)"
+    if [ $end = pause ]; then start_or_pause 'Dozewell Timer'; else exit_program "$main" "$app"; fi
+    within 5 bash -c "[ \"\$(inhibitors)\" = 0 ]" || fail "after $end gnome-session still holds: $(inhibitors)"
+done
+grep "could not be kept awake" "$work/out6.log" && fail "a held inhibition was reported as failed"
+kill "$session"
+echo "case 4 passed"
+
+step "case 5: in GNOME Shell, under Xwayland, natively on Wayland and as started from the dash"
+# The shell, headless, on logind's stand-in on the private system bus above,
+# and on a session bus of its own. Its programs find the menu entry in a
+# private XDG_DATA_HOME and the program in PATH, as an installed one is.
+gnome="$work/gnome"
+mkdir -p "$gnome/bin" "$gnome/data/applications" && ln -s "$program" "$gnome/bin/"
+cp "$(dirname "$0")/../../packaging/io.github.dozewell.DozewellTimer.desktop" "$gnome/data/applications/"
+pids+=("$(bus "$gnome/session")")
+export DBUS_SESSION_BUS_ADDRESS="unix:path=$gnome/session"
 env -u DISPLAY PATH="$gnome/bin:$PATH" XDG_DATA_HOME="$gnome/data" XDG_SESSION_TYPE=wayland XDG_CURRENT_DESKTOP=GNOME \
     gnome-shell --headless --wayland --unsafe-mode --virtual-monitor 1024x768 > "$work/out-shell.log" 2>&1 &
 pids+=($!)
