@@ -314,7 +314,10 @@ pids+=("$(bus "$gnome/session")")
 export DBUS_SESSION_BUS_ADDRESS="unix:path=$gnome/session"
 env -u DISPLAY PATH="$gnome/bin:$PATH" XDG_DATA_HOME="$gnome/data" XDG_SESSION_TYPE=wayland XDG_CURRENT_DESKTOP=GNOME \
     gnome-shell --headless --wayland --unsafe-mode --virtual-monitor 1024x768 > "$work/out-shell.log" 2>&1 &
-pids+=($!)
+export shell_pid=$! script_pid=$$
+pids+=($shell_pid)
+# The program's processes started by this script or the shell, not by other tests on this machine.
+our_programs() { pgrep "$@" -x -P "$script_pid,$shell_pid" dozewell-timer; }
 shell() {   # what the shell's JavaScript $1 gives
     gdbus call --session --dest org.gnome.Shell --object-path /org/gnome/Shell --method org.gnome.Shell.Eval "$1" \
         | sed -E "s/^\(true, '(.*)'\)$/\1/; s/^\"(.*)\"$/\1/"
@@ -333,12 +336,12 @@ w.get_frame_rect().width + 'x' + w.get_frame_rect().height, w.can_maximize() || 
 on_top() { shell "global.display.sort_windows_by_stacking(global.get_window_actors().map(a => a.meta_window).filter(w => \
 w.get_window_type() == 0)).pop().get_pid()"; }
 starting() { shell "imports.gi.Shell.WindowTracker.get_default().get_startup_sequences().length"; }   # the shell's spinners
-export -f seen on_top starting && export ours
+export -f seen on_top starting our_programs && export ours
 from_the_dash() { shell "imports.gi.Shell.AppSystem.get_default().lookup_app('io.github.dozewell.DozewellTimer.desktop').launch(global.display.get_current_time_roundtrip(), -1, 0); 1"; }
 for platform in xcb wayland dash; do
     if [ $platform = dash ]; then
         from_the_dash >/dev/null
-        within 15 bash -c "[ -n \"\$(pgrep -x dozewell-timer)\" ]" && app=$(pgrep -x dozewell-timer)
+        within 15 bash -c "[ -n \"\$(our_programs)\" ]" && app=$(our_programs)
     else
         XDG_CURRENT_DESKTOP=GNOME QT_QPA_PLATFORM=$platform "$program" > "$work/out5-$platform.log" 2>&1 &
         app=$!
@@ -360,7 +363,7 @@ w = Gtk.Window(title='Another'); w.show_all(); Gtk.main()" 2>/dev/null &
     from_the_dash >/dev/null
     within 10 bash -c "[ \"\$(on_top)\" = $app ] && seen | grep -q ' true\$' && [ \$(starting) = 0 ]" \
         || fail "a second start on $platform did not bring the window forward, or still starts"
-    within 5 bash -c "[ \$(pgrep -cx dozewell-timer) = 1 ]" || fail "the second start went on running"
+    within 5 bash -c "[ \$(our_programs -c) = 1 ]" || fail "the second start went on running"
     kill "$other" "$app"
     wait "$app" 2>/dev/null
 done
