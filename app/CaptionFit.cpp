@@ -128,6 +128,20 @@ private:
     std::function<void()> m_fit;
 };
 
+// `font` at the largest pixel size, up to its own, at which `fits`; the
+// smallest legible size when none does.
+QFont LargestFitting(QFont font, const std::function<bool(const QFont &)> &fits)
+{
+    int pixels = QFontInfo(font).pixelSize();
+    for (; pixels > kSmallestPixelSize; --pixels) {
+        font.setPixelSize(pixels);
+        if (fits(font))
+            break;
+    }
+    font.setPixelSize(pixels);
+    return font;
+}
+
 bool CaptionFits(const QWidget *control, const QFont &font)
 {
     const QFontMetrics metrics(font);
@@ -169,15 +183,16 @@ QStringList CutCaptions(const QWidget *window, const QFont &font, const QList<co
 
 QFont FittingFont(const QWidget *window, const QFont &desktop, const QList<const QWidget *> &exempt)
 {
-    QFont font = desktop;
-    int pixels = QFontInfo(desktop).pixelSize();
-    for (; pixels > kSmallestPixelSize; --pixels) {
-        font.setPixelSize(pixels);
-        if (CutCaptions(window, font, exempt).isEmpty())
-            break;
-    }
-    font.setPixelSize(pixels);
-    return font;
+    return LargestFitting(desktop, [&](const QFont &font) { return CutCaptions(window, font, exempt).isEmpty(); });
+}
+
+QFont WholeTextFont(const QList<const QWidget *> &controls, const QFont &font)
+{
+    const auto fits = [&](const QFont &tried) {
+        return std::all_of(controls.cbegin(), controls.cend(),
+                           [&](const QWidget *control) { return CaptionFits(control, tried); });
+    };
+    return fits(font) ? font : LargestFitting(font, fits);
 }
 
 void FitCaptions(QWidget *window, const QList<const QWidget *> &exempt)

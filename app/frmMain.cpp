@@ -90,12 +90,15 @@ frmMain::~frmMain()
 
 void frmMain::StyleBanner()
 {
+    ui->lbl666->setText(texts::kBannerVersion.arg(QLatin1String(kVersion)));
+    // No desktop has the banner's font; the one that stands in for it may
+    // be wider, and a title cut at both sides slides along the banner.
     QFont font(kBannerFont);
     font.setPointSizeF(kBannerPointSize);
     font.setWeight(QFont::Normal);
+    font = WholeTextFont({ui->lblName, ui->lbl666, ui->lblYear}, font);
     for (QWidget *label : {ui->lblName, ui->lbl666, ui->lblYear})
         label->setFont(font);
-    ui->lbl666->setText(texts::kBannerVersion.arg(QLatin1String(kVersion)));
     SetTextColour(ui->lbl666, kVersionColour);
     SetTextColour(ui->lblYear, kYearColour);
 }
@@ -257,9 +260,7 @@ void frmMain::ShowAbout()
         connect(m_about, &frmAbout::closeClicked, this, [this] { BringForward(this); });
         CentreOnScreen(m_about);
     }
-    m_about->show();
-    m_about->raise();
-    m_about->activateWindow();
+    BringForward(m_about);
 }
 
 // Time fields

@@ -187,6 +187,13 @@ private slots:
                                 "Any Comments sould be sent to:\n"
                                 "dozewell-timer@example.invalid\n"));
         QCOMPARE(about->focusWidget(), about->findChild<QWidget *>(QStringLiteral("Text1")));
+        // A minimized About window comes back, in front, whichever way it is opened.
+        for (const char *way : {"cmdAbout", "imgLogo1", "imgLogo2"}) {
+            about->showMinimized();
+            h->click(way);
+            QVERIFY2(about->isVisible() && !about->isMinimized(), way);
+            QVERIFY2(QTest::qWaitForWindowActive(about), way);
+        }
     }
 
     void closeHidesAboutAndBringsTheMainWindowForward()
