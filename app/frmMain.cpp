@@ -3,6 +3,7 @@
 
 #include "app/BuildInfo.h"
 #include "app/CaptionFit.h"
+#include "app/Colours.h"
 #include "app/CommonDialog.h"
 #include "app/IntervalTimer.h"
 #include "app/Texts.h"
@@ -99,8 +100,16 @@ void frmMain::StyleBanner()
     font = WholeTextFont({ui->lblName, ui->lbl666, ui->lblYear}, font);
     for (QWidget *label : {ui->lblName, ui->lbl666, ui->lblYear})
         label->setFont(font);
-    SetTextColour(ui->lbl666, kVersionColour);
-    SetTextColour(ui->lblYear, kYearColour);
+    ColourBanner();
+}
+
+void frmMain::ColourBanner()
+{
+    // The version's and the year's own colours are dark: on a dark
+    // background they take a lighter shade of their hue.
+    const QColor background = palette().color(QPalette::Window);
+    SetTextColour(ui->lbl666, ReadableOn(kVersionColour, background));
+    SetTextColour(ui->lblYear, ReadableOn(kYearColour, background));
 }
 
 void frmMain::ConnectHandlers()
@@ -556,6 +565,8 @@ void frmMain::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::WindowStateChange)
         WatchSeen();
+    if (event->type() == QEvent::PaletteChange)
+        ColourBanner();
     QWidget::changeEvent(event);
 }
 
