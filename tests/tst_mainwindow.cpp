@@ -3,6 +3,7 @@
 // the focus order, stepping, Reset, Hide and Exit.
 #include "app/frmMain.h"
 #include "app/CaptionFit.h"
+#include "app/Colours.h"
 #include "app/CommonDialog.h"
 #include "app/frmAbout.h"
 #include "support/Harness.h"
@@ -14,6 +15,10 @@
 #include <QMessageBox>
 #include <QScopeGuard>
 #include <QPushButton>
+#include <QStyleOption>
+#include <QTextEdit>
+#include <map>
+#include <optional>
 
 using namespace dozewell;
 using namespace dozewell::testing;
@@ -23,6 +28,33 @@ QRect FromTwips(int left, int top, int width, int height)
 {
     auto px = [](int twips) { return qRound(twips / 15.0); };
     return {px(left), px(top), px(width), px(height)};
+}
+
+// The colour a control draws its text in, and the colour its style fills
+// behind it, as when it is enabled; nothing for a control without text.
+std::optional<std::pair<QColor, QColor>> TextOnBackground(const QWidget *control)
+{
+    const QPalette &palette = control->palette();
+    const auto on = [&](QPalette::ColorRole text, QPalette::ColorRole background) {
+        return std::pair{palette.color(QPalette::Active, text), palette.color(QPalette::Active, background)};
+    };
+    if (const auto *box = qobject_cast<const QGroupBox *>(control); box && !box->title().isEmpty()) {
+        QStyleOptionGroupBox option;
+        option.initFrom(box);
+        option.state |= QStyle::State_Enabled | QStyle::State_Active;
+        option.palette.setCurrentColorGroup(QPalette::Active);
+        const QColor title = QColor::fromRgba(box->style()->styleHint(QStyle::SH_GroupBox_TextLabelColor, &option, box));
+        return std::pair{title, palette.color(QPalette::Active, QPalette::Window)};
+    }
+    if (const auto *label = qobject_cast<const QLabel *>(control); label && !label->text().isEmpty())
+        return on(label->foregroundRole(), QPalette::Window);
+    if (qobject_cast<const QCheckBox *>(control))
+        return on(QPalette::WindowText, QPalette::Window);
+    if (qobject_cast<const QPushButton *>(control))
+        return on(QPalette::ButtonText, QPalette::Button);
+    if (qobject_cast<const QLineEdit *>(control) || qobject_cast<const QTextEdit *>(control))
+        return on(QPalette::Text, QPalette::Base);
+    return std::nullopt;
 }
 
 // The stacking order among siblings: a higher index lies on top.
@@ -254,6 +286,46 @@ private slots:
         for (const QString &name : cutInItsOwnSize)
             QVERIFY2(cut.contains(name), qPrintable(name + QStringLiteral(" fits unfitted: the check misses a cut")));
         QCOMPARE(QMessageBox(QMessageBox::NoIcon, {}, {}, QMessageBox::Ok, fresh.form.get()).font(), desktop);
+    }
+
+    void textsAreReadable_data()
+    {
+        QTest::addColumn<int>("scheme");
+        QTest::newRow("light") << int(ColourScheme::PreferLight);
+        QTest::newRow("dark") << int(ColourScheme::PreferDark);
+        QTest::newRow("the theme's") << int(ColourScheme::NoPreference); // Adwaita's dark, by GTK, under Xvfb
+    }
+    void textsAreReadable()
+    {
+        QFETCH(int, scheme);
+        // The figures of WCAG 2's example colours.
+        QCOMPARE(qRound(ContrastRatio(QColor(0, 128, 0), QColor(239, 239, 239)) * 100), 447);
+        QCOMPARE(qRound(ContrastRatio(QColor(50, 50, 50), QColor(128, 0, 0)) * 10), 12);
+        const auto restore = qScopeGuard([] { FollowColourScheme(ColourScheme::NoPreference); });
+        h->startUp();
+        h->click("cmdAbout");
+        FollowColourScheme(ColourScheme(scheme));
+        QCoreApplication::sendPostedEvents();
+        const bool dark = IsDark(h->form->palette().color(QPalette::Window));
+        const bool themeDark = qEnvironmentVariableIntValue("DOZEWELL_DARK_THEME") == 1;
+        QCOMPARE(dark, scheme == int(ColourScheme::PreferDark) || (scheme == int(ColourScheme::NoPreference) && themeDark));
+        QCOMPARE(IsDark(h->form->aboutWindow()->palette().color(QPalette::Window)), dark);
+        QCOMPARE(IsDark(QMessageBox().palette().color(QPalette::Window)), dark);
+        const std::map<QString, QColor> bannerColours{{"lbl666", QColor(128, 0, 0)}, {"lblYear", QColor(0, 128, 0)}};
+        for (QWidget *window : {static_cast<QWidget *>(h->form.get()), static_cast<QWidget *>(h->form->aboutWindow())}) {
+            for (const QWidget *control : window->findChildren<QWidget *>()) {
+                const auto colours = TextOnBackground(control);
+                if (!colours)
+                    continue;
+                const auto [text, background] = *colours;
+                if (!dark && bannerColours.count(control->objectName())) { // their own colours
+                    QCOMPARE(text, bannerColours.at(control->objectName()));
+                    continue;
+                }
+                const double ratio = ContrastRatio(text, background);
+                QVERIFY2(ratio >= kReadableContrast, qPrintable(QStringLiteral("%1: %2 to 1").arg(control->objectName()).arg(ratio)));
+            }
+        }
     }
 
     void stackingOrder()
