@@ -277,10 +277,13 @@ w.get_window_type() == 0)).pop().get_pid()"; }
 starting() { shell "imports.gi.Shell.WindowTracker.get_default().get_startup_sequences().length"; }   # the shell's spinners
 export -f seen on_top starting && export ours
 from_the_dash() { shell "imports.gi.Shell.AppSystem.get_default().lookup_app('io.github.dozewell.DozewellTimer.desktop').launch(global.display.get_current_time_roundtrip(), -1, 0); 1"; }
+# This build's programs that run, and not another build's on the same computer.
+running() { for pid in $(pgrep -x dozewell-timer); do [ "$(readlink "/proc/$pid/exe")" = "$program" ] && echo "$pid"; done; }
+export -f running && export program
 for platform in xcb wayland dash; do
     if [ $platform = dash ]; then
         from_the_dash >/dev/null
-        within 15 bash -c "[ -n \"\$(pgrep -x dozewell-timer)\" ]" && app=$(pgrep -x dozewell-timer)
+        within 15 bash -c '[ -n "$(running)" ]' && app=$(running)
     else
         XDG_CURRENT_DESKTOP=GNOME QT_QPA_PLATFORM=$platform "$program" > "$work/out5-$platform.log" 2>&1 &
         app=$!
@@ -302,14 +305,14 @@ w = Gtk.Window(title='Another'); w.show_all(); Gtk.main()" 2>/dev/null &
     from_the_dash >/dev/null
     within 10 bash -c "[ \"\$(on_top)\" = $app ] && seen | grep -q ' true\$' && [ \$(starting) = 0 ]" \
         || fail "a second start on $platform did not bring the window forward, or still starts"
-    within 5 bash -c "[ \$(pgrep -cx dozewell-timer) = 1 ]" || fail "the second start went on running"
+    within 5 bash -c '[ "$(running | wc -l)" = 1 ]' || fail "the second start went on running"
     kill "$other" "$app"
     wait "$app" 2>/dev/null
 done
 echo "case 5 passed"
 
 step "case 6: the desktop's dark style, read at start, and the light style it changes to"
-export DISPLAY=$xvfb_display DBUS_SESSION_BUS_ADDRESS=$test_bus
+export DISPLAY=$xvfb_display DBUS_SESSION_BUS_ADDRESS=$test_bus && unset WAYLAND_DISPLAY XAUTHORITY
 kill "$portal" && wait "$portal" 2>/dev/null
 # The portal's Read wraps the value in one variant more than its signal.
 stand_in settings org.freedesktop.portal.Desktop /org/freedesktop/portal/desktop org.freedesktop.portal.Settings \
