@@ -192,7 +192,19 @@ QFont WholeTextFont(const QList<const QWidget *> &controls, const QFont &font)
         return std::all_of(controls.cbegin(), controls.cend(),
                            [&](const QWidget *control) { return CaptionFits(control, tried); });
     };
-    return fits(font) ? font : LargestFitting(font, fits);
+    if (fits(font))
+        return font;
+    // Widths grow with the size: the first size tried is the one at which
+    // the widest text for its room just fits, so that few sizes are loaded.
+    const QFontMetricsF metrics(font);
+    double scale = 1;
+    for (const QWidget *control : controls) {
+        if (const auto *label = qobject_cast<const QLabel *>(control); label && !label->text().isEmpty())
+            scale = std::min(scale, label->contentsRect().width() / metrics.horizontalAdvance(label->text()));
+    }
+    QFont first = font;
+    first.setPixelSize(std::max(kSmallestPixelSize, int(QFontInfo(font).pixelSize() * scale)));
+    return LargestFitting(first, fits);
 }
 
 void FitCaptions(QWidget *window, const QList<const QWidget *> &exempt)
