@@ -12,9 +12,8 @@
 # not run is acted on as soon as it runs again. Last, in a headless GNOME
 # Shell, under Xwayland, natively on Wayland and as started from the dash:
 # the shell ties the window to its menu entry, the window has its fixed size,
-# and a second start brings it forward over another program's window. Then,
-# back on the virtual display, the window follows the desktop's dark style
-# from a stand-in of the settings portal, and the light one it changes to.
+# and a second start brings it forward over another program's window. Then the
+# window follows the dark style, and the light one, from a stand-in settings portal.
 # Usage: run.sh path/to/dozewell-timer [screenshot-folder]
 . "$(dirname "$0")/common.sh"
 
@@ -322,9 +321,9 @@ background() { "$grab" "$main" 3 220; }   # the window's own, left of its frame
 export -f background && export grab main
 within 5 bash -c '[ "$(background)" -lt 80 ]' || fail "the window is not dark in the dark style: $(background)"
 shot dark-style
-/usr/bin/python3 -c "import dbus; dbus.Interface(dbus.SessionBus().get_object('org.freedesktop.portal.Desktop', \
-'/org/freedesktop/portal/desktop'), 'org.freedesktop.DBus.Mock').EmitSignal('org.freedesktop.portal.Settings', \
-'SettingChanged', 'ssv', ['org.freedesktop.appearance', 'color-scheme', dbus.UInt32(2)])"
+gdbus call --session --dest org.freedesktop.portal.Desktop --object-path /org/freedesktop/portal/desktop --method \
+    org.freedesktop.DBus.Mock.EmitSignal org.freedesktop.portal.Settings SettingChanged ssv \
+    "[<'org.freedesktop.appearance'>, <'color-scheme'>, <<uint32 2>>]" > /dev/null
 within 1 bash -c '[ "$(background)" -gt 200 ]' || fail "the window did not turn light within a second: $(background)"
 shot light-style
 exit_program "$main" "$app"
