@@ -284,9 +284,8 @@ private slots:
     void textsAreReadable()
     {
         QFETCH(int, scheme);
-        // WCAG 2's figures for the banner's colours on the light grey and on a dark theme's grey.
         QCOMPARE(qRound(ContrastRatio(QColor(0, 128, 0), QColor(239, 239, 239)) * 100), 447);
-        QCOMPARE(qRound(ContrastRatio(QColor(50, 50, 50), QColor(128, 0, 0)) * 10), 12);
+        QCOMPARE(qRound(ContrastRatio(QColor(50, 50, 50), QColor(128, 0, 0)) * 10), 12); // WCAG 2's figures
         const auto restore = qScopeGuard([] { FollowColourScheme(ColourScheme::NoPreference); });
         h->startUp();
         h->click("cmdAbout");
