@@ -26,7 +26,7 @@ double Luminance(const QColor &colour)
 
 double ContrastRatio(const QColor &one, const QColor &other)
 {
-    const auto [darker, lighter] = std::minmax(Luminance(one), Luminance(other));
+    const auto [darker, lighter] = std::minmax({Luminance(one), Luminance(other)});
     return (lighter + 0.05) / (darker + 0.05);
 }
 
