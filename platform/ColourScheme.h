@@ -20,8 +20,6 @@ class ColourSchemeWatch : public QObject {
 public:
     explicit ColourSchemeWatch(QObject *parent = nullptr);
 
-    ColourScheme scheme() const { return m_scheme; }
-
 signals:
     void changed(dozewell::ColourScheme scheme);
 
