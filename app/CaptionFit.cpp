@@ -128,6 +128,20 @@ private:
     std::function<void()> m_fit;
 };
 
+// `font` at the largest pixel size, up to its own, at which `fits`; the
+// smallest legible size when none does.
+QFont LargestFitting(QFont font, const std::function<bool(const QFont &)> &fits)
+{
+    int pixels = QFontInfo(font).pixelSize();
+    for (; pixels > kSmallestPixelSize; --pixels) {
+        font.setPixelSize(pixels);
+        if (fits(font))
+            break;
+    }
+    font.setPixelSize(pixels);
+    return font;
+}
+
 bool CaptionFits(const QWidget *control, const QFont &font)
 {
     const QFontMetrics metrics(font);
@@ -169,15 +183,28 @@ QStringList CutCaptions(const QWidget *window, const QFont &font, const QList<co
 
 QFont FittingFont(const QWidget *window, const QFont &desktop, const QList<const QWidget *> &exempt)
 {
-    QFont font = desktop;
-    int pixels = QFontInfo(desktop).pixelSize();
-    for (; pixels > kSmallestPixelSize; --pixels) {
-        font.setPixelSize(pixels);
-        if (CutCaptions(window, font, exempt).isEmpty())
-            break;
+    return LargestFitting(desktop, [&](const QFont &font) { return CutCaptions(window, font, exempt).isEmpty(); });
+}
+
+QFont WholeTextFont(const QList<const QWidget *> &controls, const QFont &font)
+{
+    const auto fits = [&](const QFont &tried) {
+        return std::all_of(controls.cbegin(), controls.cend(),
+                           [&](const QWidget *control) { return CaptionFits(control, tried); });
+    };
+    if (fits(font))
+        return font;
+    // Widths grow with the size: the first size tried is the one at which
+    // the widest text for its room just fits, so that few sizes are loaded.
+    const QFontMetricsF metrics(font);
+    double scale = 1;
+    for (const QWidget *control : controls) {
+        if (const auto *label = qobject_cast<const QLabel *>(control); label && !label->text().isEmpty())
+            scale = std::min(scale, label->contentsRect().width() / metrics.horizontalAdvance(label->text()));
     }
-    font.setPixelSize(pixels);
-    return font;
+    QFont first = font;
+    first.setPixelSize(std::max(kSmallestPixelSize, int(QFontInfo(font).pixelSize() * scale)));
+    return LargestFitting(first, fits);
 }
 
 void FitCaptions(QWidget *window, const QList<const QWidget *> &exempt)

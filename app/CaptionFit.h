@@ -22,6 +22,10 @@ QStringList CutCaptions(const QWidget *window, const QFont &font, const QList<co
 // with the screen's scale.
 QFont FittingFont(const QWidget *window, const QFont &desktop, const QList<const QWidget *> &exempt = {});
 
+// `font` where each of `controls` shows its whole text in it; otherwise its
+// family at the largest pixel size at which the labels among them all do.
+QFont WholeTextFont(const QList<const QWidget *> &controls, const QFont &font);
+
 // Draws the texts of `window` (a window, or one control) in the fitting font
 // of the desktop's.
 void FitCaptions(QWidget *window, const QList<const QWidget *> &exempt = {});

@@ -3,6 +3,7 @@
 
 #include "app/BuildInfo.h"
 #include "app/CaptionFit.h"
+#include "app/Colours.h"
 #include "app/CommonDialog.h"
 #include "app/IntervalTimer.h"
 #include "app/Texts.h"
@@ -94,14 +95,25 @@ frmMain::~frmMain()
 
 void frmMain::StyleBanner()
 {
+    ui->lbl666->setText(texts::kBannerVersion.arg(QLatin1String(kVersion)));
+    // No desktop has the banner's font; the one that stands in for it may
+    // be wider, and a title cut at both sides slides along the banner.
     QFont font(kBannerFont);
     font.setPointSizeF(kBannerPointSize);
     font.setWeight(QFont::Normal);
+    font = WholeTextFont({ui->lblName, ui->lbl666, ui->lblYear}, font);
     for (QWidget *label : {ui->lblName, ui->lbl666, ui->lblYear})
         label->setFont(font);
-    ui->lbl666->setText(texts::kBannerVersion.arg(QLatin1String(kVersion)));
-    SetTextColour(ui->lbl666, kVersionColour);
-    SetTextColour(ui->lblYear, kYearColour);
+    ColourBanner();
+}
+
+void frmMain::ColourBanner()
+{
+    // The version's and the year's own colours are dark: on a dark
+    // background they take a lighter shade of their hue.
+    const QColor background = palette().color(QPalette::Window);
+    SetTextColour(ui->lbl666, ReadableOn(kVersionColour, background));
+    SetTextColour(ui->lblYear, ReadableOn(kYearColour, background));
 }
 
 void frmMain::ConnectHandlers()
@@ -261,9 +273,7 @@ void frmMain::ShowAbout()
         connect(m_about, &frmAbout::closeClicked, this, [this] { BringForward(this); });
         CentreOnScreen(m_about);
     }
-    m_about->show();
-    m_about->raise();
-    m_about->activateWindow();
+    BringForward(m_about);
 }
 
 // Time fields
@@ -559,6 +569,8 @@ void frmMain::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::WindowStateChange)
         WatchSeen();
+    if (event->type() == QEvent::PaletteChange)
+        ColourBanner();
     QWidget::changeEvent(event);
 }
 

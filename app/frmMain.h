@@ -80,7 +80,8 @@ public slots:
 protected:
     // Closing the window through the window system does what Exit does.
     void closeEvent(QCloseEvent *event) override;
-    // Ticks that show nothing wait while the window is not seen.
+    // Ticks that show nothing wait while the window is not seen; the
+    // banner's colours follow the window's.
     void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
@@ -135,6 +136,7 @@ private:
     void PlaceBanner(float nameLeft, float yearLeft, float versionLeft);
     void WatchSeen();
     void StyleBanner();
+    void ColourBanner();
     void ConnectHandlers();
     void FocusFirstControl();
     // Wine and the staging folder, as the user's environment has them now.

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/BuildInfo.h"
+#include "app/Colours.h"
 #include "app/CursorBlink.h"
 #include "app/InstanceLock.h"
 #include "app/ProgramOptions.h"
@@ -8,6 +9,7 @@
 #include "app/Texts.h"
 #include "app/frmMain.h"
 #include "player/Places.h"
+#include "platform/ColourScheme.h"
 #include "platform/QtPlatform.h"
 #include "timer/SleepTimer.h"
 
@@ -104,6 +106,10 @@ int main(int argc, char *argv[])
         return EXIT_SUCCESS;
     dozewell::SessionInstance session;
     session.Register();
+    // The desktop's colour preference comes when the portal answers, and
+    // again whenever the user changes it.
+    dozewell::ColourSchemeWatch colourScheme;
+    QObject::connect(&colourScheme, &dozewell::ColourSchemeWatch::changed, &dozewell::FollowColourScheme);
 
     dozewell::QtPlatform platform;
     const dozewell::InstanceLock lock(

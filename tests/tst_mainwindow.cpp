@@ -3,6 +3,7 @@
 // the focus order, stepping, Reset, Hide and Exit.
 #include "app/frmMain.h"
 #include "app/CaptionFit.h"
+#include "app/Colours.h"
 #include "app/CommonDialog.h"
 #include "app/frmAbout.h"
 #include "support/Harness.h"
@@ -14,6 +15,9 @@
 #include <QMessageBox>
 #include <QScopeGuard>
 #include <QPushButton>
+#include <QStyleOption>
+#include <QTextEdit>
+#include <optional>
 
 using namespace dozewell;
 using namespace dozewell::testing;
@@ -23,6 +27,27 @@ QRect FromTwips(int left, int top, int width, int height)
 {
     auto px = [](int twips) { return qRound(twips / 15.0); };
     return {px(left), px(top), px(width), px(height)};
+}
+
+// The colours of a control's text and of what its style fills behind it, as when enabled.
+std::optional<std::pair<QColor, QColor>> TextOnBackground(const QWidget *control)
+{
+    const auto colour = [&](QPalette::ColorRole role) { return control->palette().color(QPalette::Active, role); };
+    if (const auto *box = qobject_cast<const QGroupBox *>(control); box && !box->title().isEmpty()) {
+        QStyleOptionGroupBox option;
+        option.initFrom(box);
+        option.palette.setCurrentColorGroup(QPalette::Active);
+        return std::pair{QColor::fromRgba(box->style()->styleHint(QStyle::SH_GroupBox_TextLabelColor, &option, box)),
+                         colour(QPalette::Window)};
+    }
+    const auto *label = qobject_cast<const QLabel *>(control);
+    if ((label && !label->text().isEmpty()) || qobject_cast<const QCheckBox *>(control))
+        return std::pair{colour(QPalette::WindowText), colour(QPalette::Window)};
+    if (qobject_cast<const QPushButton *>(control))
+        return std::pair{colour(QPalette::ButtonText), colour(QPalette::Button)};
+    if (qobject_cast<const QLineEdit *>(control) || qobject_cast<const QTextEdit *>(control))
+        return std::pair{colour(QPalette::Text), colour(QPalette::Base)};
+    return std::nullopt;
 }
 
 // The stacking order among siblings: a higher index lies on top.
@@ -187,8 +212,8 @@ private slots:
     {
         for (const char *name : {"lblName", "lbl666", "lblYear"}) {
             const QFont font = h->w(name)->font();
+            QCOMPARE(font, h->w("lblName")->font());
             QCOMPARE(font.family(), QStringLiteral("MS Sans Serif"));
-            QCOMPARE(font.pointSizeF(), 13.5);
             QCOMPARE(font.weight(), QFont::Normal);
         }
         QCOMPARE(h->w("lbl666")->palette().color(QPalette::WindowText), QColor(128, 0, 0));
@@ -202,7 +227,7 @@ private slots:
         QTest::addColumn<int>("points");
         QTest::addColumn<QStringList>("cutInItsOwnSize"); // some of the controls cut at the desktop's size
         QTest::newRow("GNOME") << "Cantarell" << 11 << QStringList{"chkUseCounter", "cmbWhatToDo", "lblProgName", "wfrmPath"};
-        QTest::newRow("Qt's own") << "DejaVu Sans" << 9 << QStringList{"chkUseCounter", "lblProgName"};
+        QTest::newRow("Qt's own") << "DejaVu Sans" << 9 << QStringList{"chkUseCounter", "lblProgName", "lblName", "lblYear"};
         QTest::newRow("Xfce") << "DejaVu Sans" << 10 << QStringList{"chkUseCounter", "lblProgName"};
         QTest::newRow("large") << "DejaVu Sans" << 13 << QStringList{"chkUseCounter", "wfrmMp3File", "Text1"};
     }
@@ -214,6 +239,8 @@ private slots:
         const QFont desktop(family, points);
         QCOMPARE(QFontInfo(desktop).family(), family); // installed by tools/install-deps --test
         const auto restore = qScopeGuard([before = QApplication::font()] { QApplication::setFont(before); });
+        const auto noStandIn = qScopeGuard([] { QFont::removeSubstitutions(QStringLiteral("MS Sans Serif")); });
+        QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), family); // the banner's font stands in too
         Harness fresh;
         frmAbout about;
         QApplication::setFont(desktop); // the windows follow the desktop's font
@@ -231,9 +258,56 @@ private slots:
             larger.setPixelSize(font.pixelSize() + 1);
             QVERIFY(font.pixelSize() == QFontInfo(desktop).pixelSize() || !CutCaptions(window, larger, exempt).isEmpty());
         }
+        // The banner's labels: whole, at 13.5 points where that fits, else as large as they all fit.
+        QFont banner(QStringLiteral("MS Sans Serif")), larger = fresh.w("lblName")->font();
+        banner.setPointSizeF(13.5);
+        larger.setPixelSize(QFontInfo(larger).pixelSize() + 1);
+        QStringList cutLarger;
+        for (const char *name : {"lblName", "lbl666", "lblYear"}) {
+            QCOMPARE(CutCaptions(fresh.w(name), fresh.w(name)->font()), QStringList());
+            cut += CutCaptions(fresh.w(name), banner);
+            cutLarger += CutCaptions(fresh.w(name), larger);
+        }
+        QVERIFY(fresh.w("lblName")->font().pointSizeF() == 13.5 || !cutLarger.isEmpty());
         for (const QString &name : cutInItsOwnSize)
             QVERIFY2(cut.contains(name), qPrintable(name + QStringLiteral(" fits unfitted: the check misses a cut")));
         QCOMPARE(QMessageBox(QMessageBox::NoIcon, {}, {}, QMessageBox::Ok, fresh.form.get()).font(), desktop);
+    }
+
+    void textsAreReadable_data()
+    {
+        QTest::addColumn<int>("scheme");
+        QTest::newRow("light") << int(ColourScheme::PreferLight);
+        QTest::newRow("dark") << int(ColourScheme::PreferDark);
+        QTest::newRow("the theme's") << int(ColourScheme::NoPreference); // Adwaita's dark, by GTK, under Xvfb
+    }
+    void textsAreReadable()
+    {
+        QFETCH(int, scheme);
+        QCOMPARE(qRound(ContrastRatio(QColor(0, 128, 0), QColor(239, 239, 239)) * 100), 447);
+        QCOMPARE(qRound(ContrastRatio(QColor(50, 50, 50), QColor(128, 0, 0)) * 10), 12); // WCAG 2's figures
+        const auto restore = qScopeGuard([] { FollowColourScheme(ColourScheme::NoPreference); });
+        h->startUp();
+        h->click("cmdAbout");
+        FollowColourScheme(ColourScheme(scheme));
+        QCoreApplication::sendPostedEvents();
+        const bool dark = IsDark(h->form->palette().color(QPalette::Window));
+        QCOMPARE(dark, scheme == int(ColourScheme::PreferDark)
+                           || (scheme == int(ColourScheme::NoPreference) && qEnvironmentVariableIsSet("DOZEWELL_DARK_THEME")));
+        QCOMPARE(IsDark(h->form->aboutWindow()->palette().color(QPalette::Window)), dark);
+        QCOMPARE(IsDark(QMessageBox().palette().color(QPalette::Window)), dark);
+        for (const QWidget *window : QWidgetList{h->form.get(), h->form->aboutWindow()}) {
+            for (const QWidget *control : window->findChildren<QWidget *>()) {
+                const auto colours = TextOnBackground(control);
+                const QString name = control->objectName();
+                if (!colours)
+                    continue;
+                if (!dark && (name == "lbl666" || name == "lblYear")) // their own colours
+                    QCOMPARE(colours->first, name == "lbl666" ? QColor(128, 0, 0) : QColor(0, 128, 0));
+                else
+                    QVERIFY2(ContrastRatio(colours->first, colours->second) >= kReadableContrast, qPrintable(name));
+            }
+        }
     }
 
     void stackingOrder()

@@ -12,7 +12,8 @@
 # not run is acted on as soon as it runs again. Last, in a headless GNOME
 # Shell, under Xwayland, natively on Wayland and as started from the dash:
 # the shell ties the window to its menu entry, the window has its fixed size,
-# and a second start brings it forward over another program's window.
+# and a second start brings it forward over another program's window. Then the
+# window follows the dark style, and the light one, from a stand-in settings portal.
 # Usage: run.sh path/to/dozewell-timer [screenshot-folder]
 . "$(dirname "$0")/common.sh"
 
@@ -30,6 +31,7 @@ mkdir -p "$work/music"
 media="$work/music/night song.mp3"
 head -c 50000 /dev/urandom > "$media"
 lock="$XDG_RUNTIME_DIR/dozewell-timer.lock"
+xvfb_display=$DISPLAY test_bus=${DBUS_SESSION_BUS_ADDRESS:-}
 # The windows on the screen, top to bottom; whether window $1 lies above $2.
 stacking() { xwininfo -root -children | awk '/^ +0x/ {print $1}'; }
 on_top_of() {
@@ -368,4 +370,23 @@ w = Gtk.Window(title='Another'); w.show_all(); Gtk.main()" 2>/dev/null &
     wait "$app" 2>/dev/null
 done
 echo "case 5 passed"
-echo "5 passed, 0 failed"
+
+step "case 6: the desktop's dark style, read at start, and the light style it changes to"
+export DISPLAY=$xvfb_display DBUS_SESSION_BUS_ADDRESS=$test_bus && unset WAYLAND_DISPLAY XAUTHORITY
+kill "$portal" && wait "$portal" 2>/dev/null
+# The portal's Read wraps the value in one variant more than its signal.
+stand_in settings org.freedesktop.portal.Desktop /org/freedesktop/portal/desktop org.freedesktop.portal.Settings \
+    Read ss v 'ret = dbus.UInt32(1, variant_level=2) if args == ["org.freedesktop.appearance", "color-scheme"] else 0'
+start_program 6
+background() { "$grab" "$main" 3 220; }   # the window's own, left of its frame
+export -f background && export grab main
+within 5 bash -c '[ "$(background)" -lt 80 ]' || fail "the window is not dark in the dark style: $(background)"
+shot dark-style
+gdbus call --session --dest org.freedesktop.portal.Desktop --object-path /org/freedesktop/portal/desktop --method \
+    org.freedesktop.DBus.Mock.EmitSignal org.freedesktop.portal.Settings SettingChanged ssv \
+    "[<'org.freedesktop.appearance'>, <'color-scheme'>, <<uint32 2>>]" > /dev/null
+within 1 bash -c '[ "$(background)" -gt 200 ]' || fail "the window did not turn light within a second: $(background)"
+shot light-style
+exit_program "$main" "$app"
+echo "case 6 passed"
+echo "6 passed, 0 failed"
