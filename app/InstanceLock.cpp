@@ -3,6 +3,7 @@
 
 #include "player/Staging.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSysInfo>
@@ -21,7 +22,7 @@ QString WhyNotWritable(const QString &folder)
     QTemporaryFile probe(folder + QStringLiteral(".probe-XXXXXX"));
     if (!probe.open())
         return probe.errorString();
-    return QStringLiteral("unknown error");
+    return QCoreApplication::translate("Texts", "unknown error");
 }
 
 bool WrittenByAnotherHost(const QLockFile &lock)
