@@ -1,130 +1,130 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="it_IT">
+<TS version="2.1" language="it">
 <context>
     <name>Staging</name>
     <message>
         <source>the folder %1 cannot be created</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile creare la cartella %1</translation>
     </message>
     <message>
         <source>%1 is not a folder of its own (a link or a file stands there)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è una vera cartella (al suo posto c&apos;è un collegamento o un file)</translation>
     </message>
     <message>
         <source>the folder %1 belongs to another user</source>
-        <translation type="unfinished"></translation>
+        <translation>la cartella %1 appartiene a un altro utente</translation>
     </message>
     <message>
         <source>the folder %1 cannot be made private</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile rendere privata la cartella %1</translation>
     </message>
 </context>
 <context>
     <name>Texts</name>
     <message>
         <source>unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>errore sconosciuto</translation>
     </message>
     <message>
         <source>Select An Option</source>
         <extracomment>The action box before an action is chosen.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Scegli azione</translation>
     </message>
     <message>
         <source>No File Was Selected Yet</source>
         <extracomment>The media file box before a file is chosen; short, it fills the box.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nessun file scelto</translation>
     </message>
     <message>
         <source>Choose a diffrent path for the &apos;%1&apos; file</source>
         <extracomment>The tool tip of the Path button. %1 is the player&apos;s file name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Scegli un altro percorso per il file «%1»</translation>
     </message>
     <message>
         <source>Winamp Path</source>
         <extracomment>The title of the Open dialog that asks where the player is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Percorso di Winamp</translation>
     </message>
     <message>
         <source>Executable Files</source>
         <extracomment>The Open dialog&apos;s file type for the player.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>File eseguibili</translation>
     </message>
     <message>
         <source>Winamp Media File and Playlists</source>
         <extracomment>The Open dialog&apos;s file type for the media file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>File multimediali e playlist di Winamp</translation>
     </message>
     <message>
         <source>ERROR</source>
         <extracomment>The title of every box that refuses or reports a failure.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ERRORE</translation>
     </message>
     <message>
         <source>Please choose all the needed options</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegliere tutte le opzioni necessarie</translation>
     </message>
     <message>
         <source>No File Was Selected Yet !</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato ancora scelto alcun file!</translation>
     </message>
     <message>
         <source>This is not the original %1 file!</source>
         <extracomment>%1 is the player&apos;s file name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Questo non è il file %1 originale!</translation>
     </message>
     <message>
         <source>Filesize too big %1Bytes, 20,000,000Bytes is the max size !</source>
         <extracomment>%1 is the file&apos;s size in bytes; the limit is 20,000,000 bytes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>File troppo grande: %1 byte; la dimensione massima è 20.000.000 byte!</translation>
     </message>
     <message>
         <source>The file could not be copied to the staging folder %1: %2</source>
         <extracomment>%1 is the staging folder, %2 why the copy failed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile copiare il file nella cartella di appoggio %1: %2</translation>
     </message>
     <message>
         <source>The file %1 could not be read: %2</source>
         <extracomment>%1 is the media file, %2 the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere il file %1: %2</translation>
     </message>
     <message>
         <source>The file %1 cannot be played: it is not a regular file (a pipe, a device or a link to one).</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile riprodurre il file %1: non è un file normale (è una pipe, un dispositivo o un collegamento a uno di essi).</translation>
     </message>
     <message>
         <source>The player could not be started: %1</source>
         <extracomment>%1 is the player.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile avviare il lettore: %1</translation>
     </message>
     <message>
         <source>Wine could not start the player %1 (launcher: %2).</source>
         <extracomment>%1 is the player, %2 the Wine program that was to start it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wine non è riuscito ad avviare il lettore %1 (avviatore: %2).</translation>
     </message>
     <message>
         <source>The staged file %1 lies on no drive of the Wine prefix of the player %2, so the player could not be handed it.</source>
         <extracomment>%1 is the staged copy of the media file, %2 the player.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Il file preparato %1 non si trova in nessuna unità del prefisso Wine del lettore %2, quindi non è stato possibile passarglielo.</translation>
     </message>
     <message>
         <source>The player %1 did not take the command: it ended at once with status %2.</source>
         <extracomment>%1 is the player, %2 its exit status (a number).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Il lettore %1 non ha accettato il comando: è terminato subito con lo stato %2.</translation>
     </message>
     <message>
         <source>The player %1 did not take the command: it crashed (%2).</source>
         <extracomment>%1 is the player, %2 the signal that ended it (SIGSEGV, ...).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Il lettore %1 non ha accettato il comando: si è chiuso in modo anomalo (%2).</translation>
     </message>
     <message>
         <source>Wine cannot run this file: it is not a Windows program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wine non può eseguire questo file: non è un programma Windows.</translation>
     </message>
     <message>
         <source>Wine could not load the player or a library it needs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wine non è riuscito a caricare il lettore o una libreria che gli serve.</translation>
     </message>
     <message>
         <source>The player %1 is a Windows program and needs Wine to run, but no Wine was found.
@@ -134,7 +134,12 @@ On Debian, install it with:
 
 or name the Wine launcher to use in the variable %3.</source>
         <extracomment>%1 is the player, %2 the commands that install Wine (on lines of their own), %3 the name of an environment variable.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Il lettore %1 è un programma Windows e ha bisogno di Wine, ma Wine non è stato trovato.
+
+Su Debian, installarlo con:
+%2
+
+oppure indicare l&apos;avviatore di Wine da usare nella variabile %3.</translation>
     </message>
     <message>
         <source>The player %1 is a 32-bit Windows program, but the Wine here (%2) has no 32-bit part, so it cannot run it.
@@ -142,22 +147,26 @@ or name the Wine launcher to use in the variable %3.</source>
 On Debian, add it with:
 %3</source>
         <extracomment>%1 is the player, %2 the Wine program, %3 the commands that add the 32-bit part.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Il lettore %1 è un programma Windows a 32 bit, ma il Wine installato (%2) non ha la parte a 32 bit, quindi non può eseguirlo.
+
+Su Debian, aggiungerla con:
+%3</translation>
     </message>
     <message>
         <source>A 32-bit player needs Wine&apos;s 32-bit part. On Debian, add it with:
 %1</source>
         <extracomment>%1 is the commands that add Wine&apos;s 32-bit part.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Un lettore a 32 bit ha bisogno della parte a 32 bit di Wine. Su Debian, aggiungerla con:
+%1</translation>
     </message>
     <message>
         <source>Dozewell Timer is already running for this user; a second one would delete the staged copy of the first one&apos;s run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dozewell Timer è già in esecuzione per questo utente; una seconda istanza cancellerebbe la copia preparata dalla prima.</translation>
     </message>
     <message>
         <source>Dozewell Timer cannot start: its lock %1 cannot be written (%2).</source>
         <extracomment>%1 is the lock file, %2 the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dozewell Timer non può avviarsi: impossibile scrivere il suo file di blocco %1 (%2).</translation>
     </message>
     <message>
         <source>%1: no display could be opened (see %2).
@@ -165,51 +174,54 @@ It is a desktop program: start it from a desktop session, or under a virtual
 X server with:  %3
 </source>
         <extracomment>On the terminal. %1 is the program&apos;s command, %2 the environment variables that name a display, %3 the command that starts it under a virtual X server. Keep the lines within 80 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: impossibile aprire un display (vedere %2).
+È un programma per il desktop: avviarlo da una sessione desktop oppure in un
+server X virtuale con:  %3
+</translation>
     </message>
     <message>
         <source>A sleep timer: stops the media player, or makes it play one file, after a set time.</source>
         <extracomment>The first line of --help.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Un timer per dormire: ferma il lettore multimediale, o gli fa riprodurre un file, dopo un tempo stabilito.</translation>
     </message>
     <message>
         <source>Unknown argument &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Argomento sconosciuto «%1».</translation>
     </message>
     <message>
         <source>Try &apos;%1&apos;.</source>
         <extracomment>After a wrong argument, on the terminal. %1 is the command that shows the help.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Provare «%1».</translation>
     </message>
     <message>
         <source>Dozewell Timer stops the player at %1</source>
         <extracomment>Shown by the desktop while the computer is kept awake. %1 is the time-out (a clock time or a countdown).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dozewell Timer ferma il lettore alle %1</translation>
     </message>
     <message>
         <source>Dozewell Timer plays the chosen file at %1</source>
         <extracomment>Shown by the desktop while the computer is kept awake. %1 is the time-out (a clock time or a countdown).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dozewell Timer riproduce il file scelto alle %1</translation>
     </message>
     <message>
         <source>Winamp was terminated by Orvo&apos;s Timer!!!</source>
         <extracomment>The report after the player was told to stop.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Winamp è stato chiuso da Orvo&apos;s Timer!!!</translation>
     </message>
     <message>
         <source>Orvo&apos;s Timer</source>
         <extracomment>The title of that report: the program&apos;s old name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Orvo&apos;s Timer</translation>
     </message>
     <message>
         <source>Playing%1...</source>
         <extracomment>The report after the player was told to play a file: %1 is the file, right after the word, as the program has always shown it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Riproduzione di %1...</translation>
     </message>
     <message>
         <source>Orvo&apos;s Dozewell Timer</source>
         <extracomment>The title of that report: the program&apos;s old name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Orvo&apos;s Dozewell Timer</translation>
     </message>
     <message>
         <source>
@@ -225,205 +237,216 @@ Any Comments sould be sent to:
 %2
 </source>
         <extracomment>The About window&apos;s text, eleven lines that fill its box: keep the line breaks and make no line longer than the longest English one. %1 is the version, %2 the address.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>
+Questo piccolo programma aiuta chi ama addormentarsi
+con una lunga playlist casuale in riproduzione su Winamp,
+ma non vuole dormire con la musica tutta la notte...
+Si imposta un orario o un conto alla rovescia, e allo
+scadere del tempo Winamp smette di suonare.
+
+Versione: %1
+
+Inviare commenti a:
+%2
+</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>About Dozewell Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni su Dozewell Timer</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
 </context>
 <context>
     <name>frmMain</name>
     <message>
         <source>Click to see the About Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Fare clic per aprire la finestra Informazioni</translation>
     </message>
     <message>
         <source>Hide this window</source>
-        <translation type="unfinished"></translation>
+        <translation>Nascondi questa finestra</translation>
     </message>
     <message>
         <source>Hide</source>
-        <translation type="unfinished"></translation>
+        <translation>Nascondi</translation>
     </message>
     <message>
         <source>Pause Dozewell Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Metti in pausa Dozewell Timer</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa</translation>
     </message>
     <message>
         <source>Exit and stop Dozewell Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferma ed esci da Dozewell Timer</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Esci</translation>
     </message>
     <message>
         <source>Start Dozewell Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvia Dozewell Timer</translation>
     </message>
     <message>
         <source>Start!</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvia!</translation>
     </message>
     <message>
         <source>What to do</source>
-        <translation type="unfinished"></translation>
+        <translation>Azione</translation>
     </message>
     <message>
         <source>Select what should happend when the time is out...</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegliere cosa deve accadere allo scadere del tempo...</translation>
     </message>
     <message>
         <source>What to do at the time-out</source>
-        <translation type="unfinished"></translation>
+        <translation>Azione allo scadere del tempo</translation>
     </message>
     <message>
         <source>Shutdown Winamp</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferma Winamp</translation>
     </message>
     <message>
         <source>Play Mp3 File</source>
-        <translation type="unfinished"></translation>
+        <translation>Riproduci MP3</translation>
     </message>
     <message>
         <source>Mp3 File</source>
-        <translation type="unfinished"></translation>
+        <translation>File MP3</translation>
     </message>
     <message>
         <source>Select an MP3 file to be played when time is out...</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegliere un file MP3 da riprodurre allo scadere del tempo...</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri</translation>
     </message>
     <message>
         <source>Media file</source>
-        <translation type="unfinished"></translation>
+        <translation>File multimediale</translation>
     </message>
     <message>
         <source>No File Was Selected Yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun file scelto</translation>
     </message>
     <message>
         <source>Winamp Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Percorso di Winamp</translation>
     </message>
     <message>
         <source>Winamp current loction</source>
-        <translation type="unfinished"></translation>
+        <translation>Posizione attuale di Winamp</translation>
     </message>
     <message>
         <source>Player path</source>
-        <translation type="unfinished"></translation>
+        <translation>Percorso del lettore</translation>
     </message>
     <message>
         <source>Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambia</translation>
     </message>
     <message>
         <source>Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Orario</translation>
     </message>
     <message>
         <source>More Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Più secondi</translation>
     </message>
     <message>
         <source>More Minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Più minuti</translation>
     </message>
     <message>
         <source>More Hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Più ore</translation>
     </message>
     <message>
         <source>Timer seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Orario: secondi</translation>
     </message>
     <message>
         <source>Timer minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Orario: minuti</translation>
     </message>
     <message>
         <source>Timer hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Orario: ore</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo</translation>
     </message>
     <message>
         <source>Current Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ora attuale</translation>
     </message>
     <message>
         <source>Less Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Meno secondi</translation>
     </message>
     <message>
         <source>Less Minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Meno minuti</translation>
     </message>
     <message>
         <source>Less Hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Meno ore</translation>
     </message>
     <message>
         <source>Counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Conto alla rovescia</translation>
     </message>
     <message>
         <source>Remaining time til&apos; Winamp&apos;s shutdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo rimanente prima della chiusura di Winamp</translation>
     </message>
     <message>
         <source>Counter hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Conto alla rovescia: ore</translation>
     </message>
     <message>
         <source>Counter minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Conto alla rovescia: minuti</translation>
     </message>
     <message>
         <source>Click to return to all vlues to &apos;0&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Fare clic per riportare tutti i valori a «0»</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Azzera</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Choose to use Counter Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa il conto alla rovescia</translation>
     </message>
     <message>
         <source>Use Counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Timer</translation>
     </message>
     <message>
         <source>Choose to use Timer Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa un orario</translation>
     </message>
     <message>
         <source>Use Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>All&apos;orario</translation>
     </message>
 </context>
 </TS>
