@@ -250,6 +250,56 @@ Anmerkungen bitte an:
 %2
 </translation>
     </message>
+    <message>
+        <source>This computer refused to run Wine&apos;s loader.</source>
+        <translation>Dieser Computer hat sich geweigert, den Lader von Wine auszuführen.</translation>
+    </message>
+    <message>
+        <source>A program that Wine needs was not found.</source>
+        <translation>Ein Programm, das Wine braucht, wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>The player %1 is a Windows program, but the Wine here (%2) does not run on this computer: %3
+
+%4</source>
+        <extracomment>%1 is the player, %2 the Wine program, %3 what Wine said (in English) or how it ended, %4 what to do (a text of its own).</extracomment>
+        <translation>Der Player %1 ist ein Windows-Programm, aber das hier installierte Wine (%2) läuft auf diesem Computer nicht: %3
+
+%4</translation>
+    </message>
+    <message>
+        <source>The Wine here (%1) does not run on this computer: %2
+
+%3</source>
+        <extracomment>%1 is the Wine program, %2 what Wine said (in English) or how it ended, %3 what to do.</extracomment>
+        <translation>Das hier installierte Wine (%1) läuft auf diesem Computer nicht: %2
+
+%3</translation>
+    </message>
+    <message>
+        <source>it ended at once with status %1.</source>
+        <extracomment>How Wine ended, after &quot;does not run on this computer:&quot;. %1 is its exit status (a number).</extracomment>
+        <translation>Es wurde sofort mit dem Status %1 beendet.</translation>
+    </message>
+    <message>
+        <source>it crashed (%1).</source>
+        <extracomment>How Wine ended, after &quot;does not run on this computer:&quot;. %1 is the signal that ended it.</extracomment>
+        <translation>Es ist abgestürzt (%1).</translation>
+    </message>
+    <message>
+        <source>This computer refuses to start Wine&apos;s loader. A computer that runs no 32-bit programs (a kernel built without IA-32 emulation, or started with ia32_emulation=0) cannot run Wine&apos;s 32-bit part, nor a 32-bit player. While that part is installed, Debian&apos;s wine fails for 64-bit players too; remove it with:
+%1</source>
+        <extracomment>%1 is the command that removes Wine&apos;s 32-bit part, on a line of its own.</extracomment>
+        <translation>Dieser Computer weigert sich, den Lader von Wine zu starten. Ein Computer, der keine 32-Bit-Programme ausführt (ein Kernel ohne IA-32-Emulation oder mit ia32_emulation=0 gestartet), kann weder den 32-Bit-Teil von Wine noch einen 32-Bit-Player ausführen. Solange dieser Teil installiert ist, scheitert Debians wine auch mit 64-Bit-Playern; entfernen Sie ihn mit:
+%1</translation>
+    </message>
+    <message>
+        <source>See what Wine says with:
+%1</source>
+        <extracomment>%1 is a command, on a line of its own.</extracomment>
+        <translation>Was Wine dazu sagt, zeigt:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

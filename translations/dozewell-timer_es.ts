@@ -250,6 +250,56 @@ Envíe sus comentarios a:
 %2
 </translation>
     </message>
+    <message>
+        <source>This computer refused to run Wine&apos;s loader.</source>
+        <translation>Este equipo se negó a ejecutar el cargador de Wine.</translation>
+    </message>
+    <message>
+        <source>A program that Wine needs was not found.</source>
+        <translation>No se encontró un programa que Wine necesita.</translation>
+    </message>
+    <message>
+        <source>The player %1 is a Windows program, but the Wine here (%2) does not run on this computer: %3
+
+%4</source>
+        <extracomment>%1 is the player, %2 the Wine program, %3 what Wine said (in English) or how it ended, %4 what to do (a text of its own).</extracomment>
+        <translation>El reproductor %1 es un programa de Windows, pero el Wine instalado (%2) no funciona en este equipo: %3
+
+%4</translation>
+    </message>
+    <message>
+        <source>The Wine here (%1) does not run on this computer: %2
+
+%3</source>
+        <extracomment>%1 is the Wine program, %2 what Wine said (in English) or how it ended, %3 what to do.</extracomment>
+        <translation>El Wine instalado (%1) no funciona en este equipo: %2
+
+%3</translation>
+    </message>
+    <message>
+        <source>it ended at once with status %1.</source>
+        <extracomment>How Wine ended, after &quot;does not run on this computer:&quot;. %1 is its exit status (a number).</extracomment>
+        <translation>terminó enseguida con el estado %1.</translation>
+    </message>
+    <message>
+        <source>it crashed (%1).</source>
+        <extracomment>How Wine ended, after &quot;does not run on this computer:&quot;. %1 is the signal that ended it.</extracomment>
+        <translation>se cerró inesperadamente (%1).</translation>
+    </message>
+    <message>
+        <source>This computer refuses to start Wine&apos;s loader. A computer that runs no 32-bit programs (a kernel built without IA-32 emulation, or started with ia32_emulation=0) cannot run Wine&apos;s 32-bit part, nor a 32-bit player. While that part is installed, Debian&apos;s wine fails for 64-bit players too; remove it with:
+%1</source>
+        <extracomment>%1 is the command that removes Wine&apos;s 32-bit part, on a line of its own.</extracomment>
+        <translation>Este equipo se niega a iniciar el cargador de Wine. Un equipo que no ejecuta programas de 32 bits (un núcleo compilado sin emulación IA-32, o iniciado con ia32_emulation=0) no puede ejecutar la parte de 32 bits de Wine ni un reproductor de 32 bits. Mientras esa parte esté instalada, el wine de Debian falla también con reproductores de 64 bits; elimínela con:
+%1</translation>
+    </message>
+    <message>
+        <source>See what Wine says with:
+%1</source>
+        <extracomment>%1 is a command, on a line of its own.</extracomment>
+        <translation>Vea lo que dice Wine con:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

@@ -250,6 +250,56 @@ Vos remarques sont les bienvenues à :
 %2
 </translation>
     </message>
+    <message>
+        <source>This computer refused to run Wine&apos;s loader.</source>
+        <translation>Cet ordinateur a refusé d&apos;exécuter le chargeur de Wine.</translation>
+    </message>
+    <message>
+        <source>A program that Wine needs was not found.</source>
+        <translation>Un programme dont Wine a besoin est introuvable.</translation>
+    </message>
+    <message>
+        <source>The player %1 is a Windows program, but the Wine here (%2) does not run on this computer: %3
+
+%4</source>
+        <extracomment>%1 is the player, %2 the Wine program, %3 what Wine said (in English) or how it ended, %4 what to do (a text of its own).</extracomment>
+        <translation>Le lecteur %1 est un programme Windows, mais le Wine installé ici (%2) ne fonctionne pas sur cet ordinateur : %3
+
+%4</translation>
+    </message>
+    <message>
+        <source>The Wine here (%1) does not run on this computer: %2
+
+%3</source>
+        <extracomment>%1 is the Wine program, %2 what Wine said (in English) or how it ended, %3 what to do.</extracomment>
+        <translation>Le Wine installé ici (%1) ne fonctionne pas sur cet ordinateur : %2
+
+%3</translation>
+    </message>
+    <message>
+        <source>it ended at once with status %1.</source>
+        <extracomment>How Wine ended, after &quot;does not run on this computer:&quot;. %1 is its exit status (a number).</extracomment>
+        <translation>il s&apos;est arrêté aussitôt avec le code %1.</translation>
+    </message>
+    <message>
+        <source>it crashed (%1).</source>
+        <extracomment>How Wine ended, after &quot;does not run on this computer:&quot;. %1 is the signal that ended it.</extracomment>
+        <translation>il a planté (%1).</translation>
+    </message>
+    <message>
+        <source>This computer refuses to start Wine&apos;s loader. A computer that runs no 32-bit programs (a kernel built without IA-32 emulation, or started with ia32_emulation=0) cannot run Wine&apos;s 32-bit part, nor a 32-bit player. While that part is installed, Debian&apos;s wine fails for 64-bit players too; remove it with:
+%1</source>
+        <extracomment>%1 is the command that removes Wine&apos;s 32-bit part, on a line of its own.</extracomment>
+        <translation>Cet ordinateur refuse de lancer le chargeur de Wine. Un ordinateur qui n&apos;exécute aucun programme 32 bits (un noyau compilé sans émulation IA-32, ou démarré avec ia32_emulation=0) ne peut exécuter ni la partie 32 bits de Wine, ni un lecteur 32 bits. Tant que cette partie est installée, le wine de Debian échoue aussi avec les lecteurs 64 bits ; supprimez-la avec :
+%1</translation>
+    </message>
+    <message>
+        <source>See what Wine says with:
+%1</source>
+        <extracomment>%1 is a command, on a line of its own.</extracomment>
+        <translation>Voyez ce que dit Wine avec :
+%1</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

@@ -250,6 +250,56 @@ Inviare commenti a:
 %2
 </translation>
     </message>
+    <message>
+        <source>This computer refused to run Wine&apos;s loader.</source>
+        <translation>Questo computer si è rifiutato di eseguire il caricatore di Wine.</translation>
+    </message>
+    <message>
+        <source>A program that Wine needs was not found.</source>
+        <translation>Non è stato trovato un programma di cui Wine ha bisogno.</translation>
+    </message>
+    <message>
+        <source>The player %1 is a Windows program, but the Wine here (%2) does not run on this computer: %3
+
+%4</source>
+        <extracomment>%1 is the player, %2 the Wine program, %3 what Wine said (in English) or how it ended, %4 what to do (a text of its own).</extracomment>
+        <translation>Il lettore %1 è un programma Windows, ma il Wine installato (%2) non funziona su questo computer: %3
+
+%4</translation>
+    </message>
+    <message>
+        <source>The Wine here (%1) does not run on this computer: %2
+
+%3</source>
+        <extracomment>%1 is the Wine program, %2 what Wine said (in English) or how it ended, %3 what to do.</extracomment>
+        <translation>Il Wine installato (%1) non funziona su questo computer: %2
+
+%3</translation>
+    </message>
+    <message>
+        <source>it ended at once with status %1.</source>
+        <extracomment>How Wine ended, after &quot;does not run on this computer:&quot;. %1 is its exit status (a number).</extracomment>
+        <translation>è terminato subito con lo stato %1.</translation>
+    </message>
+    <message>
+        <source>it crashed (%1).</source>
+        <extracomment>How Wine ended, after &quot;does not run on this computer:&quot;. %1 is the signal that ended it.</extracomment>
+        <translation>si è chiuso in modo anomalo (%1).</translation>
+    </message>
+    <message>
+        <source>This computer refuses to start Wine&apos;s loader. A computer that runs no 32-bit programs (a kernel built without IA-32 emulation, or started with ia32_emulation=0) cannot run Wine&apos;s 32-bit part, nor a 32-bit player. While that part is installed, Debian&apos;s wine fails for 64-bit players too; remove it with:
+%1</source>
+        <extracomment>%1 is the command that removes Wine&apos;s 32-bit part, on a line of its own.</extracomment>
+        <translation>Questo computer si rifiuta di avviare il caricatore di Wine. Un computer che non esegue programmi a 32 bit (un kernel compilato senza emulazione IA-32, o avviato con ia32_emulation=0) non può eseguire la parte a 32 bit di Wine, né un lettore a 32 bit. Finché quella parte è installata, il wine di Debian non funziona nemmeno con i lettori a 64 bit; rimuoverla con:
+%1</translation>
+    </message>
+    <message>
+        <source>See what Wine says with:
+%1</source>
+        <extracomment>%1 is a command, on a line of its own.</extracomment>
+        <translation>Per vedere cosa dice Wine:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

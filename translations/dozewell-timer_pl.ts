@@ -250,6 +250,56 @@ Uwagi prosimy przesyłać na adres:
 %2
 </translation>
     </message>
+    <message>
+        <source>This computer refused to run Wine&apos;s loader.</source>
+        <translation>Ten komputer odmówił uruchomienia programu ładującego Wine.</translation>
+    </message>
+    <message>
+        <source>A program that Wine needs was not found.</source>
+        <translation>Nie znaleziono programu potrzebnego do działania Wine.</translation>
+    </message>
+    <message>
+        <source>The player %1 is a Windows program, but the Wine here (%2) does not run on this computer: %3
+
+%4</source>
+        <extracomment>%1 is the player, %2 the Wine program, %3 what Wine said (in English) or how it ended, %4 what to do (a text of its own).</extracomment>
+        <translation>Odtwarzacz %1 jest programem dla Windows, ale zainstalowane tu Wine (%2) nie działa na tym komputerze: %3
+
+%4</translation>
+    </message>
+    <message>
+        <source>The Wine here (%1) does not run on this computer: %2
+
+%3</source>
+        <extracomment>%1 is the Wine program, %2 what Wine said (in English) or how it ended, %3 what to do.</extracomment>
+        <translation>Zainstalowane tu Wine (%1) nie działa na tym komputerze: %2
+
+%3</translation>
+    </message>
+    <message>
+        <source>it ended at once with status %1.</source>
+        <extracomment>How Wine ended, after &quot;does not run on this computer:&quot;. %1 is its exit status (a number).</extracomment>
+        <translation>zakończyło się od razu ze stanem %1.</translation>
+    </message>
+    <message>
+        <source>it crashed (%1).</source>
+        <extracomment>How Wine ended, after &quot;does not run on this computer:&quot;. %1 is the signal that ended it.</extracomment>
+        <translation>uległo awarii (%1).</translation>
+    </message>
+    <message>
+        <source>This computer refuses to start Wine&apos;s loader. A computer that runs no 32-bit programs (a kernel built without IA-32 emulation, or started with ia32_emulation=0) cannot run Wine&apos;s 32-bit part, nor a 32-bit player. While that part is installed, Debian&apos;s wine fails for 64-bit players too; remove it with:
+%1</source>
+        <extracomment>%1 is the command that removes Wine&apos;s 32-bit part, on a line of its own.</extracomment>
+        <translation>Ten komputer odmawia uruchomienia programu ładującego Wine. Komputer, który nie uruchamia programów 32-bitowych (jądro zbudowane bez emulacji IA-32 lub uruchomione z ia32_emulation=0), nie uruchomi 32-bitowej części Wine ani 32-bitowego odtwarzacza. Dopóki ta część jest zainstalowana, debianowe wine zawodzi także z odtwarzaczami 64-bitowymi; można ją usunąć poleceniem:
+%1</translation>
+    </message>
+    <message>
+        <source>See what Wine says with:
+%1</source>
+        <extracomment>%1 is a command, on a line of its own.</extracomment>
+        <translation>Komunikat Wine pokaże polecenie:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>
