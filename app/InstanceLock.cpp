@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/InstanceLock.h"
 
+#include "app/Texts.h"
 #include "player/Staging.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSysInfo>
@@ -22,7 +22,7 @@ QString WhyNotWritable(const QString &folder)
     QTemporaryFile probe(folder + QStringLiteral(".probe-XXXXXX"));
     if (!probe.open())
         return probe.errorString();
-    return QCoreApplication::translate("Texts", "unknown error");
+    return texts::kUnknownError();
 }
 
 bool WrittenByAnotherHost(const QLockFile &lock)

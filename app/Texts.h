@@ -123,6 +123,8 @@ inline const QString kInstallWine32BitPart = kAddI386 + QStringLiteral("    sudo
 inline constexpr Text kAlreadyRunning{
     QT_TRANSLATE_NOOP("Texts", "Dozewell Timer is already running for this user; a second one would delete the staged "
                                "copy of the first one's run.")};
+//: Why the lock cannot be written, where the system does not say.
+inline constexpr Text kUnknownError{QT_TRANSLATE_NOOP("Texts", "unknown error")};
 //: %1 is the lock file, %2 the system's reason.
 inline constexpr Text kLockFailed{
     QT_TRANSLATE_NOOP("Texts", "Dozewell Timer cannot start: its lock %1 cannot be written (%2).")};

@@ -24,6 +24,7 @@
     <name>Texts</name>
     <message>
         <source>unknown error</source>
+        <extracomment>Why the lock cannot be written, where the system does not say.</extracomment>
         <translation>erreur inconnue</translation>
     </message>
     <message>
