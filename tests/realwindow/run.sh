@@ -303,10 +303,14 @@ w.get_window_type() == 0)).pop().get_pid()"; }
 starting() { shell "imports.gi.Shell.WindowTracker.get_default().get_startup_sequences().length"; }   # the shell's spinners
 export -f seen on_top starting && export ours
 from_the_dash() { shell "imports.gi.Shell.AppSystem.get_default().lookup_app('io.github.dozewell.DozewellTimer.desktop').launch(global.display.get_current_time_roundtrip(), -1, 0); 1"; }
+# This program's processes, not those of another copy running on the computer.
+our_pids() { for pid in $(pgrep -x dozewell-timer); do [ "$(readlink "/proc/$pid/exe")" = "$program" ] && echo "$pid"; done; }
+export -f our_pids
+export program
 for platform in xcb wayland dash; do
     if [ $platform = dash ]; then
         from_the_dash >/dev/null
-        within 15 bash -c "[ -n \"\$(pgrep -x dozewell-timer)\" ]" && app=$(pgrep -x dozewell-timer)
+        within 15 bash -c "[ -n \"\$(our_pids)\" ]" && app=$(our_pids)
     else
         XDG_CURRENT_DESKTOP=GNOME QT_QPA_PLATFORM=$platform "$program" > "$work/out5-$platform.log" 2>&1 &
         app=$!
@@ -328,7 +332,7 @@ w = Gtk.Window(title='Another'); w.show_all(); Gtk.main()" 2>/dev/null &
     from_the_dash >/dev/null
     within 10 bash -c "[ \"\$(on_top)\" = $app ] && seen | grep -q ' true\$' && [ \$(starting) = 0 ]" \
         || fail "a second start on $platform did not bring the window forward, or still starts"
-    within 5 bash -c "[ \$(pgrep -cx dozewell-timer) = 1 ]" || fail "the second start went on running"
+    within 5 bash -c "[ \$(our_pids | wc -l) = 1 ]" || fail "the second start went on running"
     kill "$other" "$app"
     wait "$app" 2>/dev/null
 done
