@@ -149,9 +149,9 @@ inline const QString kHelpCommand = QStringLiteral("dozewell-timer --help");
 inline const QString kCommandLineError = QStringLiteral("dozewell-timer: %1\n%2\n");
 
 // What the desktop shows while it keeps the computer awake for a run.
-//: Shown by the desktop while the computer is kept awake. %1 is the time-out (a clock time or a countdown).
+//: Shown by the desktop while the computer is kept awake. %1 is the clock time of the time-out.
 inline constexpr Text kAwakeToStop{QT_TRANSLATE_NOOP("Texts", "Dozewell Timer stops the player at %1")};
-//: Shown by the desktop while the computer is kept awake. %1 is the time-out (a clock time or a countdown).
+//: Shown by the desktop while the computer is kept awake. %1 is the clock time of the time-out.
 inline constexpr Text kAwakeToPlay{QT_TRANSLATE_NOOP("Texts", "Dozewell Timer plays the chosen file at %1")};
 
 //: The report after the player was told to stop.

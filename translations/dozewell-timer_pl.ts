@@ -196,12 +196,12 @@ serwerze X poleceniem:  %3
     </message>
     <message>
         <source>Dozewell Timer stops the player at %1</source>
-        <extracomment>Shown by the desktop while the computer is kept awake. %1 is the time-out (a clock time or a countdown).</extracomment>
+        <extracomment>Shown by the desktop while the computer is kept awake. %1 is the clock time of the time-out.</extracomment>
         <translation>Dozewell Timer zatrzyma odtwarzacz o %1</translation>
     </message>
     <message>
         <source>Dozewell Timer plays the chosen file at %1</source>
-        <extracomment>Shown by the desktop while the computer is kept awake. %1 is the time-out (a clock time or a countdown).</extracomment>
+        <extracomment>Shown by the desktop while the computer is kept awake. %1 is the clock time of the time-out.</extracomment>
         <translation>Dozewell Timer odtworzy wybrany plik o %1</translation>
     </message>
     <message>
