@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/InstanceLock.h"
 
+#include "app/Texts.h"
 #include "player/Staging.h"
 
 #include <QDir>
@@ -21,7 +22,7 @@ QString WhyNotWritable(const QString &folder)
     QTemporaryFile probe(folder + QStringLiteral(".probe-XXXXXX"));
     if (!probe.open())
         return probe.errorString();
-    return QStringLiteral("unknown error");
+    return texts::kUnknownError();
 }
 
 bool WrittenByAnotherHost(const QLockFile &lock)

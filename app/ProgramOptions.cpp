@@ -2,6 +2,7 @@
 #include "app/ProgramOptions.h"
 
 #include "app/Texts.h"
+#include "app/Translations.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -32,6 +33,18 @@ void AddToolkitOptions(QCommandLineParser &parser)
         parser.addOption(option);
     }
 }
+
+// The program's options and the toolkit's; they are described in the
+// language of the application object that exists when they are added.
+void AddOptions(QCommandLineParser &parser)
+{
+    // The toolkit's options are single-dash words: -platform is not -p -l -a ...
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(texts::kCommandLineDescription());
+    parser.addHelpOption();
+    parser.addVersionOption();
+    AddToolkitOptions(parser);
+}
 } // namespace
 
 std::optional<int> HandleCommandLine(int argc, char **argv)
@@ -39,33 +52,37 @@ std::optional<int> HandleCommandLine(int argc, char **argv)
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
+    {
+        QCommandLineParser parser;
+        AddOptions(parser);
+        if (parser.parse(arguments) && parser.positionalArguments().isEmpty()
+            && !parser.isSet(QStringLiteral("help")) && !parser.isSet(QStringLiteral("version")))
+            return std::nullopt;
+    }
+    // Something to say, in the user's language, which needs an application
+    // object: one without a display, named as the program wherever it lies.
+    QByteArray name = QCoreApplication::applicationName().toLocal8Bit();
+    int nameOnly = 1;
+    char *nameArgument[] = {name.data(), nullptr};
+    QCoreApplication app(nameOnly, nameArgument);
+    const Translations translations;
     QCommandLineParser parser;
-    // The toolkit's options are single-dash words: -platform is not -p -l -a ...
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(texts::kCommandLineDescription);
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
-    AddToolkitOptions(parser);
+    AddOptions(parser);
     if (!parser.parse(arguments) || !parser.positionalArguments().isEmpty()) {
         const QString problem = parser.errorText().isEmpty()
-                                    ? texts::kUnknownArgument.arg(parser.positionalArguments().constFirst())
+                                    ? texts::kUnknownArgument().arg(parser.positionalArguments().constFirst())
                                     : parser.errorText();
-        std::fputs(qPrintable(texts::kCommandLineError.arg(problem)), stderr);
+        std::fputs(qPrintable(texts::kCommandLineError.arg(problem, texts::kTryHelp().arg(texts::kHelpCommand))),
+                   stderr);
         return 2;
     }
-    if (parser.isSet(help)) {
-        // There is no application object yet to name the program.
-        std::fputs(qPrintable(parser.helpText().replace(QStringLiteral("<executable_name>"),
-                                                        QCoreApplication::applicationName())),
-                   stdout);
+    if (parser.isSet(QStringLiteral("help"))) {
+        std::fputs(qPrintable(parser.helpText()), stdout);
         return 0;
     }
-    if (parser.isSet(version)) {
-        std::printf("%s %s\n", qPrintable(QCoreApplication::applicationName()),
-                    qPrintable(QCoreApplication::applicationVersion()));
-        return 0;
-    }
-    return std::nullopt;
+    std::printf("%s %s\n", qPrintable(QCoreApplication::applicationName()),
+                qPrintable(QCoreApplication::applicationVersion()));
+    return 0;
 }
 
 } // namespace dozewell

@@ -1,114 +1,183 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
-// Every text the program shows, named once.
+// Every text the program shows, named once. A Text is shown in the user's
+// language, where the program has a translation: texts::kErrorTitle().
+// The windows' captions and tool tips are in their .ui files.
+//
+// Nothing that the player or Wine reads is a Text: the words of the stop
+// command, file names, patterns and commands stay as they are in every
+// language, and the translation check makes sure none is among the texts.
 namespace dozewell::texts {
 
-// With the version.
+struct Text {
+    const char *source;
+    QString operator()() const { return QCoreApplication::translate("Texts", source); }
+};
+
+// Not translated: the banner's version, a field's value, the player's file
+// name as the program tells it, the Open dialog's patterns.
 inline const QString kBannerVersion = QStringLiteral("V %1");
-inline const QString kSelectAnOption = QStringLiteral("Select An Option");
-inline const QString kNoFileSelected = QStringLiteral("No File Was Selected Yet");
 inline const QString kZero = QStringLiteral("0");
+inline const QString kPlayerFileShown = QStringLiteral("Winamp.exe");
+inline const QString kExecutablePatterns = QStringLiteral("|*.exe");
+inline const QString kMediaPatterns = QStringLiteral("|*.mp3;*.m3u;*.wav;*.mid;*.voc;*.mod;*.avi;*.mpg");
+inline const QString kContactAddress = QStringLiteral("dozewell-timer@example.invalid");
 
-inline const QString kDialogTitle = QStringLiteral("Winamp Path");
-inline const QString kExecutableFilter = QStringLiteral("Executable Files|*.exe");
-inline const QString kMediaFilter =
-    QStringLiteral("Winamp Media File and Playlists|*.mp3;*.m3u;*.wav;*.mid;*.voc;*.mod;*.avi;*.mpg");
+//: The action box before an action is chosen.
+inline constexpr Text kSelectAnOption{QT_TRANSLATE_NOOP("Texts", "Select An Option")};
+//: The media file box before a file is chosen; short, it fills the box.
+inline constexpr Text kNoFileSelected{QT_TRANSLATE_NOOP("Texts", "No File Was Selected Yet")};
+//: The tool tip of the Path button. %1 is the player's file name.
+inline constexpr Text kChooseAnotherPlayer{QT_TRANSLATE_NOOP("Texts", "Choose a diffrent path for the '%1' file")};
 
-inline const QString kErrorTitle = QStringLiteral("ERROR");
-inline const QString kChooseAllOptions = QStringLiteral("Please choose all the needed options");
-inline const QString kNoFileSelectedRefusal = QStringLiteral("No File Was Selected Yet !");
-inline const QString kNotThePlayer = QStringLiteral("This is not the original Winamp.exe file!");
-inline const QString kFileTooBig = QStringLiteral("Filesize too big ");
-inline const QString kFileTooBigLimit = QStringLiteral("Bytes, 20,000,000Bytes is the max size !");
-inline const QString kStageFailed = QStringLiteral("The file could not be copied to the staging folder %1: %2");
-inline const QString kMediaUnreadable = QStringLiteral("The file %1 could not be read: %2");
-inline const QString kNotARegularFile =
-    QStringLiteral("The file %1 cannot be played: it is not a regular file (a pipe, a device or a link to one).");
-inline const QString kPlayerNotStarted = QStringLiteral("The player could not be started: %1");
-inline const QString kWineNotStarted = QStringLiteral("Wine could not start the player %1 (launcher: %2).");
-inline const QString kFileOnNoDrive =
-    QStringLiteral("The staged file %1 lies on no drive of the Wine prefix of the player %2, so the player "
-                   "could not be handed it.");
+//: The title of the Open dialog that asks where the player is.
+inline constexpr Text kDialogTitle{QT_TRANSLATE_NOOP("Texts", "Winamp Path")};
+//: The Open dialog's file type for the player.
+inline constexpr Text kExecutableFiles{QT_TRANSLATE_NOOP("Texts", "Executable Files")};
+//: The Open dialog's file type for the media file.
+inline constexpr Text kMediaFiles{QT_TRANSLATE_NOOP("Texts", "Winamp Media File and Playlists")};
+
+//: The title of every box that refuses or reports a failure.
+inline constexpr Text kErrorTitle{QT_TRANSLATE_NOOP("Texts", "ERROR")};
+inline constexpr Text kChooseAllOptions{QT_TRANSLATE_NOOP("Texts", "Please choose all the needed options")};
+inline constexpr Text kNoFileSelectedRefusal{QT_TRANSLATE_NOOP("Texts", "No File Was Selected Yet !")};
+//: %1 is the player's file name.
+inline constexpr Text kNotThePlayer{QT_TRANSLATE_NOOP("Texts", "This is not the original %1 file!")};
+//: %1 is the file's size in bytes; the limit is 20,000,000 bytes.
+inline constexpr Text kFileTooBig{
+    QT_TRANSLATE_NOOP("Texts", "Filesize too big %1Bytes, 20,000,000Bytes is the max size !")};
+//: %1 is the staging folder, %2 why the copy failed.
+inline constexpr Text kStageFailed{
+    QT_TRANSLATE_NOOP("Texts", "The file could not be copied to the staging folder %1: %2")};
+//: %1 is the media file, %2 the system's reason.
+inline constexpr Text kMediaUnreadable{QT_TRANSLATE_NOOP("Texts", "The file %1 could not be read: %2")};
+inline constexpr Text kNotARegularFile{QT_TRANSLATE_NOOP(
+    "Texts", "The file %1 cannot be played: it is not a regular file (a pipe, a device or a link to one).")};
+//: %1 is the player.
+inline constexpr Text kPlayerNotStarted{QT_TRANSLATE_NOOP("Texts", "The player could not be started: %1")};
+//: %1 is the player, %2 the Wine program that was to start it.
+inline constexpr Text kWineNotStarted{QT_TRANSLATE_NOOP("Texts", "Wine could not start the player %1 (launcher: %2).")};
+//: %1 is the staged copy of the media file, %2 the player.
+inline constexpr Text kFileOnNoDrive{
+    QT_TRANSLATE_NOOP("Texts", "The staged file %1 lies on no drive of the Wine prefix of the player %2, so the player "
+                               "could not be handed it.")};
 // A player start that ended at once with a non-zero status, and what Wine's status says.
-inline const QString kPlayerFailed =
-    QStringLiteral("The player %1 did not take the command: it ended at once with status %2.");
-inline const QString kPlayerCrashed = QStringLiteral("The player %1 did not take the command: it crashed (%2).");
-inline const QString kWineNoProgram = QStringLiteral("Wine cannot run this file: it is not a Windows program.");
-inline const QString kWineNotLoaded = QStringLiteral("Wine could not load the player or a library it needs.");
-inline const QString kLoaderRefused = QStringLiteral("This computer refused to run Wine's loader.");
-inline const QString kLoaderMissing = QStringLiteral("A program that Wine needs was not found.");
+//: %1 is the player, %2 its exit status (a number).
+inline constexpr Text kPlayerFailed{
+    QT_TRANSLATE_NOOP("Texts", "The player %1 did not take the command: it ended at once with status %2.")};
+//: %1 is the player, %2 the signal that ended it (SIGSEGV, ...).
+inline constexpr Text kPlayerCrashed{QT_TRANSLATE_NOOP("Texts", "The player %1 did not take the command: it crashed (%2).")};
+inline constexpr Text kWineNoProgram{QT_TRANSLATE_NOOP("Texts", "Wine cannot run this file: it is not a Windows program.")};
+inline constexpr Text kWineNotLoaded{QT_TRANSLATE_NOOP("Texts", "Wine could not load the player or a library it needs.")};
+inline constexpr Text kLoaderRefused{QT_TRANSLATE_NOOP("Texts", "This computer refused to run Wine's loader.")};
+inline constexpr Text kLoaderMissing{QT_TRANSLATE_NOOP("Texts", "A program that Wine needs was not found.")};
 
 // Windows players that the Wine here certainly cannot run, and the Debian
 // commands that add what is missing.
-inline const QString kNoWine = QStringLiteral(
-    "The player %1 is a Windows program and needs Wine to run, but no Wine was found.\n\n"
-    "On Debian, install it with:\n%2\n\n"
-    "or name the Wine launcher to use in the variable %3.");
-inline const QString kNoWine32BitPart = QStringLiteral(
-    "The player %1 is a 32-bit Windows program, but the Wine here (%2) has no 32-bit part, so it cannot run it."
-    "\n\nOn Debian, add it with:\n%3");
-inline const QString kNoWine32BitPartHint =
-    QStringLiteral("A 32-bit player needs Wine's 32-bit part. On Debian, add it with:\n%1");
+//: %1 is the player, %2 the commands that install Wine (on lines of their
+//: own), %3 the name of an environment variable.
+inline constexpr Text kNoWine{QT_TRANSLATE_NOOP(
+    "Texts", "The player %1 is a Windows program and needs Wine to run, but no Wine was found.\n\n"
+             "On Debian, install it with:\n%2\n\n"
+             "or name the Wine launcher to use in the variable %3.")};
+//: %1 is the player, %2 the Wine program, %3 the commands that add the 32-bit part.
+inline constexpr Text kNoWine32BitPart{QT_TRANSLATE_NOOP(
+    "Texts", "The player %1 is a 32-bit Windows program, but the Wine here (%2) has no 32-bit part, so it cannot "
+             "run it.\n\nOn Debian, add it with:\n%3")};
+//: %1 is the commands that add Wine's 32-bit part.
+inline constexpr Text kNoWine32BitPartHint{
+    QT_TRANSLATE_NOOP("Texts", "A 32-bit player needs Wine's 32-bit part. On Debian, add it with:\n%1")};
 // A Wine whose files are all there, and that still does not run here; with
 // Wine's own words, or how it ended, and what to do.
-inline const QString kWineDoesNotRun = QStringLiteral(
-    "The player %1 is a Windows program, but the Wine here (%2) does not run on this computer: %3\n\n%4");
-inline const QString kWineStillDoesNotRun = QStringLiteral("The Wine here (%1) does not run on this computer: %2\n\n%3");
-inline const QString kWineEndedWith = QStringLiteral("it ended at once with status %1.");
-inline const QString kWineCrashed = QStringLiteral("it crashed (%1).");
-inline const QString kWineLoaderRefused = QStringLiteral(
-    "This computer refuses to start Wine's loader. A computer that runs no 32-bit programs (a kernel built "
-    "without IA-32 emulation, or started with ia32_emulation=0) cannot run Wine's 32-bit part, nor a 32-bit "
-    "player. While that part is installed, Debian's wine fails for 64-bit players too; remove it with:\n"
-    "    sudo apt remove wine32:i386");
-inline const QString kWineSeeWhatItSays = QStringLiteral("See what Wine says with:\n    %1 --version");
+//: %1 is the player, %2 the Wine program, %3 what Wine said (in English) or
+//: how it ended, %4 what to do (a text of its own).
+inline constexpr Text kWineDoesNotRun{QT_TRANSLATE_NOOP(
+    "Texts", "The player %1 is a Windows program, but the Wine here (%2) does not run on this computer: %3\n\n%4")};
+//: %1 is the Wine program, %2 what Wine said (in English) or how it ended, %3 what to do.
+inline constexpr Text kWineStillDoesNotRun{
+    QT_TRANSLATE_NOOP("Texts", "The Wine here (%1) does not run on this computer: %2\n\n%3")};
+//: How Wine ended, after "does not run on this computer:". %1 is its exit status (a number).
+inline constexpr Text kWineEndedWith{QT_TRANSLATE_NOOP("Texts", "it ended at once with status %1.")};
+//: How Wine ended, after "does not run on this computer:". %1 is the signal that ended it.
+inline constexpr Text kWineCrashed{QT_TRANSLATE_NOOP("Texts", "it crashed (%1).")};
+//: %1 is the command that removes Wine's 32-bit part, on a line of its own.
+inline constexpr Text kWineLoaderRefused{QT_TRANSLATE_NOOP(
+    "Texts", "This computer refuses to start Wine's loader. A computer that runs no 32-bit programs (a kernel built "
+             "without IA-32 emulation, or started with ia32_emulation=0) cannot run Wine's 32-bit part, nor a 32-bit "
+             "player. While that part is installed, Debian's wine fails for 64-bit players too; remove it with:\n%1")};
+//: %1 is a command, on a line of its own.
+inline constexpr Text kWineSeeWhatItSays{QT_TRANSLATE_NOOP("Texts", "See what Wine says with:\n%1")};
+// Commands, the same in every language.
+inline const QString kRemoveWine32BitPart = QStringLiteral("    sudo apt remove wine32:i386");
+inline const QString kWineVersionCommand = QStringLiteral("    %1 --version");
 inline const QString kInstallWine = QStringLiteral("    sudo apt install wine");
 // Wine's 32-bit part comes from Debian's i386 architecture.
 inline const QString kAddI386 = QStringLiteral("    sudo dpkg --add-architecture i386\n    sudo apt update\n");
 inline const QString kInstallWineWith32BitPart = kAddI386 + QStringLiteral("    sudo apt install wine wine32:i386");
 inline const QString kInstallWine32BitPart = kAddI386 + QStringLiteral("    sudo apt install wine32:i386");
 
-inline const QString kAlreadyRunning =
-    QStringLiteral("Dozewell Timer is already running for this user; a second one would delete the staged "
-                   "copy of the first one's run.");
-inline const QString kLockFailed =
-    QStringLiteral("Dozewell Timer cannot start: its lock %1 cannot be written (%2).");
-inline const QString kNoDisplay = QStringLiteral(
-    "dozewell-timer: no display could be opened (see DISPLAY, WAYLAND_DISPLAY and QT_QPA_PLATFORM).\n"
-    "It is a desktop program: start it from a desktop session, or under a virtual\n"
-    "X server with:  xvfb-run -a dozewell-timer\n");
-
+inline constexpr Text kAlreadyRunning{
+    QT_TRANSLATE_NOOP("Texts", "Dozewell Timer is already running for this user; a second one would delete the staged "
+                               "copy of the first one's run.")};
+//: Why the lock cannot be written, where the system does not say.
+inline constexpr Text kUnknownError{QT_TRANSLATE_NOOP("Texts", "unknown error")};
+//: %1 is the lock file, %2 the system's reason.
+inline constexpr Text kLockFailed{
+    QT_TRANSLATE_NOOP("Texts", "Dozewell Timer cannot start: its lock %1 cannot be written (%2).")};
+//: On the terminal. %1 is the program's command, %2 the environment
+//: variables that name a display, %3 the command that starts it under a
+//: virtual X server. Keep the lines within 80 characters.
+inline constexpr Text kNoDisplay{QT_TRANSLATE_NOOP(
+    "Texts", "%1: no display could be opened (see %2).\n"
+             "It is a desktop program: start it from a desktop session, or under a virtual\n"
+             "X server with:  %3\n")};
+inline const QString kDisplayVariables = QStringLiteral("DISPLAY, WAYLAND_DISPLAY and QT_QPA_PLATFORM");
+inline const QString kUnderVirtualServer = QStringLiteral("xvfb-run -a dozewell-timer");
 inline const QString kNoDisplayCause = QStringLiteral("(%1)\n");
-inline const QString kCommandLineDescription =
-    QStringLiteral("A sleep timer: stops the media player, or makes it play one file, after a set time.");
-inline const QString kUnknownArgument = QStringLiteral("Unknown argument '%1'.");
-inline const QString kCommandLineError = QStringLiteral("dozewell-timer: %1\nTry 'dozewell-timer --help'.\n");
+
+//: The first line of --help.
+inline constexpr Text kCommandLineDescription{
+    QT_TRANSLATE_NOOP("Texts", "A sleep timer: stops the media player, or makes it play one file, after a set time.")};
+inline constexpr Text kUnknownArgument{QT_TRANSLATE_NOOP("Texts", "Unknown argument '%1'.")};
+//: After a wrong argument, on the terminal. %1 is the command that shows the help.
+inline constexpr Text kTryHelp{QT_TRANSLATE_NOOP("Texts", "Try '%1'.")};
+inline const QString kHelpCommand = QStringLiteral("dozewell-timer --help");
+inline const QString kCommandLineError = QStringLiteral("dozewell-timer: %1\n%2\n");
 
 // What the desktop shows while it keeps the computer awake for a run.
-inline const QString kAwakeToStop = QStringLiteral("Dozewell Timer stops the player at %1");
-inline const QString kAwakeToPlay = QStringLiteral("Dozewell Timer plays the chosen file at %1");
+//: Shown by the desktop while the computer is kept awake. %1 is the clock time of the time-out.
+inline constexpr Text kAwakeToStop{QT_TRANSLATE_NOOP("Texts", "Dozewell Timer stops the player at %1")};
+//: Shown by the desktop while the computer is kept awake. %1 is the clock time of the time-out.
+inline constexpr Text kAwakeToPlay{QT_TRANSLATE_NOOP("Texts", "Dozewell Timer plays the chosen file at %1")};
 
-inline const QString kStopReport = QStringLiteral("Winamp was terminated by Orvo's Timer!!!");
-inline const QString kStopReportTitle = QStringLiteral("Orvo's Timer");
-inline const QString kPlayReportPrefix = QStringLiteral("Playing");
-inline const QString kPlayReportSuffix = QStringLiteral("...");
-inline const QString kPlayReportTitle = QStringLiteral("Orvo's Dozewell Timer");
+//: The report after the player was told to stop.
+inline constexpr Text kStopReport{QT_TRANSLATE_NOOP("Texts", "Winamp was terminated by Orvo's Timer!!!")};
+//: The title of that report: the program's old name.
+inline constexpr Text kStopReportTitle{QT_TRANSLATE_NOOP("Texts", "Orvo's Timer")};
+//: The report after the player was told to play a file: %1 is the file,
+//: right after the word, as the program has always shown it.
+inline constexpr Text kPlayReport{QT_TRANSLATE_NOOP("Texts", "Playing%1...")};
+//: The title of that report: the program's old name.
+inline constexpr Text kPlayReportTitle{QT_TRANSLATE_NOOP("Texts", "Orvo's Dozewell Timer")};
 
-// With the version.
-inline const QString kAboutText = QStringLiteral(
-    "\r\n"
-    "The main goal of this small program is to help those who like\r\n"
-    "to go to sleep with a very long random playlist playing in\r\n"
-    "winamp but don't like to sleep with music all night long...\r\n"
-    "With the help of this program you can set a Timer or a \r\n"
-    "Counter to make winamp stop playing in a certain time.\r\n"
-    "\r\n"
-    "Version: %1\r\n"
-    "\r\n"
-    "Any Comments sould be sent to:\r\n"
-    "dozewell-timer@example.invalid\r\n");
+//: The About window's text, eleven lines that fill its box: keep the line
+//: breaks and make no line longer than the longest English one. %1 is the
+//: version, %2 the address.
+inline constexpr Text kAboutText{QT_TRANSLATE_NOOP(
+    "Texts", "\n"
+             "The main goal of this small program is to help those who like\n"
+             "to go to sleep with a very long random playlist playing in\n"
+             "winamp but don't like to sleep with music all night long...\n"
+             "With the help of this program you can set a Timer or a \n"
+             "Counter to make winamp stop playing in a certain time.\n"
+             "\n"
+             "Version: %1\n"
+             "\n"
+             "Any Comments sould be sent to:\n"
+             "%2\n")};
 
 } // namespace dozewell::texts

@@ -15,8 +15,7 @@ frmAbout::frmAbout(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::f
     OfferNoMaximize(this);
     setAttribute(Qt::WA_DeleteOnClose);
     ui->Text1->document()->setDefaultTextOption(QTextOption(Qt::AlignHCenter));
-    ui->Text1->setPlainText(
-        texts::kAboutText.arg(QLatin1String(kVersion)).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    ui->Text1->setPlainText(texts::kAboutText().arg(QLatin1String(kVersion), texts::kContactAddress));
     for (QWidget *shape : {ui->Shape1, ui->Shape2})
         shape->setAttribute(Qt::WA_TransparentForMouseEvents);
     ui->Text1->setFocus();

@@ -64,7 +64,8 @@ frmMain::frmMain(Platform &platform, QWidget *parent)
     StyleBanner();
 
     ui->cmbWhatToDo->setCurrentIndex(-1);
-    ui->cmbWhatToDo->setEditText(texts::kSelectAnOption);
+    ui->cmbWhatToDo->setEditText(texts::kSelectAnOption());
+    ui->cmdPath->setToolTip(texts::kChooseAnotherPlayer().arg(QLatin1String(kPlayerFileName)));
     // The narrow upright Reset button shows what its width allows; a path
     // of any length scrolls in its box.
     KeepFitting(this, [this] { FitCaptions(this, {ui->cmdReset, ui->txtPath}); });
@@ -74,7 +75,7 @@ frmMain::frmMain(Platform &platform, QWidget *parent)
     Timer3 = new IntervalTimer(QStringLiteral("Timer3"), ui->wfrmMain);
     cmd1 = new CommonDialog(platform, ui->wfrmMain);
     cmd1->setObjectName(QStringLiteral("cmd1"));
-    cmd1->DialogTitle = texts::kDialogTitle;
+    cmd1->DialogTitle = texts::kDialogTitle();
     Timer2 = new IntervalTimer(QStringLiteral("Timer2"), ui->wfrmMain, [this] { return m_platform.SinceBootMs(); });
     Timer1 = new IntervalTimer(QStringLiteral("Timer1"), ui->wfrmMain);
 
@@ -204,7 +205,7 @@ bool frmMain::Form_Load()
         m_module.PlayerPath = *defaultPlayer;
     } else {
         cmd1->FileName = m_module.PlayerPath;
-        cmd1->Filter = texts::kExecutableFilter;
+        cmd1->Filter = texts::kExecutableFiles() + texts::kExecutablePatterns;
         cmd1->CancelError = true;
         if (!cmd1->ShowOpen() && cmd1->CancelError) {
             EndProgram();
@@ -361,7 +362,7 @@ void frmMain::cmdStart_Click()
 {
     if ((!ui->chkUseCounter->isChecked() && !ui->chkUseTimer->isChecked())
         || ui->cmbWhatToDo->currentIndex() == NoAction) {
-        m_platform.MsgBox(texts::kChooseAllOptions, MsgIcon::None, texts::kErrorTitle);
+        m_platform.MsgBox(texts::kChooseAllOptions(), MsgIcon::None, texts::kErrorTitle());
         return;
     }
     if (RunConditionsHold(ui->chkUseCounter->isChecked()))
@@ -420,8 +421,8 @@ void frmMain::KeepAwakeUntil(const QString &timeOfDay)
 {
     // The computer must not suspend on its own before the player is
     // commanded; the user who fell asleep cannot wake it.
-    const QString &reason =
-        ui->cmbWhatToDo->currentIndex() == PlayStagedFile ? texts::kAwakeToPlay : texts::kAwakeToStop;
+    const QString reason =
+        ui->cmbWhatToDo->currentIndex() == PlayStagedFile ? texts::kAwakeToPlay() : texts::kAwakeToStop();
     m_platform.KeepAwake(reason.arg(timeOfDay), this);
 }
 
@@ -449,12 +450,12 @@ bool frmMain::RefusedForThePlayer()
     if (const auto *problem = std::get_if<PlayerStartProblem>(&plan)) {
         refusal = PlayerProblemText(*problem);
     } else if (const auto trouble = WineTrouble(std::get<PlayerStart>(plan))) {
-        refusal = texts::kWineDoesNotRun.arg(QDir::toNativeSeparators(m_module.PlayerPath),
+        refusal = texts::kWineDoesNotRun().arg(QDir::toNativeSeparators(m_module.PlayerPath),
                                              std::get<PlayerStart>(plan).program, trouble->first, trouble->second);
     }
     if (refusal.isEmpty())
         return false;
-    m_platform.MsgBox(refusal, MsgIcon::Critical, texts::kErrorTitle);
+    m_platform.MsgBox(refusal, MsgIcon::Critical, texts::kErrorTitle());
     return true;
 }
 
@@ -497,7 +498,7 @@ bool frmMain::SetRunningState()
     if (MediaFileMissing()) {
         Timer2->setInterval(0);
         m_run.stop();
-        m_platform.MsgBox(texts::kNoFileSelectedRefusal, MsgIcon::Critical, texts::kErrorTitle);
+        m_platform.MsgBox(texts::kNoFileSelectedRefusal(), MsgIcon::Critical, texts::kErrorTitle());
         return false;
     }
     ui->cmdStart->setVisible(false);
@@ -613,13 +614,12 @@ void frmMain::DoTimeOutAction()
 {
     switch (ui->cmbWhatToDo->currentIndex()) {
     case StopPlayer:
-        CommandPlayer(PlayerPlan(), texts::kStopReport, texts::kStopReportTitle);
+        CommandPlayer(PlayerPlan(), texts::kStopReport(), texts::kStopReportTitle());
         break;
     case PlayStagedFile:
         // The report names the file the player was handed a copy of, even
         // when a later Cancel of the picker has emptied the window's box.
-        CommandPlayer(PlayerPlan(), texts::kPlayReportPrefix + m_module.StagedFrom + texts::kPlayReportSuffix,
-                      texts::kPlayReportTitle);
+        CommandPlayer(PlayerPlan(), texts::kPlayReport().arg(m_module.StagedFrom), texts::kPlayReportTitle());
         break;
     default:
         break;
@@ -661,8 +661,8 @@ void frmMain::CommandPlayer(const std::variant<PlayerStart, PlayerStartProblem> 
     if (!started) {
         const QString player = QDir::toNativeSeparators(m_module.PlayerPath);
         PlayerCommanded();
-        EndTimeOut(start->throughWine ? texts::kWineNotStarted.arg(player, QDir::toNativeSeparators(start->program))
-                                      : texts::kPlayerNotStarted.arg(player));
+        EndTimeOut(start->throughWine ? texts::kWineNotStarted().arg(player, QDir::toNativeSeparators(start->program))
+                                      : texts::kPlayerNotStarted().arg(player));
     }
 }
 
@@ -678,7 +678,7 @@ void frmMain::PlayerCommanded()
 void frmMain::EndTimeOut(const QString &failure)
 {
     if (!failure.isEmpty())
-        m_platform.MsgBox(failure, MsgIcon::Critical, texts::kErrorTitle);
+        m_platform.MsgBox(failure, MsgIcon::Critical, texts::kErrorTitle());
     // A run the user started while the player settled goes on.
     if (!m_run.running())
         SetIdleState();
@@ -688,30 +688,30 @@ QString frmMain::PlayerFailureText(const PlayerStart &start, const ProcessOutcom
 {
     const QString player = QDir::toNativeSeparators(m_module.PlayerPath);
     if (outcome.ending == ProcessOutcome::Ending::Signalled)
-        return texts::kPlayerCrashed.arg(player, outcome.signalName);
-    QString text = texts::kPlayerFailed.arg(player).arg(outcome.exitStatus);
+        return texts::kPlayerCrashed().arg(player, outcome.signalName);
+    QString text = texts::kPlayerFailed().arg(player).arg(outcome.exitStatus);
     if (!start.throughWine)
         return text;
     switch (WineFailureOf(outcome.exitStatus)) {
     case WineFailure::NoProgram:
-        return text + QLatin1Char(' ') + texts::kWineNoProgram;
+        return text + QLatin1Char(' ') + texts::kWineNoProgram();
     case WineFailure::NotLoaded:
-        text += QLatin1Char(' ') + texts::kWineNotLoaded;
+        text += QLatin1Char(' ') + texts::kWineNotLoaded();
         if (WindowsProgramKind(m_module.PlayerPath) == WindowsProgram::Bits32)
-            text += QStringLiteral("\n\n") + texts::kNoWine32BitPartHint.arg(texts::kInstallWine32BitPart);
+            text += QStringLiteral("\n\n") + texts::kNoWine32BitPartHint().arg(texts::kInstallWine32BitPart);
         return text;
     case WineFailure::LoaderRefused:
-        text += QLatin1Char(' ') + texts::kLoaderRefused;
+        text += QLatin1Char(' ') + texts::kLoaderRefused();
         break;
     case WineFailure::LoaderMissing:
-        text += QLatin1Char(' ') + texts::kLoaderMissing;
+        text += QLatin1Char(' ') + texts::kLoaderMissing();
         break;
     case WineFailure::Other:
         break;
     }
     // Wine's own words on why it does not run, where it gives them.
     if (const auto trouble = WineTrouble(start))
-        text += QStringLiteral("\n\n") + texts::kWineStillDoesNotRun.arg(start.program, trouble->first, trouble->second);
+        text += QStringLiteral("\n\n") + texts::kWineStillDoesNotRun().arg(start.program, trouble->first, trouble->second);
     return text;
 }
 
@@ -731,10 +731,11 @@ std::optional<std::pair<QString, QString>> frmMain::WineTrouble(const PlayerStar
     const QStringList lines = check.errorOutput.trimmed().split(QLatin1Char('\n'));
     QString said = lines.constLast().trimmed();
     if (said.isEmpty())
-        said = exited ? texts::kWineEndedWith.arg(outcome.exitStatus) : texts::kWineCrashed.arg(outcome.signalName);
+        said = exited ? texts::kWineEndedWith().arg(outcome.exitStatus) : texts::kWineCrashed().arg(outcome.signalName);
     const bool loaderRefused =
         !check.started || (exited && WineFailureOf(outcome.exitStatus) == WineFailure::LoaderRefused);
-    return std::pair(said, loaderRefused ? texts::kWineLoaderRefused : texts::kWineSeeWhatItSays.arg(start.program));
+    return std::pair(said, loaderRefused ? texts::kWineLoaderRefused().arg(texts::kRemoveWine32BitPart)
+                                         : texts::kWineSeeWhatItSays().arg(texts::kWineVersionCommand.arg(start.program)));
 }
 
 QString frmMain::PlayerProblemText(PlayerStartProblem problem) const
@@ -743,14 +744,14 @@ QString frmMain::PlayerProblemText(PlayerStartProblem problem) const
     const bool bits32 = WindowsProgramKind(m_module.PlayerPath) == WindowsProgram::Bits32;
     switch (problem) {
     case PlayerStartProblem::NoWine:
-        return texts::kNoWine.arg(player, bits32 ? texts::kInstallWineWith32BitPart : texts::kInstallWine,
+        return texts::kNoWine().arg(player, bits32 ? texts::kInstallWineWith32BitPart : texts::kInstallWine,
                                   QLatin1String(kWineLauncherVariable));
     case PlayerStartProblem::NoWine32BitPart:
-        return texts::kNoWine32BitPart.arg(player, Wine().launcher, texts::kInstallWine32BitPart);
+        return texts::kNoWine32BitPart().arg(player, Wine().launcher, texts::kInstallWine32BitPart);
     case PlayerStartProblem::FileOnNoDrive:
         break;
     }
-    return texts::kFileOnNoDrive.arg(QDir::toNativeSeparators(m_module.StagedFile), player);
+    return texts::kFileOnNoDrive().arg(QDir::toNativeSeparators(m_module.StagedFile), player);
 }
 
 // Player path
@@ -758,7 +759,7 @@ QString frmMain::PlayerProblemText(PlayerStartProblem problem) const
 void frmMain::cmdPath_Click()
 {
     cmd1->FileName = m_module.PlayerPath;
-    cmd1->Filter = texts::kExecutableFilter;
+    cmd1->Filter = texts::kExecutableFiles() + texts::kExecutablePatterns;
     // A Cancel, or a file whose size cannot be read: the player path stays as it was.
     if (cmd1->ShowOpen())
         TakePlayerFromDialog();
@@ -775,7 +776,7 @@ bool frmMain::TakePlayerFromDialog()
         ui->txtPath->setText(cmd1->FileName);
         m_module.PlayerPath = cmd1->FileName;
     } else {
-        m_platform.MsgBox(texts::kNotThePlayer, MsgIcon::Critical, texts::kErrorTitle);
+        m_platform.MsgBox(texts::kNotThePlayer().arg(texts::kPlayerFileShown), MsgIcon::Critical, texts::kErrorTitle());
     }
     return true;
 }
@@ -796,10 +797,10 @@ void frmMain::cmdMp3File_Click()
 {
     cmd1->FileName = m_module.StagedFile;
     cmd1->CancelError = true;
-    cmd1->Filter = texts::kMediaFilter;
+    cmd1->Filter = texts::kMediaFiles() + texts::kMediaPatterns;
     if (!cmd1->ShowOpen()) {
         if (cmd1->CancelError) {
-            ui->txtMp3FileName->setText(texts::kNoFileSelected);
+            ui->txtMp3FileName->setText(texts::kNoFileSelected());
             m_module.MediaFileChosen = false;
         }
         return;
@@ -810,26 +811,26 @@ void frmMain::cmdMp3File_Click()
     if (chosen.isEmpty() || !IsMediaExtension(extension))
         return;
     if (IsSpecialFile(chosen)) {
-        m_platform.MsgBox(texts::kNotARegularFile.arg(QDir::toNativeSeparators(chosen)), MsgIcon::Critical,
-                          texts::kErrorTitle);
+        m_platform.MsgBox(texts::kNotARegularFile().arg(QDir::toNativeSeparators(chosen)), MsgIcon::Critical,
+                          texts::kErrorTitle());
         return;
     }
     const std::optional<double> size = GetFileSize(chosen);
     if (!size)
         return;
     if (*size > kMaxMediaSize) {
-        m_platform.MsgBox(texts::kFileTooBig + QString::number(*size, 'f', 0) + texts::kFileTooBigLimit,
-                          MsgIcon::Critical, texts::kErrorTitle);
+        m_platform.MsgBox(texts::kFileTooBig().arg(QString::number(*size, 'f', 0)),
+                          MsgIcon::Critical, texts::kErrorTitle());
         return;
     }
     // The choice is taken over only once its copy is in place.
     const QString staged = StagedName(StagingFolder(), extension);
     if (const std::optional<StageFailure> failure = StageCopy(chosen, staged)) {
         const QString message = failure->culprit == StageFailure::ChosenFile
-                                    ? texts::kMediaUnreadable.arg(QDir::toNativeSeparators(chosen), failure->reason)
-                                    : texts::kStageFailed.arg(QDir::toNativeSeparators(StagingFolder()),
+                                    ? texts::kMediaUnreadable().arg(QDir::toNativeSeparators(chosen), failure->reason)
+                                    : texts::kStageFailed().arg(QDir::toNativeSeparators(StagingFolder()),
                                                               failure->reason);
-        m_platform.MsgBox(message, MsgIcon::Critical, texts::kErrorTitle);
+        m_platform.MsgBox(message, MsgIcon::Critical, texts::kErrorTitle());
         return;
     }
     ui->txtMp3FileName->setText(chosen);

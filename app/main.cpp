@@ -7,6 +7,7 @@
 #include "app/SessionInstance.h"
 #include "app/Startup.h"
 #include "app/Texts.h"
+#include "app/Translations.h"
 #include "app/frmMain.h"
 #include "player/Places.h"
 #include "platform/ColourScheme.h"
@@ -33,7 +34,11 @@ QStringList *g_displayMessages = nullptr;
 void WhileConnecting(QtMsgType type, const QMessageLogContext &, const QString &message)
 {
     if (type == QtFatalMsg) {
-        std::fputs(qPrintable(dozewell::texts::kNoDisplay), stderr);
+        namespace texts = dozewell::texts;
+        std::fputs(qPrintable(dozewell::TranslatedEarly(texts::kNoDisplay)
+                                  .arg(QCoreApplication::applicationName(), texts::kDisplayVariables,
+                                       texts::kUnderVirtualServer)),
+                   stderr);
         // The toolkit's first word on it names the display it tried.
         if (!g_displayMessages->isEmpty())
             std::fputs(qPrintable(dozewell::texts::kNoDisplayCause.arg(g_displayMessages->constFirst())), stderr);
@@ -99,6 +104,7 @@ int main(int argc, char *argv[])
     PreferShellFrameOnGnome(argc, argv);
     const std::unique_ptr<QApplication> app = ConnectToDisplay(argc, argv);
     QGuiApplication::setDesktopFileName(QLatin1String(dozewell::kAppId));
+    const dozewell::Translations translations;
     const dozewell::CursorBlink cursorBlink;
 
     // A second start in this session brings the first one's window forward.
@@ -119,9 +125,9 @@ int main(int argc, char *argv[])
     case dozewell::InstanceLock::State::Taken:
         break;
     case dozewell::InstanceLock::State::HeldByAnother:
-        return Refuse(platform, dozewell::texts::kAlreadyRunning);
+        return Refuse(platform, dozewell::texts::kAlreadyRunning());
     case dozewell::InstanceLock::State::Failed:
-        return Refuse(platform, dozewell::texts::kLockFailed.arg(lock.path(), lock.problem()));
+        return Refuse(platform, dozewell::texts::kLockFailed().arg(lock.path(), lock.problem()));
     }
     dozewell::frmMain form(platform);
     session.setWindow(&form);

@@ -8,7 +8,9 @@
 namespace dozewell {
 
 namespace {
-// Handed to the player in place of file names; it ends the playback.
+// Handed to the player in place of file names; it ends the playback. The
+// player reads these words, not the user: never translated, in no language
+// (the translation check makes sure they are among no texts).
 const QString kStopMessage = QStringLiteral(" Winamp was terminated by Orvo's Timer...");
 // Wine's debug channels while the user has chosen none: all off.
 const QString kWineQuiet = QStringLiteral("-all");

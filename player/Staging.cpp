@@ -3,6 +3,7 @@
 
 #include "player/FileFunctions.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -119,6 +120,14 @@ QStringList LeftoverStagedNames(const QString &stagingFolder)
     return names;
 }
 
+namespace {
+// Why the staging folder cannot be used, in the user's language.
+QString Refusal(const char *why, const QString &folder)
+{
+    return QCoreApplication::translate("Staging", why).arg(Shown(folder));
+}
+} // namespace
+
 std::optional<QString> PrepareStagingFolder(const QString &stagingFolder)
 {
     const QString folder = QDir::cleanPath(stagingFolder);
@@ -126,15 +135,16 @@ std::optional<QString> PrepareStagingFolder(const QString &stagingFolder)
     if (!info.exists() && !info.isSymLink()) {
         // Created owner-only from the start: never a moment open to others.
         if (!QDir().mkpath(info.path()) || !QDir().mkdir(folder, kOwnerOnly))
-            return QStringLiteral("the folder %1 cannot be created").arg(Shown(folder));
+            return Refusal(QT_TRANSLATE_NOOP("Staging", "the folder %1 cannot be created"), folder);
         return std::nullopt;
     }
     if (info.isSymLink() || !info.isDir())
-        return QStringLiteral("%1 is not a folder of its own (a link or a file stands there)").arg(Shown(folder));
+        return Refusal(
+            QT_TRANSLATE_NOOP("Staging", "%1 is not a folder of its own (a link or a file stands there)"), folder);
     if (!OwnedByUser(info))
-        return QStringLiteral("the folder %1 belongs to another user").arg(Shown(folder));
+        return Refusal(QT_TRANSLATE_NOOP("Staging", "the folder %1 belongs to another user"), folder);
     if ((info.permissions() & kOthers) && !QFile::setPermissions(folder, kOwnerOnly))
-        return QStringLiteral("the folder %1 cannot be made private").arg(Shown(folder));
+        return Refusal(QT_TRANSLATE_NOOP("Staging", "the folder %1 cannot be made private"), folder);
     return std::nullopt;
 }
 

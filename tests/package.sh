@@ -35,7 +35,7 @@ for file in "${expected[@]}"; do
 done
 check "depends on the Qt libraries and the window-system plugin" \
     bash -c "dpkg-deb -f '$deb' Depends | grep -q libqt6widgets6 && dpkg-deb -f '$deb' Depends | grep -q qt6-qpa-plugins"
-check "recommends Wine" bash -c "dpkg-deb -f '$deb' Recommends | grep -qx wine"
+check "recommends Wine and Qt's translations" bash -c "dpkg-deb -f '$deb' Recommends | grep -qx 'wine, qt6-translations-l10n'"
 
 root="$work/root"
 dpkg-deb -x "$deb" "$root"

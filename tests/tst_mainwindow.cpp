@@ -5,6 +5,7 @@
 #include "app/CaptionFit.h"
 #include "app/Colours.h"
 #include "app/CommonDialog.h"
+#include "app/Translations.h"
 #include "app/frmAbout.h"
 #include "support/Harness.h"
 
@@ -226,16 +227,28 @@ private slots:
         QTest::addColumn<QString>("family");
         QTest::addColumn<int>("points");
         QTest::addColumn<QStringList>("cutInItsOwnSize"); // some of the controls cut at the desktop's size
-        QTest::newRow("GNOME") << "Cantarell" << 11 << QStringList{"chkUseCounter", "cmbWhatToDo", "lblProgName", "wfrmPath"};
-        QTest::newRow("Qt's own") << "DejaVu Sans" << 9 << QStringList{"chkUseCounter", "lblProgName", "lblName", "lblYear"};
-        QTest::newRow("Xfce") << "DejaVu Sans" << 10 << QStringList{"chkUseCounter", "lblProgName"};
-        QTest::newRow("large") << "DejaVu Sans" << 13 << QStringList{"chkUseCounter", "wfrmMp3File", "Text1"};
+        QTest::addColumn<QString>("language");
+        QTest::newRow("GNOME") << "Cantarell" << 11 << QStringList{"chkUseCounter", "cmbWhatToDo", "lblProgName", "wfrmPath"}
+                               << QString();
+        QTest::newRow("Qt's own") << "DejaVu Sans" << 9 << QStringList{"chkUseCounter", "lblProgName", "lblName", "lblYear"}
+                                  << QString();
+        QTest::newRow("Xfce") << "DejaVu Sans" << 10 << QStringList{"chkUseCounter", "lblProgName"} << QString();
+        QTest::newRow("large") << "DejaVu Sans" << 13 << QStringList{"chkUseCounter", "wfrmMp3File", "Text1"} << QString();
+        // Each translation, still readable at GNOME's and Xfce's fonts.
+        for (const char *language : {"de", "fr", "es", "it", "pt_BR", "pl", "ru"}) {
+            QTest::addRow("GNOME %s", language) << "Cantarell" << 11 << QStringList() << language;
+            QTest::addRow("Xfce %s", language) << "DejaVu Sans" << 10 << QStringList() << language;
+        }
     }
     void captionsFitTheDesktopsFont()
     {
         QFETCH(QString, family);
         QFETCH(int, points);
         QFETCH(QStringList, cutInItsOwnSize);
+        QFETCH(QString, language);
+        std::optional<Translations> translations;
+        if (!language.isEmpty())
+            translations.emplace(QLocale(language));
         const QFont desktop(family, points);
         QCOMPARE(QFontInfo(desktop).family(), family); // installed by tools/install-deps --test
         const auto restore = qScopeGuard([before = QApplication::font()] { QApplication::setFont(before); });
@@ -243,6 +256,7 @@ private slots:
         QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), family); // the banner's font stands in too
         Harness fresh;
         frmAbout about;
+        QCOMPARE(fresh.w("cmdClose")->property("text").toString() == QStringLiteral("Exit"), language.isEmpty());
         QApplication::setFont(desktop); // the windows follow the desktop's font
         auto *text = about.findChild<QWidget *>(QStringLiteral("Text1"));
         const QList<std::pair<QWidget *, QList<const QWidget *>>> fitted{
@@ -253,6 +267,9 @@ private slots:
             const QFont font = window->font();
             QCOMPARE(font.family(), family);
             QCOMPARE(CutCaptions(window, font, exempt), QStringList());
+            QFont readable = font; // the smallest readable size, and what a translation cuts there
+            readable.setPixelSize(9);
+            QVERIFY2(font.pixelSize() >= 9, qPrintable(CutCaptions(window, readable, exempt).join(u' ')));
             // As large as the layout holds, and no larger than the desktop's.
             QFont larger = font;
             larger.setPixelSize(font.pixelSize() + 1);

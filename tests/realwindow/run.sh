@@ -50,11 +50,15 @@ app=$!
 pids+=($app)
 focus_window "^Winamp Path$"
 shot startup-dialog
+dialog_buttons=(520 347 92 54)   # the Open dialog's Open and Cancel, Qt's own texts
+english_buttons=$(looks "$(window_named "^Winamp Path$")" "${dialog_buttons[@]}")
 rests "the Open dialog"
 xdotool type --delay 5 "$player"
 xdotool key Return
 within 10 has_window "^Dozewell Timer$" || fail "no main window after the dialog"
 main=$(window_named "^Dozewell Timer$")
+buttons=(8 392 329 33)   # Start!, Hide, About and Exit
+english_captions=$(looks "$main" "${buttons[@]}")
 touch "$player_dir/linger"   # still running when the report comes, ending while it is open
 timer_run "$main" 1 "$media"
 shot running-timer-mode
@@ -130,6 +134,31 @@ xdotool key alt+F4
 ends_with "$app" 0
 [ -e "$lock" ] && fail "closing the window left the lock behind"
 echo "case 3 passed"
+
+step "in German: the program's texts and Qt's, and still the English stop words for the player"
+LANG=de_DE.UTF-8 LANGUAGE= "$program" > "$work/out-de.log" 2>&1 &
+app=$!
+pids+=($app)
+focus_window "^Winamp-Pfad$"
+looks_other_than "$english_buttons" "$(window_named "^Winamp-Pfad$")" "${dialog_buttons[@]}" \
+    || fail "the Open dialog's buttons are not Qt's German ones"
+xdotool type --delay 5 "$player"
+xdotool key Return
+within 10 has_window "^Dozewell Timer$" || fail "no main window after the dialog"
+main=$(window_named "^Dozewell Timer$")
+looks_other_than "$english_captions" "$main" "${buttons[@]}" || fail "the captions are not German"
+shot main-window-de
+action_now=-1
+click_at "$main" 52 408                  # cmdStart, nothing chosen
+close_box FEHLER "$main"
+rm -f "$player_dir/args" "$player_dir/linger"
+timer_run "$main" 0 "" 4
+within 15 test -f "$player_dir/args" || fail "the player was never started"
+printf '%s\0' Winamp was terminated by "Orvo's" Timer... | cmp -s - "$player_dir/args" \
+    || fail "player received: $(tr '\0' '|' < "$player_dir/args")"
+close_box "Orvo's Timer" "$main"
+exit_program "$main" "$app"
+echo "German passed"
 
 step "case 4: the computer is kept awake while a run waits"
 # Stand-ins of the desktop's services (python3-dbusmock), logging their calls

@@ -1,0 +1,503 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>Staging</name>
+    <message>
+        <source>the folder %1 cannot be created</source>
+        <translation>no se puede crear la carpeta %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder of its own (a link or a file stands there)</source>
+        <translation>%1 no es una carpeta propia (en su lugar hay un enlace o un archivo)</translation>
+    </message>
+    <message>
+        <source>the folder %1 belongs to another user</source>
+        <translation>la carpeta %1 pertenece a otro usuario</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made private</source>
+        <translation>no se puede hacer privada la carpeta %1</translation>
+    </message>
+</context>
+<context>
+    <name>Texts</name>
+    <message>
+        <source>unknown error</source>
+        <extracomment>Why the lock cannot be written, where the system does not say.</extracomment>
+        <translation>error desconocido</translation>
+    </message>
+    <message>
+        <source>Select An Option</source>
+        <extracomment>The action box before an action is chosen.</extracomment>
+        <translation>Elegir acción</translation>
+    </message>
+    <message>
+        <source>No File Was Selected Yet</source>
+        <extracomment>The media file box before a file is chosen; short, it fills the box.</extracomment>
+        <translation>Ningún archivo elegido</translation>
+    </message>
+    <message>
+        <source>Choose a diffrent path for the &apos;%1&apos; file</source>
+        <extracomment>The tool tip of the Path button. %1 is the player&apos;s file name.</extracomment>
+        <translation>Elegir otra ruta para el archivo «%1»</translation>
+    </message>
+    <message>
+        <source>Winamp Path</source>
+        <extracomment>The title of the Open dialog that asks where the player is.</extracomment>
+        <translation>Ruta de Winamp</translation>
+    </message>
+    <message>
+        <source>Executable Files</source>
+        <extracomment>The Open dialog&apos;s file type for the player.</extracomment>
+        <translation>Archivos ejecutables</translation>
+    </message>
+    <message>
+        <source>Winamp Media File and Playlists</source>
+        <extracomment>The Open dialog&apos;s file type for the media file.</extracomment>
+        <translation>Archivos multimedia y listas de reproducción de Winamp</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <extracomment>The title of every box that refuses or reports a failure.</extracomment>
+        <translation>ERROR</translation>
+    </message>
+    <message>
+        <source>Please choose all the needed options</source>
+        <translation>Elija todas las opciones necesarias</translation>
+    </message>
+    <message>
+        <source>No File Was Selected Yet !</source>
+        <translation>¡Todavía no se ha elegido ningún archivo!</translation>
+    </message>
+    <message>
+        <source>This is not the original %1 file!</source>
+        <extracomment>%1 is the player&apos;s file name.</extracomment>
+        <translation>¡Este no es el archivo %1 original!</translation>
+    </message>
+    <message>
+        <source>Filesize too big %1Bytes, 20,000,000Bytes is the max size !</source>
+        <extracomment>%1 is the file&apos;s size in bytes; the limit is 20,000,000 bytes.</extracomment>
+        <translation>¡Archivo demasiado grande: %1 bytes; el tamaño máximo es de 20.000.000 bytes!</translation>
+    </message>
+    <message>
+        <source>The file could not be copied to the staging folder %1: %2</source>
+        <extracomment>%1 is the staging folder, %2 why the copy failed.</extracomment>
+        <translation>No se pudo copiar el archivo a la carpeta intermedia %1: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read: %2</source>
+        <extracomment>%1 is the media file, %2 the system&apos;s reason.</extracomment>
+        <translation>No se pudo leer el archivo %1: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be played: it is not a regular file (a pipe, a device or a link to one).</source>
+        <translation>El archivo %1 no se puede reproducir: no es un archivo normal (es una tubería, un dispositivo o un enlace a uno de ellos).</translation>
+    </message>
+    <message>
+        <source>The player could not be started: %1</source>
+        <extracomment>%1 is the player.</extracomment>
+        <translation>No se pudo iniciar el reproductor: %1</translation>
+    </message>
+    <message>
+        <source>Wine could not start the player %1 (launcher: %2).</source>
+        <extracomment>%1 is the player, %2 the Wine program that was to start it.</extracomment>
+        <translation>Wine no pudo iniciar el reproductor %1 (lanzador: %2).</translation>
+    </message>
+    <message>
+        <source>The staged file %1 lies on no drive of the Wine prefix of the player %2, so the player could not be handed it.</source>
+        <extracomment>%1 is the staged copy of the media file, %2 the player.</extracomment>
+        <translation>El archivo preparado %1 no está en ninguna unidad del prefijo de Wine del reproductor %2, así que no se le pudo pasar.</translation>
+    </message>
+    <message>
+        <source>The player %1 did not take the command: it ended at once with status %2.</source>
+        <extracomment>%1 is the player, %2 its exit status (a number).</extracomment>
+        <translation>El reproductor %1 no aceptó la orden: terminó enseguida con el estado %2.</translation>
+    </message>
+    <message>
+        <source>The player %1 did not take the command: it crashed (%2).</source>
+        <extracomment>%1 is the player, %2 the signal that ended it (SIGSEGV, ...).</extracomment>
+        <translation>El reproductor %1 no aceptó la orden: se cerró inesperadamente (%2).</translation>
+    </message>
+    <message>
+        <source>Wine cannot run this file: it is not a Windows program.</source>
+        <translation>Wine no puede ejecutar este archivo: no es un programa de Windows.</translation>
+    </message>
+    <message>
+        <source>Wine could not load the player or a library it needs.</source>
+        <translation>Wine no pudo cargar el reproductor o una biblioteca que necesita.</translation>
+    </message>
+    <message>
+        <source>The player %1 is a Windows program and needs Wine to run, but no Wine was found.
+
+On Debian, install it with:
+%2
+
+or name the Wine launcher to use in the variable %3.</source>
+        <extracomment>%1 is the player, %2 the commands that install Wine (on lines of their own), %3 the name of an environment variable.</extracomment>
+        <translation>El reproductor %1 es un programa de Windows y necesita Wine, pero no se encontró Wine.
+
+En Debian, instálelo con:
+%2
+
+o indique el lanzador de Wine que se debe usar en la variable %3.</translation>
+    </message>
+    <message>
+        <source>The player %1 is a 32-bit Windows program, but the Wine here (%2) has no 32-bit part, so it cannot run it.
+
+On Debian, add it with:
+%3</source>
+        <extracomment>%1 is the player, %2 the Wine program, %3 the commands that add the 32-bit part.</extracomment>
+        <translation>El reproductor %1 es un programa de Windows de 32 bits, pero el Wine instalado (%2) no tiene la parte de 32 bits, así que no puede ejecutarlo.
+
+En Debian, añádala con:
+%3</translation>
+    </message>
+    <message>
+        <source>A 32-bit player needs Wine&apos;s 32-bit part. On Debian, add it with:
+%1</source>
+        <extracomment>%1 is the commands that add Wine&apos;s 32-bit part.</extracomment>
+        <translation>Un reproductor de 32 bits necesita la parte de 32 bits de Wine. En Debian, añádala con:
+%1</translation>
+    </message>
+    <message>
+        <source>Dozewell Timer is already running for this user; a second one would delete the staged copy of the first one&apos;s run.</source>
+        <translation>Dozewell Timer ya se está ejecutando para este usuario; una segunda instancia borraría la copia preparada por la primera.</translation>
+    </message>
+    <message>
+        <source>Dozewell Timer cannot start: its lock %1 cannot be written (%2).</source>
+        <extracomment>%1 is the lock file, %2 the system&apos;s reason.</extracomment>
+        <translation>Dozewell Timer no puede iniciarse: no se puede escribir su bloqueo %1 (%2).</translation>
+    </message>
+    <message>
+        <source>%1: no display could be opened (see %2).
+It is a desktop program: start it from a desktop session, or under a virtual
+X server with:  %3
+</source>
+        <extracomment>On the terminal. %1 is the program&apos;s command, %2 the environment variables that name a display, %3 the command that starts it under a virtual X server. Keep the lines within 80 characters.</extracomment>
+        <translation>%1: no se pudo abrir ninguna pantalla (véase %2).
+Es un programa de escritorio: inícielo desde una sesión de escritorio o bajo
+un servidor X virtual con:  %3
+</translation>
+    </message>
+    <message>
+        <source>A sleep timer: stops the media player, or makes it play one file, after a set time.</source>
+        <extracomment>The first line of --help.</extracomment>
+        <translation>Un temporizador para dormir: detiene el reproductor multimedia, o hace que reproduzca un archivo, tras un tiempo fijado.</translation>
+    </message>
+    <message>
+        <source>Unknown argument &apos;%1&apos;.</source>
+        <translation>Argumento desconocido «%1».</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1&apos;.</source>
+        <extracomment>After a wrong argument, on the terminal. %1 is the command that shows the help.</extracomment>
+        <translation>Pruebe «%1».</translation>
+    </message>
+    <message>
+        <source>Dozewell Timer stops the player at %1</source>
+        <extracomment>Shown by the desktop while the computer is kept awake. %1 is the clock time of the time-out.</extracomment>
+        <translation>Dozewell Timer detiene el reproductor a las %1</translation>
+    </message>
+    <message>
+        <source>Dozewell Timer plays the chosen file at %1</source>
+        <extracomment>Shown by the desktop while the computer is kept awake. %1 is the clock time of the time-out.</extracomment>
+        <translation>Dozewell Timer reproduce el archivo elegido a las %1</translation>
+    </message>
+    <message>
+        <source>Winamp was terminated by Orvo&apos;s Timer!!!</source>
+        <extracomment>The report after the player was told to stop.</extracomment>
+        <translation>¡¡¡Winamp fue detenido por Orvo&apos;s Timer!!!</translation>
+    </message>
+    <message>
+        <source>Orvo&apos;s Timer</source>
+        <extracomment>The title of that report: the program&apos;s old name.</extracomment>
+        <translation>Orvo&apos;s Timer</translation>
+    </message>
+    <message>
+        <source>Playing%1...</source>
+        <extracomment>The report after the player was told to play a file: %1 is the file, right after the word, as the program has always shown it.</extracomment>
+        <translation>Reproduciendo %1...</translation>
+    </message>
+    <message>
+        <source>Orvo&apos;s Dozewell Timer</source>
+        <extracomment>The title of that report: the program&apos;s old name.</extracomment>
+        <translation>Orvo&apos;s Dozewell Timer</translation>
+    </message>
+    <message>
+        <source>
+The main goal of this small program is to help those who like
+to go to sleep with a very long random playlist playing in
+winamp but don&apos;t like to sleep with music all night long...
+With the help of this program you can set a Timer or a 
+Counter to make winamp stop playing in a certain time.
+
+Version: %1
+
+Any Comments sould be sent to:
+%2
+</source>
+        <extracomment>The About window&apos;s text, eleven lines that fill its box: keep the line breaks and make no line longer than the longest English one. %1 is the version, %2 the address.</extracomment>
+        <translation>
+Este pequeño programa ayuda a quienes se duermen con una
+larga lista de reproducción aleatoria sonando en Winamp,
+pero no quieren música durante toda la noche...
+Con él puede fijar una hora o una cuenta atrás para que
+Winamp deje de reproducir en el momento elegido.
+
+Versión: %1
+
+Envíe sus comentarios a:
+%2
+</translation>
+    </message>
+    <message>
+        <source>This computer refused to run Wine&apos;s loader.</source>
+        <translation>Este equipo se negó a ejecutar el cargador de Wine.</translation>
+    </message>
+    <message>
+        <source>A program that Wine needs was not found.</source>
+        <translation>No se encontró un programa que Wine necesita.</translation>
+    </message>
+    <message>
+        <source>The player %1 is a Windows program, but the Wine here (%2) does not run on this computer: %3
+
+%4</source>
+        <extracomment>%1 is the player, %2 the Wine program, %3 what Wine said (in English) or how it ended, %4 what to do (a text of its own).</extracomment>
+        <translation>El reproductor %1 es un programa de Windows, pero el Wine instalado (%2) no funciona en este equipo: %3
+
+%4</translation>
+    </message>
+    <message>
+        <source>The Wine here (%1) does not run on this computer: %2
+
+%3</source>
+        <extracomment>%1 is the Wine program, %2 what Wine said (in English) or how it ended, %3 what to do.</extracomment>
+        <translation>El Wine instalado (%1) no funciona en este equipo: %2
+
+%3</translation>
+    </message>
+    <message>
+        <source>it ended at once with status %1.</source>
+        <extracomment>How Wine ended, after &quot;does not run on this computer:&quot;. %1 is its exit status (a number).</extracomment>
+        <translation>terminó enseguida con el estado %1.</translation>
+    </message>
+    <message>
+        <source>it crashed (%1).</source>
+        <extracomment>How Wine ended, after &quot;does not run on this computer:&quot;. %1 is the signal that ended it.</extracomment>
+        <translation>se cerró inesperadamente (%1).</translation>
+    </message>
+    <message>
+        <source>This computer refuses to start Wine&apos;s loader. A computer that runs no 32-bit programs (a kernel built without IA-32 emulation, or started with ia32_emulation=0) cannot run Wine&apos;s 32-bit part, nor a 32-bit player. While that part is installed, Debian&apos;s wine fails for 64-bit players too; remove it with:
+%1</source>
+        <extracomment>%1 is the command that removes Wine&apos;s 32-bit part, on a line of its own.</extracomment>
+        <translation>Este equipo se niega a iniciar el cargador de Wine. Un equipo que no ejecuta programas de 32 bits (un núcleo compilado sin emulación IA-32, o iniciado con ia32_emulation=0) no puede ejecutar la parte de 32 bits de Wine ni un reproductor de 32 bits. Mientras esa parte esté instalada, el wine de Debian falla también con reproductores de 64 bits; elimínela con:
+%1</translation>
+    </message>
+    <message>
+        <source>See what Wine says with:
+%1</source>
+        <extracomment>%1 is a command, on a line of its own.</extracomment>
+        <translation>Vea lo que dice Wine con:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>About Dozewell Timer</source>
+        <translation>Acerca de Dozewell Timer</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>Click to see the About Window</source>
+        <translation>Pulse para ver la ventana «Acerca de»</translation>
+    </message>
+    <message>
+        <source>Hide this window</source>
+        <translation>Ocultar esta ventana</translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation>Ocultar</translation>
+    </message>
+    <message>
+        <source>Pause Dozewell Timer</source>
+        <translation>Pausar Dozewell Timer</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Exit and stop Dozewell Timer</source>
+        <translation>Detener y salir de Dozewell Timer</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Start Dozewell Timer</source>
+        <translation>Iniciar Dozewell Timer</translation>
+    </message>
+    <message>
+        <source>Start!</source>
+        <translation>¡Iniciar!</translation>
+    </message>
+    <message>
+        <source>What to do</source>
+        <translation>Acción</translation>
+    </message>
+    <message>
+        <source>Select what should happend when the time is out...</source>
+        <translation>Elija qué debe ocurrir cuando se acabe el tiempo...</translation>
+    </message>
+    <message>
+        <source>What to do at the time-out</source>
+        <translation>Acción al acabarse el tiempo</translation>
+    </message>
+    <message>
+        <source>Shutdown Winamp</source>
+        <translation>Detener Winamp</translation>
+    </message>
+    <message>
+        <source>Play Mp3 File</source>
+        <translation>Reproducir MP3</translation>
+    </message>
+    <message>
+        <source>Mp3 File</source>
+        <translation>Archivo MP3</translation>
+    </message>
+    <message>
+        <source>Select an MP3 file to be played when time is out...</source>
+        <translation>Elija un archivo MP3 para reproducir cuando se acabe el tiempo...</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Media file</source>
+        <translation>Archivo multimedia</translation>
+    </message>
+    <message>
+        <source>No File Was Selected Yet</source>
+        <translation>Ningún archivo elegido</translation>
+    </message>
+    <message>
+        <source>Winamp Path</source>
+        <translation>Ruta de Winamp</translation>
+    </message>
+    <message>
+        <source>Winamp current loction</source>
+        <translation>Ubicación actual de Winamp</translation>
+    </message>
+    <message>
+        <source>Player path</source>
+        <translation>Ruta del reproductor</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Ruta</translation>
+    </message>
+    <message>
+        <source>Timer</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>More Seconds</source>
+        <translation>Más segundos</translation>
+    </message>
+    <message>
+        <source>More Minutes</source>
+        <translation>Más minutos</translation>
+    </message>
+    <message>
+        <source>More Hours</source>
+        <translation>Más horas</translation>
+    </message>
+    <message>
+        <source>Timer seconds</source>
+        <translation>Hora: segundos</translation>
+    </message>
+    <message>
+        <source>Timer minutes</source>
+        <translation>Hora: minutos</translation>
+    </message>
+    <message>
+        <source>Timer hours</source>
+        <translation>Hora: horas</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tiempo</translation>
+    </message>
+    <message>
+        <source>Current Time</source>
+        <translation>Hora actual</translation>
+    </message>
+    <message>
+        <source>Less Seconds</source>
+        <translation>Menos segundos</translation>
+    </message>
+    <message>
+        <source>Less Minutes</source>
+        <translation>Menos minutos</translation>
+    </message>
+    <message>
+        <source>Less Hours</source>
+        <translation>Menos horas</translation>
+    </message>
+    <message>
+        <source>Counter</source>
+        <translation>Cuenta atrás</translation>
+    </message>
+    <message>
+        <source>Remaining time til&apos; Winamp&apos;s shutdown</source>
+        <translation>Tiempo restante hasta que se detenga Winamp</translation>
+    </message>
+    <message>
+        <source>Counter hours</source>
+        <translation>Cuenta atrás: horas</translation>
+    </message>
+    <message>
+        <source>Counter minutes</source>
+        <translation>Cuenta atrás: minutos</translation>
+    </message>
+    <message>
+        <source>Click to return to all vlues to &apos;0&apos;</source>
+        <translation>Pulse para poner todos los valores a «0»</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Restablecer</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Choose to use Counter Mode</source>
+        <translation>Usar la cuenta atrás</translation>
+    </message>
+    <message>
+        <source>Use Counter</source>
+        <translation>Cuenta atrás</translation>
+    </message>
+    <message>
+        <source>Choose to use Timer Mode</source>
+        <translation>Usar una hora fija</translation>
+    </message>
+    <message>
+        <source>Use Timer</source>
+        <translation>A una hora</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,503 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>Staging</name>
+    <message>
+        <source>the folder %1 cannot be created</source>
+        <translation>não é possível criar a pasta %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder of its own (a link or a file stands there)</source>
+        <translation>%1 não é uma pasta de verdade (no lugar dela há um link ou um arquivo)</translation>
+    </message>
+    <message>
+        <source>the folder %1 belongs to another user</source>
+        <translation>a pasta %1 pertence a outro usuário</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made private</source>
+        <translation>não é possível tornar a pasta %1 privada</translation>
+    </message>
+</context>
+<context>
+    <name>Texts</name>
+    <message>
+        <source>unknown error</source>
+        <extracomment>Why the lock cannot be written, where the system does not say.</extracomment>
+        <translation>erro desconhecido</translation>
+    </message>
+    <message>
+        <source>Select An Option</source>
+        <extracomment>The action box before an action is chosen.</extracomment>
+        <translation>Escolha a ação</translation>
+    </message>
+    <message>
+        <source>No File Was Selected Yet</source>
+        <extracomment>The media file box before a file is chosen; short, it fills the box.</extracomment>
+        <translation>Nenhum arquivo escolhido</translation>
+    </message>
+    <message>
+        <source>Choose a diffrent path for the &apos;%1&apos; file</source>
+        <extracomment>The tool tip of the Path button. %1 is the player&apos;s file name.</extracomment>
+        <translation>Escolher outro caminho para o arquivo “%1”</translation>
+    </message>
+    <message>
+        <source>Winamp Path</source>
+        <extracomment>The title of the Open dialog that asks where the player is.</extracomment>
+        <translation>Caminho do Winamp</translation>
+    </message>
+    <message>
+        <source>Executable Files</source>
+        <extracomment>The Open dialog&apos;s file type for the player.</extracomment>
+        <translation>Arquivos executáveis</translation>
+    </message>
+    <message>
+        <source>Winamp Media File and Playlists</source>
+        <extracomment>The Open dialog&apos;s file type for the media file.</extracomment>
+        <translation>Arquivos de mídia e playlists do Winamp</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <extracomment>The title of every box that refuses or reports a failure.</extracomment>
+        <translation>ERRO</translation>
+    </message>
+    <message>
+        <source>Please choose all the needed options</source>
+        <translation>Escolha todas as opções necessárias</translation>
+    </message>
+    <message>
+        <source>No File Was Selected Yet !</source>
+        <translation>Nenhum arquivo foi escolhido ainda!</translation>
+    </message>
+    <message>
+        <source>This is not the original %1 file!</source>
+        <extracomment>%1 is the player&apos;s file name.</extracomment>
+        <translation>Este não é o arquivo %1 original!</translation>
+    </message>
+    <message>
+        <source>Filesize too big %1Bytes, 20,000,000Bytes is the max size !</source>
+        <extracomment>%1 is the file&apos;s size in bytes; the limit is 20,000,000 bytes.</extracomment>
+        <translation>Arquivo grande demais: %1 bytes; o tamanho máximo é 20.000.000 bytes!</translation>
+    </message>
+    <message>
+        <source>The file could not be copied to the staging folder %1: %2</source>
+        <extracomment>%1 is the staging folder, %2 why the copy failed.</extracomment>
+        <translation>Não foi possível copiar o arquivo para a pasta intermediária %1: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read: %2</source>
+        <extracomment>%1 is the media file, %2 the system&apos;s reason.</extracomment>
+        <translation>Não foi possível ler o arquivo %1: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be played: it is not a regular file (a pipe, a device or a link to one).</source>
+        <translation>O arquivo %1 não pode ser tocado: não é um arquivo comum (é um pipe, um dispositivo ou um link para um deles).</translation>
+    </message>
+    <message>
+        <source>The player could not be started: %1</source>
+        <extracomment>%1 is the player.</extracomment>
+        <translation>Não foi possível iniciar o reprodutor: %1</translation>
+    </message>
+    <message>
+        <source>Wine could not start the player %1 (launcher: %2).</source>
+        <extracomment>%1 is the player, %2 the Wine program that was to start it.</extracomment>
+        <translation>O Wine não conseguiu iniciar o reprodutor %1 (lançador: %2).</translation>
+    </message>
+    <message>
+        <source>The staged file %1 lies on no drive of the Wine prefix of the player %2, so the player could not be handed it.</source>
+        <extracomment>%1 is the staged copy of the media file, %2 the player.</extracomment>
+        <translation>O arquivo preparado %1 não está em nenhuma unidade do prefixo Wine do reprodutor %2, por isso não pôde ser entregue a ele.</translation>
+    </message>
+    <message>
+        <source>The player %1 did not take the command: it ended at once with status %2.</source>
+        <extracomment>%1 is the player, %2 its exit status (a number).</extracomment>
+        <translation>O reprodutor %1 não aceitou o comando: terminou imediatamente com o status %2.</translation>
+    </message>
+    <message>
+        <source>The player %1 did not take the command: it crashed (%2).</source>
+        <extracomment>%1 is the player, %2 the signal that ended it (SIGSEGV, ...).</extracomment>
+        <translation>O reprodutor %1 não aceitou o comando: ele fechou inesperadamente (%2).</translation>
+    </message>
+    <message>
+        <source>Wine cannot run this file: it is not a Windows program.</source>
+        <translation>O Wine não consegue executar este arquivo: não é um programa do Windows.</translation>
+    </message>
+    <message>
+        <source>Wine could not load the player or a library it needs.</source>
+        <translation>O Wine não conseguiu carregar o reprodutor ou uma biblioteca de que ele precisa.</translation>
+    </message>
+    <message>
+        <source>The player %1 is a Windows program and needs Wine to run, but no Wine was found.
+
+On Debian, install it with:
+%2
+
+or name the Wine launcher to use in the variable %3.</source>
+        <extracomment>%1 is the player, %2 the commands that install Wine (on lines of their own), %3 the name of an environment variable.</extracomment>
+        <translation>O reprodutor %1 é um programa do Windows e precisa do Wine, mas o Wine não foi encontrado.
+
+No Debian, instale-o com:
+%2
+
+ou informe o lançador do Wine a usar na variável %3.</translation>
+    </message>
+    <message>
+        <source>The player %1 is a 32-bit Windows program, but the Wine here (%2) has no 32-bit part, so it cannot run it.
+
+On Debian, add it with:
+%3</source>
+        <extracomment>%1 is the player, %2 the Wine program, %3 the commands that add the 32-bit part.</extracomment>
+        <translation>O reprodutor %1 é um programa do Windows de 32 bits, mas o Wine instalado (%2) não tem a parte de 32 bits, por isso não consegue executá-lo.
+
+No Debian, adicione-a com:
+%3</translation>
+    </message>
+    <message>
+        <source>A 32-bit player needs Wine&apos;s 32-bit part. On Debian, add it with:
+%1</source>
+        <extracomment>%1 is the commands that add Wine&apos;s 32-bit part.</extracomment>
+        <translation>Um reprodutor de 32 bits precisa da parte de 32 bits do Wine. No Debian, adicione-a com:
+%1</translation>
+    </message>
+    <message>
+        <source>Dozewell Timer is already running for this user; a second one would delete the staged copy of the first one&apos;s run.</source>
+        <translation>O Dozewell Timer já está em execução para este usuário; uma segunda instância apagaria a cópia preparada pela primeira.</translation>
+    </message>
+    <message>
+        <source>Dozewell Timer cannot start: its lock %1 cannot be written (%2).</source>
+        <extracomment>%1 is the lock file, %2 the system&apos;s reason.</extracomment>
+        <translation>O Dozewell Timer não pode iniciar: não é possível gravar sua trava %1 (%2).</translation>
+    </message>
+    <message>
+        <source>%1: no display could be opened (see %2).
+It is a desktop program: start it from a desktop session, or under a virtual
+X server with:  %3
+</source>
+        <extracomment>On the terminal. %1 is the program&apos;s command, %2 the environment variables that name a display, %3 the command that starts it under a virtual X server. Keep the lines within 80 characters.</extracomment>
+        <translation>%1: não foi possível abrir nenhuma tela (veja %2).
+É um programa de área de trabalho: inicie-o de uma sessão gráfica ou em um
+servidor X virtual com:  %3
+</translation>
+    </message>
+    <message>
+        <source>A sleep timer: stops the media player, or makes it play one file, after a set time.</source>
+        <extracomment>The first line of --help.</extracomment>
+        <translation>Um temporizador para dormir: para o reprodutor de mídia, ou faz com que toque um arquivo, após um tempo definido.</translation>
+    </message>
+    <message>
+        <source>Unknown argument &apos;%1&apos;.</source>
+        <translation>Argumento desconhecido “%1”.</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1&apos;.</source>
+        <extracomment>After a wrong argument, on the terminal. %1 is the command that shows the help.</extracomment>
+        <translation>Tente “%1”.</translation>
+    </message>
+    <message>
+        <source>Dozewell Timer stops the player at %1</source>
+        <extracomment>Shown by the desktop while the computer is kept awake. %1 is the clock time of the time-out.</extracomment>
+        <translation>O Dozewell Timer para o reprodutor às %1</translation>
+    </message>
+    <message>
+        <source>Dozewell Timer plays the chosen file at %1</source>
+        <extracomment>Shown by the desktop while the computer is kept awake. %1 is the clock time of the time-out.</extracomment>
+        <translation>O Dozewell Timer toca o arquivo escolhido às %1</translation>
+    </message>
+    <message>
+        <source>Winamp was terminated by Orvo&apos;s Timer!!!</source>
+        <extracomment>The report after the player was told to stop.</extracomment>
+        <translation>O Winamp foi encerrado pelo Orvo&apos;s Timer!!!</translation>
+    </message>
+    <message>
+        <source>Orvo&apos;s Timer</source>
+        <extracomment>The title of that report: the program&apos;s old name.</extracomment>
+        <translation>Orvo&apos;s Timer</translation>
+    </message>
+    <message>
+        <source>Playing%1...</source>
+        <extracomment>The report after the player was told to play a file: %1 is the file, right after the word, as the program has always shown it.</extracomment>
+        <translation>Tocando %1...</translation>
+    </message>
+    <message>
+        <source>Orvo&apos;s Dozewell Timer</source>
+        <extracomment>The title of that report: the program&apos;s old name.</extracomment>
+        <translation>Orvo&apos;s Dozewell Timer</translation>
+    </message>
+    <message>
+        <source>
+The main goal of this small program is to help those who like
+to go to sleep with a very long random playlist playing in
+winamp but don&apos;t like to sleep with music all night long...
+With the help of this program you can set a Timer or a 
+Counter to make winamp stop playing in a certain time.
+
+Version: %1
+
+Any Comments sould be sent to:
+%2
+</source>
+        <extracomment>The About window&apos;s text, eleven lines that fill its box: keep the line breaks and make no line longer than the longest English one. %1 is the version, %2 the address.</extracomment>
+        <translation>
+Este pequeno programa ajuda quem gosta de dormir ouvindo
+uma longa playlist aleatória no Winamp, mas não quer
+passar a noite toda com música...
+Com ele você define um horário ou uma contagem regressiva
+para que o Winamp pare de tocar no momento certo.
+
+Versão: %1
+
+Envie seus comentários para:
+%2
+</translation>
+    </message>
+    <message>
+        <source>This computer refused to run Wine&apos;s loader.</source>
+        <translation>Este computador se recusou a executar o carregador do Wine.</translation>
+    </message>
+    <message>
+        <source>A program that Wine needs was not found.</source>
+        <translation>Não foi encontrado um programa de que o Wine precisa.</translation>
+    </message>
+    <message>
+        <source>The player %1 is a Windows program, but the Wine here (%2) does not run on this computer: %3
+
+%4</source>
+        <extracomment>%1 is the player, %2 the Wine program, %3 what Wine said (in English) or how it ended, %4 what to do (a text of its own).</extracomment>
+        <translation>O reprodutor %1 é um programa do Windows, mas o Wine instalado (%2) não funciona neste computador: %3
+
+%4</translation>
+    </message>
+    <message>
+        <source>The Wine here (%1) does not run on this computer: %2
+
+%3</source>
+        <extracomment>%1 is the Wine program, %2 what Wine said (in English) or how it ended, %3 what to do.</extracomment>
+        <translation>O Wine instalado (%1) não funciona neste computador: %2
+
+%3</translation>
+    </message>
+    <message>
+        <source>it ended at once with status %1.</source>
+        <extracomment>How Wine ended, after &quot;does not run on this computer:&quot;. %1 is its exit status (a number).</extracomment>
+        <translation>terminou imediatamente com o status %1.</translation>
+    </message>
+    <message>
+        <source>it crashed (%1).</source>
+        <extracomment>How Wine ended, after &quot;does not run on this computer:&quot;. %1 is the signal that ended it.</extracomment>
+        <translation>ele fechou inesperadamente (%1).</translation>
+    </message>
+    <message>
+        <source>This computer refuses to start Wine&apos;s loader. A computer that runs no 32-bit programs (a kernel built without IA-32 emulation, or started with ia32_emulation=0) cannot run Wine&apos;s 32-bit part, nor a 32-bit player. While that part is installed, Debian&apos;s wine fails for 64-bit players too; remove it with:
+%1</source>
+        <extracomment>%1 is the command that removes Wine&apos;s 32-bit part, on a line of its own.</extracomment>
+        <translation>Este computador se recusa a iniciar o carregador do Wine. Um computador que não executa programas de 32 bits (um kernel compilado sem emulação IA-32, ou iniciado com ia32_emulation=0) não consegue executar a parte de 32 bits do Wine, nem um reprodutor de 32 bits. Enquanto essa parte estiver instalada, o wine do Debian falha também com reprodutores de 64 bits; remova-a com:
+%1</translation>
+    </message>
+    <message>
+        <source>See what Wine says with:
+%1</source>
+        <extracomment>%1 is a command, on a line of its own.</extracomment>
+        <translation>Veja o que o Wine diz com:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>About Dozewell Timer</source>
+        <translation>Sobre o Dozewell Timer</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>Click to see the About Window</source>
+        <translation>Clique para ver a janela Sobre</translation>
+    </message>
+    <message>
+        <source>Hide this window</source>
+        <translation>Ocultar esta janela</translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation>Ocultar</translation>
+    </message>
+    <message>
+        <source>Pause Dozewell Timer</source>
+        <translation>Pausar o Dozewell Timer</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausar</translation>
+    </message>
+    <message>
+        <source>Exit and stop Dozewell Timer</source>
+        <translation>Parar e sair do Dozewell Timer</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Start Dozewell Timer</source>
+        <translation>Iniciar o Dozewell Timer</translation>
+    </message>
+    <message>
+        <source>Start!</source>
+        <translation>Iniciar!</translation>
+    </message>
+    <message>
+        <source>What to do</source>
+        <translation>O que fazer</translation>
+    </message>
+    <message>
+        <source>Select what should happend when the time is out...</source>
+        <translation>Escolha o que deve acontecer quando o tempo acabar...</translation>
+    </message>
+    <message>
+        <source>What to do at the time-out</source>
+        <translation>Ação ao fim do tempo</translation>
+    </message>
+    <message>
+        <source>Shutdown Winamp</source>
+        <translation>Parar o Winamp</translation>
+    </message>
+    <message>
+        <source>Play Mp3 File</source>
+        <translation>Tocar MP3</translation>
+    </message>
+    <message>
+        <source>Mp3 File</source>
+        <translation>Arquivo MP3</translation>
+    </message>
+    <message>
+        <source>Select an MP3 file to be played when time is out...</source>
+        <translation>Escolha um arquivo MP3 para tocar quando o tempo acabar...</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Media file</source>
+        <translation>Arquivo de mídia</translation>
+    </message>
+    <message>
+        <source>No File Was Selected Yet</source>
+        <translation>Nenhum arquivo escolhido</translation>
+    </message>
+    <message>
+        <source>Winamp Path</source>
+        <translation>Caminho do Winamp</translation>
+    </message>
+    <message>
+        <source>Winamp current loction</source>
+        <translation>Local atual do Winamp</translation>
+    </message>
+    <message>
+        <source>Player path</source>
+        <translation>Caminho do reprodutor</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Mudar</translation>
+    </message>
+    <message>
+        <source>Timer</source>
+        <translation>Horário</translation>
+    </message>
+    <message>
+        <source>More Seconds</source>
+        <translation>Mais segundos</translation>
+    </message>
+    <message>
+        <source>More Minutes</source>
+        <translation>Mais minutos</translation>
+    </message>
+    <message>
+        <source>More Hours</source>
+        <translation>Mais horas</translation>
+    </message>
+    <message>
+        <source>Timer seconds</source>
+        <translation>Horário: segundos</translation>
+    </message>
+    <message>
+        <source>Timer minutes</source>
+        <translation>Horário: minutos</translation>
+    </message>
+    <message>
+        <source>Timer hours</source>
+        <translation>Horário: horas</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>Current Time</source>
+        <translation>Hora atual</translation>
+    </message>
+    <message>
+        <source>Less Seconds</source>
+        <translation>Menos segundos</translation>
+    </message>
+    <message>
+        <source>Less Minutes</source>
+        <translation>Menos minutos</translation>
+    </message>
+    <message>
+        <source>Less Hours</source>
+        <translation>Menos horas</translation>
+    </message>
+    <message>
+        <source>Counter</source>
+        <translation>Duração</translation>
+    </message>
+    <message>
+        <source>Remaining time til&apos; Winamp&apos;s shutdown</source>
+        <translation>Tempo restante até o Winamp parar</translation>
+    </message>
+    <message>
+        <source>Counter hours</source>
+        <translation>Contagem regressiva: horas</translation>
+    </message>
+    <message>
+        <source>Counter minutes</source>
+        <translation>Contagem regressiva: minutos</translation>
+    </message>
+    <message>
+        <source>Click to return to all vlues to &apos;0&apos;</source>
+        <translation>Clique para zerar todos os valores</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zerar</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Sobre</translation>
+    </message>
+    <message>
+        <source>Choose to use Counter Mode</source>
+        <translation>Usar a contagem regressiva</translation>
+    </message>
+    <message>
+        <source>Use Counter</source>
+        <translation>Contagem</translation>
+    </message>
+    <message>
+        <source>Choose to use Timer Mode</source>
+        <translation>Usar um horário</translation>
+    </message>
+    <message>
+        <source>Use Timer</source>
+        <translation>No horário</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,503 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru">
+<context>
+    <name>Staging</name>
+    <message>
+        <source>the folder %1 cannot be created</source>
+        <translation>не удаётся создать папку %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder of its own (a link or a file stands there)</source>
+        <translation>%1 — не настоящая папка (на её месте ссылка или файл)</translation>
+    </message>
+    <message>
+        <source>the folder %1 belongs to another user</source>
+        <translation>папка %1 принадлежит другому пользователю</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made private</source>
+        <translation>не удаётся закрыть папку %1 от других пользователей</translation>
+    </message>
+</context>
+<context>
+    <name>Texts</name>
+    <message>
+        <source>unknown error</source>
+        <extracomment>Why the lock cannot be written, where the system does not say.</extracomment>
+        <translation>неизвестная ошибка</translation>
+    </message>
+    <message>
+        <source>Select An Option</source>
+        <extracomment>The action box before an action is chosen.</extracomment>
+        <translation>Выберите…</translation>
+    </message>
+    <message>
+        <source>No File Was Selected Yet</source>
+        <extracomment>The media file box before a file is chosen; short, it fills the box.</extracomment>
+        <translation>Файл не выбран</translation>
+    </message>
+    <message>
+        <source>Choose a diffrent path for the &apos;%1&apos; file</source>
+        <extracomment>The tool tip of the Path button. %1 is the player&apos;s file name.</extracomment>
+        <translation>Выбрать другой путь к файлу «%1»</translation>
+    </message>
+    <message>
+        <source>Winamp Path</source>
+        <extracomment>The title of the Open dialog that asks where the player is.</extracomment>
+        <translation>Путь к Winamp</translation>
+    </message>
+    <message>
+        <source>Executable Files</source>
+        <extracomment>The Open dialog&apos;s file type for the player.</extracomment>
+        <translation>Исполняемые файлы</translation>
+    </message>
+    <message>
+        <source>Winamp Media File and Playlists</source>
+        <extracomment>The Open dialog&apos;s file type for the media file.</extracomment>
+        <translation>Медиафайлы и плейлисты Winamp</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <extracomment>The title of every box that refuses or reports a failure.</extracomment>
+        <translation>ОШИБКА</translation>
+    </message>
+    <message>
+        <source>Please choose all the needed options</source>
+        <translation>Выберите все нужные параметры</translation>
+    </message>
+    <message>
+        <source>No File Was Selected Yet !</source>
+        <translation>Файл ещё не выбран!</translation>
+    </message>
+    <message>
+        <source>This is not the original %1 file!</source>
+        <extracomment>%1 is the player&apos;s file name.</extracomment>
+        <translation>Это не оригинальный файл %1!</translation>
+    </message>
+    <message>
+        <source>Filesize too big %1Bytes, 20,000,000Bytes is the max size !</source>
+        <extracomment>%1 is the file&apos;s size in bytes; the limit is 20,000,000 bytes.</extracomment>
+        <translation>Файл слишком большой: %1 байт; наибольший размер — 20 000 000 байт!</translation>
+    </message>
+    <message>
+        <source>The file could not be copied to the staging folder %1: %2</source>
+        <extracomment>%1 is the staging folder, %2 why the copy failed.</extracomment>
+        <translation>Не удалось скопировать файл в промежуточную папку %1: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read: %2</source>
+        <extracomment>%1 is the media file, %2 the system&apos;s reason.</extracomment>
+        <translation>Не удалось прочитать файл %1: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be played: it is not a regular file (a pipe, a device or a link to one).</source>
+        <translation>Файл %1 нельзя воспроизвести: это не обычный файл (а канал, устройство или ссылка на них).</translation>
+    </message>
+    <message>
+        <source>The player could not be started: %1</source>
+        <extracomment>%1 is the player.</extracomment>
+        <translation>Не удалось запустить проигрыватель: %1</translation>
+    </message>
+    <message>
+        <source>Wine could not start the player %1 (launcher: %2).</source>
+        <extracomment>%1 is the player, %2 the Wine program that was to start it.</extracomment>
+        <translation>Wine не смог запустить проигрыватель %1 (загрузчик: %2).</translation>
+    </message>
+    <message>
+        <source>The staged file %1 lies on no drive of the Wine prefix of the player %2, so the player could not be handed it.</source>
+        <extracomment>%1 is the staged copy of the media file, %2 the player.</extracomment>
+        <translation>Подготовленный файл %1 не находится ни на одном диске префикса Wine проигрывателя %2, поэтому его не удалось передать.</translation>
+    </message>
+    <message>
+        <source>The player %1 did not take the command: it ended at once with status %2.</source>
+        <extracomment>%1 is the player, %2 its exit status (a number).</extracomment>
+        <translation>Проигрыватель %1 не принял команду: он сразу завершился с кодом %2.</translation>
+    </message>
+    <message>
+        <source>The player %1 did not take the command: it crashed (%2).</source>
+        <extracomment>%1 is the player, %2 the signal that ended it (SIGSEGV, ...).</extracomment>
+        <translation>Проигрыватель %1 не принял команду: он аварийно завершился (%2).</translation>
+    </message>
+    <message>
+        <source>Wine cannot run this file: it is not a Windows program.</source>
+        <translation>Wine не может запустить этот файл: это не программа для Windows.</translation>
+    </message>
+    <message>
+        <source>Wine could not load the player or a library it needs.</source>
+        <translation>Wine не смог загрузить проигрыватель или нужную ему библиотеку.</translation>
+    </message>
+    <message>
+        <source>The player %1 is a Windows program and needs Wine to run, but no Wine was found.
+
+On Debian, install it with:
+%2
+
+or name the Wine launcher to use in the variable %3.</source>
+        <extracomment>%1 is the player, %2 the commands that install Wine (on lines of their own), %3 the name of an environment variable.</extracomment>
+        <translation>Проигрыватель %1 — программа для Windows, и ему нужен Wine, но Wine не найден.
+
+В Debian установите его командой:
+%2
+
+или укажите нужный загрузчик Wine в переменной %3.</translation>
+    </message>
+    <message>
+        <source>The player %1 is a 32-bit Windows program, but the Wine here (%2) has no 32-bit part, so it cannot run it.
+
+On Debian, add it with:
+%3</source>
+        <extracomment>%1 is the player, %2 the Wine program, %3 the commands that add the 32-bit part.</extracomment>
+        <translation>Проигрыватель %1 — 32-битная программа для Windows, но у установленного здесь Wine (%2) нет 32-битной части, поэтому он не может её запустить.
+
+В Debian добавьте её командами:
+%3</translation>
+    </message>
+    <message>
+        <source>A 32-bit player needs Wine&apos;s 32-bit part. On Debian, add it with:
+%1</source>
+        <extracomment>%1 is the commands that add Wine&apos;s 32-bit part.</extracomment>
+        <translation>32-битному проигрывателю нужна 32-битная часть Wine. В Debian добавьте её командами:
+%1</translation>
+    </message>
+    <message>
+        <source>Dozewell Timer is already running for this user; a second one would delete the staged copy of the first one&apos;s run.</source>
+        <translation>Dozewell Timer уже запущен для этого пользователя; второй экземпляр удалил бы копию, подготовленную первым.</translation>
+    </message>
+    <message>
+        <source>Dozewell Timer cannot start: its lock %1 cannot be written (%2).</source>
+        <extracomment>%1 is the lock file, %2 the system&apos;s reason.</extracomment>
+        <translation>Dozewell Timer не может запуститься: не удаётся записать файл блокировки %1 (%2).</translation>
+    </message>
+    <message>
+        <source>%1: no display could be opened (see %2).
+It is a desktop program: start it from a desktop session, or under a virtual
+X server with:  %3
+</source>
+        <extracomment>On the terminal. %1 is the program&apos;s command, %2 the environment variables that name a display, %3 the command that starts it under a virtual X server. Keep the lines within 80 characters.</extracomment>
+        <translation>%1: не удалось открыть дисплей (см. %2).
+Это графическая программа: запустите её в сеансе рабочего стола или на
+виртуальном X-сервере командой:  %3
+</translation>
+    </message>
+    <message>
+        <source>A sleep timer: stops the media player, or makes it play one file, after a set time.</source>
+        <extracomment>The first line of --help.</extracomment>
+        <translation>Таймер сна: по истечении заданного времени останавливает медиапроигрыватель или включает в нём один файл.</translation>
+    </message>
+    <message>
+        <source>Unknown argument &apos;%1&apos;.</source>
+        <translation>Неизвестный аргумент «%1».</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1&apos;.</source>
+        <extracomment>After a wrong argument, on the terminal. %1 is the command that shows the help.</extracomment>
+        <translation>Справка: «%1».</translation>
+    </message>
+    <message>
+        <source>Dozewell Timer stops the player at %1</source>
+        <extracomment>Shown by the desktop while the computer is kept awake. %1 is the clock time of the time-out.</extracomment>
+        <translation>Dozewell Timer остановит проигрыватель в %1</translation>
+    </message>
+    <message>
+        <source>Dozewell Timer plays the chosen file at %1</source>
+        <extracomment>Shown by the desktop while the computer is kept awake. %1 is the clock time of the time-out.</extracomment>
+        <translation>Dozewell Timer включит выбранный файл в %1</translation>
+    </message>
+    <message>
+        <source>Winamp was terminated by Orvo&apos;s Timer!!!</source>
+        <extracomment>The report after the player was told to stop.</extracomment>
+        <translation>Winamp остановлен программой Orvo&apos;s Timer!!!</translation>
+    </message>
+    <message>
+        <source>Orvo&apos;s Timer</source>
+        <extracomment>The title of that report: the program&apos;s old name.</extracomment>
+        <translation>Orvo&apos;s Timer</translation>
+    </message>
+    <message>
+        <source>Playing%1...</source>
+        <extracomment>The report after the player was told to play a file: %1 is the file, right after the word, as the program has always shown it.</extracomment>
+        <translation>Воспроизводится %1...</translation>
+    </message>
+    <message>
+        <source>Orvo&apos;s Dozewell Timer</source>
+        <extracomment>The title of that report: the program&apos;s old name.</extracomment>
+        <translation>Orvo&apos;s Dozewell Timer</translation>
+    </message>
+    <message>
+        <source>
+The main goal of this small program is to help those who like
+to go to sleep with a very long random playlist playing in
+winamp but don&apos;t like to sleep with music all night long...
+With the help of this program you can set a Timer or a 
+Counter to make winamp stop playing in a certain time.
+
+Version: %1
+
+Any Comments sould be sent to:
+%2
+</source>
+        <extracomment>The About window&apos;s text, eleven lines that fill its box: keep the line breaks and make no line longer than the longest English one. %1 is the version, %2 the address.</extracomment>
+        <translation>
+Эта небольшая программа поможет тем, кто любит
+засыпать под длинный случайный плейлист в Winamp,
+но не хочет слушать музыку всю ночь...
+Задайте время или обратный отсчёт, и Winamp
+остановит воспроизведение в нужный момент.
+
+Версия: %1
+
+Отзывы и пожелания присылайте по адресу:
+%2
+</translation>
+    </message>
+    <message>
+        <source>This computer refused to run Wine&apos;s loader.</source>
+        <translation>Этот компьютер отказался запускать загрузчик Wine.</translation>
+    </message>
+    <message>
+        <source>A program that Wine needs was not found.</source>
+        <translation>Не найдена программа, нужная Wine.</translation>
+    </message>
+    <message>
+        <source>The player %1 is a Windows program, but the Wine here (%2) does not run on this computer: %3
+
+%4</source>
+        <extracomment>%1 is the player, %2 the Wine program, %3 what Wine said (in English) or how it ended, %4 what to do (a text of its own).</extracomment>
+        <translation>Проигрыватель %1 — программа для Windows, но установленный здесь Wine (%2) не работает на этом компьютере: %3
+
+%4</translation>
+    </message>
+    <message>
+        <source>The Wine here (%1) does not run on this computer: %2
+
+%3</source>
+        <extracomment>%1 is the Wine program, %2 what Wine said (in English) or how it ended, %3 what to do.</extracomment>
+        <translation>Установленный здесь Wine (%1) не работает на этом компьютере: %2
+
+%3</translation>
+    </message>
+    <message>
+        <source>it ended at once with status %1.</source>
+        <extracomment>How Wine ended, after &quot;does not run on this computer:&quot;. %1 is its exit status (a number).</extracomment>
+        <translation>он сразу завершился с кодом %1.</translation>
+    </message>
+    <message>
+        <source>it crashed (%1).</source>
+        <extracomment>How Wine ended, after &quot;does not run on this computer:&quot;. %1 is the signal that ended it.</extracomment>
+        <translation>он аварийно завершился (%1).</translation>
+    </message>
+    <message>
+        <source>This computer refuses to start Wine&apos;s loader. A computer that runs no 32-bit programs (a kernel built without IA-32 emulation, or started with ia32_emulation=0) cannot run Wine&apos;s 32-bit part, nor a 32-bit player. While that part is installed, Debian&apos;s wine fails for 64-bit players too; remove it with:
+%1</source>
+        <extracomment>%1 is the command that removes Wine&apos;s 32-bit part, on a line of its own.</extracomment>
+        <translation>Этот компьютер отказывается запускать загрузчик Wine. Компьютер, который не запускает 32-битные программы (ядро собрано без эмуляции IA-32 или запущено с ia32_emulation=0), не может запустить ни 32-битную часть Wine, ни 32-битный проигрыватель. Пока эта часть установлена, wine из Debian не работает и с 64-битными проигрывателями; удалите её командой:
+%1</translation>
+    </message>
+    <message>
+        <source>See what Wine says with:
+%1</source>
+        <extracomment>%1 is a command, on a line of its own.</extracomment>
+        <translation>Что сообщает Wine, покажет команда:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>About Dozewell Timer</source>
+        <translation>О программе Dozewell Timer</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>Click to see the About Window</source>
+        <translation>Нажмите, чтобы открыть окно «О программе»</translation>
+    </message>
+    <message>
+        <source>Hide this window</source>
+        <translation>Скрыть это окно</translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation>Скрыть</translation>
+    </message>
+    <message>
+        <source>Pause Dozewell Timer</source>
+        <translation>Приостановить Dozewell Timer</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Пауза</translation>
+    </message>
+    <message>
+        <source>Exit and stop Dozewell Timer</source>
+        <translation>Остановить Dozewell Timer и выйти</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>Start Dozewell Timer</source>
+        <translation>Запустить Dozewell Timer</translation>
+    </message>
+    <message>
+        <source>Start!</source>
+        <translation>Старт!</translation>
+    </message>
+    <message>
+        <source>What to do</source>
+        <translation>Действие</translation>
+    </message>
+    <message>
+        <source>Select what should happend when the time is out...</source>
+        <translation>Выберите, что произойдёт по истечении времени...</translation>
+    </message>
+    <message>
+        <source>What to do at the time-out</source>
+        <translation>Действие по истечении времени</translation>
+    </message>
+    <message>
+        <source>Shutdown Winamp</source>
+        <translation>Закрыть Winamp</translation>
+    </message>
+    <message>
+        <source>Play Mp3 File</source>
+        <translation>Играть MP3</translation>
+    </message>
+    <message>
+        <source>Mp3 File</source>
+        <translation>Файл MP3</translation>
+    </message>
+    <message>
+        <source>Select an MP3 file to be played when time is out...</source>
+        <translation>Выберите файл MP3, который зазвучит по истечении времени...</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Обзор</translation>
+    </message>
+    <message>
+        <source>Media file</source>
+        <translation>Медиафайл</translation>
+    </message>
+    <message>
+        <source>No File Was Selected Yet</source>
+        <translation>Файл не выбран</translation>
+    </message>
+    <message>
+        <source>Winamp Path</source>
+        <translation>Путь к Winamp</translation>
+    </message>
+    <message>
+        <source>Winamp current loction</source>
+        <translation>Текущее расположение Winamp</translation>
+    </message>
+    <message>
+        <source>Player path</source>
+        <translation>Путь к проигрывателю</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Путь</translation>
+    </message>
+    <message>
+        <source>Timer</source>
+        <translation>По часам</translation>
+    </message>
+    <message>
+        <source>More Seconds</source>
+        <translation>Больше секунд</translation>
+    </message>
+    <message>
+        <source>More Minutes</source>
+        <translation>Больше минут</translation>
+    </message>
+    <message>
+        <source>More Hours</source>
+        <translation>Больше часов</translation>
+    </message>
+    <message>
+        <source>Timer seconds</source>
+        <translation>По часам: секунды</translation>
+    </message>
+    <message>
+        <source>Timer minutes</source>
+        <translation>По часам: минуты</translation>
+    </message>
+    <message>
+        <source>Timer hours</source>
+        <translation>По часам: часы</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Время</translation>
+    </message>
+    <message>
+        <source>Current Time</source>
+        <translation>Текущее время</translation>
+    </message>
+    <message>
+        <source>Less Seconds</source>
+        <translation>Меньше секунд</translation>
+    </message>
+    <message>
+        <source>Less Minutes</source>
+        <translation>Меньше минут</translation>
+    </message>
+    <message>
+        <source>Less Hours</source>
+        <translation>Меньше часов</translation>
+    </message>
+    <message>
+        <source>Counter</source>
+        <translation>Обратный отсчёт</translation>
+    </message>
+    <message>
+        <source>Remaining time til&apos; Winamp&apos;s shutdown</source>
+        <translation>Время до остановки Winamp</translation>
+    </message>
+    <message>
+        <source>Counter hours</source>
+        <translation>Отсчёт: часы</translation>
+    </message>
+    <message>
+        <source>Counter minutes</source>
+        <translation>Отсчёт: минуты</translation>
+    </message>
+    <message>
+        <source>Click to return to all vlues to &apos;0&apos;</source>
+        <translation>Нажмите, чтобы сбросить все значения на «0»</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Сброс</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>О программе</translation>
+    </message>
+    <message>
+        <source>Choose to use Counter Mode</source>
+        <translation>Использовать обратный отсчёт</translation>
+    </message>
+    <message>
+        <source>Use Counter</source>
+        <translation>Отсчёт</translation>
+    </message>
+    <message>
+        <source>Choose to use Timer Mode</source>
+        <translation>Использовать время по часам</translation>
+    </message>
+    <message>
+        <source>Use Timer</source>
+        <translation>По часам</translation>
+    </message>
+</context>
+</TS>
