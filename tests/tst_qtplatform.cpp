@@ -192,8 +192,7 @@ private slots:
         const QString staged = m_dir.filePath(QStringLiteral("cache/QDX.mp3"));
         const auto plan = play ? PlanPlayStart(player, staged, setup) : PlanStopStart(player, setup);
         const PlayerStart planned = std::get<PlayerStart>(plan);
-        // The platform the program chose for its window and a token handed
-        // on for it are not the player's.
+        // The platform the program chose for its window and its activation token are not the player's.
         const QString userPlatform = qEnvironmentVariable("QT_QPA_PLATFORM", QStringLiteral("<unset>"));
         qputenv("QT_QPA_PLATFORM", "xcb;wayland");
         qputenv("XDG_ACTIVATION_TOKEN", "token");
@@ -281,39 +280,6 @@ private slots:
         QTRY_VERIFY2_WITH_TIMEOUT(!QFileInfo::exists(process), "not reaped", 5000);
         QCOMPARE(told.size(), 1);
         QVERIFY2(wakeups <= 2, qPrintable(QStringLiteral("woken %1 times while told").arg(wakeups)));
-    }
-
-    // A program that ends at once, such as Wine's launcher asked for its
-    // version: how it ended and its last words; a loader that the kernel
-    // will not run (here one built for another processor) is not started.
-    void briefRunTellsHowAndWhy_data()
-    {
-        QTest::addColumn<QByteArray>("program");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("runs") << QByteArray("#!/bin/sh\necho wine-8.0\n") << "exited 0: ";
-        QTest::newRow("loader refused")
-            << QByteArray("#!/bin/sh\necho \"$0: 40: exec: wine: Exec format error\" >&2\nexit 126\n")
-            << "exited 126: %1: 40: exec: wine: Exec format error\n";
-        QTest::newRow("another processor's loader") << QByteArray("\x7f" "ELF\x01\x01\x01", 7).leftJustified(64, '\0')
-                                                    << "not started: execve: Exec format error";
-        QTest::newRow("never ends") << QByteArray("#!/bin/sh\nexec sleep 30\n") << "running: ";
-    }
-    void briefRunTellsHowAndWhy()
-    {
-        QFETCH(QByteArray, program);
-        QFETCH(QString, expected);
-        const QString path = m_dir.filePath(QStringLiteral("brief-") + QTest::currentDataTag());
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(program) == program.size());
-        file.close();
-        file.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
-        QtPlatform platform;
-        const BriefRun run = platform.RunBriefly(path, {QStringLiteral("--version")}, {}, 1000);
-        using enum ProcessOutcome::Ending;
-        const QString how = !run.started                      ? QStringLiteral("not started")
-                            : run.outcome.ending == StillRunning ? QStringLiteral("running")
-                                                                 : QStringLiteral("exited %1").arg(run.outcome.exitStatus);
-        QCOMPARE(how + QStringLiteral(": ") + run.errorOutput, QString(expected).replace(QStringLiteral("%1"), path));
     }
 
     void messageBoxShowsTitleIconAndText()

@@ -295,12 +295,10 @@ private slots:
             wine == "none" ? QString() : h->wine(wine == "?" ? std::nullopt : std::optional(wine != "64-bit only"));
         const BriefRun refused{true, FakePlatform::exited(126),
                                "/usr/bin/wine: 40: exec: /usr/lib/wine/wine: Exec format error\n"};
-        if (wine == "32-bit, refused")
-            h->platform.briefRun = refused;
-        if (wine == "32-bit, no program")
-            h->platform.briefRun = {false, {}, "execve: Exec format error"};
-        if (wine == "32-bit, fails")
-            h->platform.briefRun = {true, FakePlatform::exited(1), {}};
+        h->platform.briefRun = QMap<QString, BriefRun>{{"32-bit, refused", refused},
+                                                       {"32-bit, no program", {false, {}, "execve: Exec format error"}},
+                                                       {"32-bit, fails", {true, FakePlatform::exited(1), {}}}}
+                                   .value(wine, h->platform.briefRun);
         h->platform.processesStart = outcome != -1;
         const ProcessOutcome crash{ProcessOutcome::Ending::Signalled, SIGSEGV, "Segmentation fault"};
         if (outcome)
@@ -339,13 +337,11 @@ private slots:
         QCOMPARE(Harness::contents(staging() + "QDX.mp3"), Harness::contents(chosen));
         QCOMPARE(h->w<QComboBox>("cmbWhatToDo")->currentIndex(), 1);
         QCOMPARE(h->platform.ofKind(Call::KeepAwake).size(), refusedAtStart ? 0 : 1);
-        // Wine is asked whether it runs here once at Start, and again only to
-        // say why a start failed that it gave no reason for.
-        if (windows && launcher.size() && wine != "gone" && wine != "64-bit only" && wine != "no Z:") {
-            const qsizetype checks = h->platform.ofKind(Call::RunBriefly).size();
+        // Wine is asked once at Start, and again only to say why a start failed that it gave no reason for.
+        if (windows && !launcher.isEmpty() && !QStringList{"gone", "64-bit only", "no Z:"}.contains(wine)) {
             const bool wineSaidWhy = outcome == 52 || outcome == 53;
-            QCOMPARE(checks, outcome.value_or(0) > 0 && !wineSaidWhy && !refusedAtStart ? 2 : 1);
-            QCOMPARE(h->platform.ofKind(Call::RunBriefly).first().program, launcher);
+            QCOMPARE(h->platform.ofKind(Call::RunBriefly).size(),
+                     outcome.value_or(0) > 0 && !wineSaidWhy && !refusedAtStart ? 2 : 1);
             QCOMPARE(h->platform.ofKind(Call::RunBriefly).first().arguments, QStringList{"--version"});
         }
         QVERIFY(!h->platform.keptAwake);

@@ -85,13 +85,8 @@ rests() {
 
 # The program's wake-ups a second over $1 s: its threads' voluntary context
 # switches, each a thread going back to sleep.
-wakeups() {
-    local before after
-    before=$(cat /proc/"$app"/task/*/status | awk '/^voluntary_ctxt_switches/ {s += $2} END {print s}')
-    sleep "$1"
-    after=$(cat /proc/"$app"/task/*/status | awk '/^voluntary_ctxt_switches/ {s += $2} END {print s}')
-    echo $(((after - before) / $1))
-}
+switches() { cat /proc/"$app"/task/*/status | awk '/^voluntary_ctxt_switches/ {s += $2} END {print s}'; }
+wakeups() { local before; before=$(switches); sleep "$1"; echo $((($(switches) - before) / $1)); }
 
 # Areas of the main window, in its pixels (twips / 15).
 txtSS_area=(88 176 25 25)
@@ -140,10 +135,7 @@ timer_run() {
         xdotool windowfocus --sync "$main"
     fi
     click_at "$main" 52 408                                             # cmdStart
-    if [ "$refused" = refused ]; then
-        within 10 has_window "^ERROR$" || fail "Start was not refused"
-        return
-    fi
+    [ "$refused" = refused ] && { within 10 has_window "^ERROR$" || fail "Start was not refused"; return; }
     within 10 bash -c "xdotool getwindowname $main | grep -Eq '^Dozewell Timer [0-9]{2}:[0-9]{2}:[0-9]{2}$'" \
         || fail "running caption was '$(xdotool getwindowname "$main")'"
     target=$(xdotool getwindowname "$main" | cut -d' ' -f3)

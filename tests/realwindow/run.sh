@@ -147,7 +147,6 @@ xdotool key Return
 within 10 has_window "^Dozewell Timer$" || fail "no main window after the dialog"
 main=$(window_named "^Dozewell Timer$")
 looks_other_than "$english_captions" "$main" "${buttons[@]}" || fail "the captions are not German"
-shot main-window-de
 action_now=-1
 click_at "$main" 52 408                  # cmdStart, nothing chosen
 close_box FEHLER "$main"
@@ -222,7 +221,7 @@ logged portal "Inhibit \"x11:[0-9a-f]*\" 4 {\"handle_token\": \"dozewell[0-9]*\"
     || fail "no Inhibit"
 start_or_pause 'Dozewell Timer'   # before the portal's answer: the request it brings is closed
 logged portal 'Close$' 1 || fail "Pause did not close the portal's request"
-cannot() { within 5 bash -c "[ \$(grep -c 'could not be kept awake' '$work/out4.log') -eq $1 ]"; }   # lines on it
+cannot() { within 5 bash -c "[ \$(grep -c 'could not be kept awake' '$work/out4.log') -eq $1 ]"; }
 cannot 0 || fail "a pending answer was reported as failed"
 
 step "a portal that refuses, before its reply, leaves one line; the power manager comes before the portal"
@@ -249,7 +248,6 @@ sleep 1
 resting=$(wakeups 3) && stood=$(looks "$main" "${banner[@]}")
 [ "$resting" -le $((3 * idle + 3)) ] || fail "behind the screen saver $resting wake-ups a second, $awake shown, $idle idle"
 [ "$(looks "$main" "${banner[@]}")" = "$stood" ] || fail "the banner moved behind the screen saver"
-echo "wake-ups a second: idle window $idle, run shown $awake, behind the screen saver $resting"
 saver false
 within 2 looks_other_than "$stood" "$main" "${banner[@]}" || fail "the banner did not move again"
 shown=$(looks "$main" 272 16 49 17)        # lblNameos, as it looks before Hide and again once the window is back

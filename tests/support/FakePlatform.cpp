@@ -30,6 +30,13 @@ bool FakePlatform::StartProcess(const QString &program, const QStringList &argum
     return true;
 }
 
+BriefRun FakePlatform::RunBriefly(const QString &program, const QStringList &arguments,
+                                  const QStringList &environment, int)
+{
+    calls.append({Call::RunBriefly, {}, {}, MsgIcon::None, {}, program, arguments, environment});
+    return briefRun;
+}
+
 void FakePlatform::settle(const ProcessOutcome &outcome)
 {
     auto [context, settled] = m_watches.takeFirst();

@@ -28,25 +28,15 @@ public:
     bool StartProcess(const QString &program, const QStringList &arguments, const QStringList &environment,
                       int settleMs, QObject *context, ProcessSettled settled) override;
     BriefRun RunBriefly(const QString &program, const QStringList &arguments, const QStringList &environment,
-                        int) override
-    {
-        calls.append({Call::RunBriefly, {}, {}, MsgIcon::None, {}, program, arguments, environment});
-        return briefRun;
-    }
+                        int) override;
     QDateTime Now() const override { return std::exchange(now, now.addMSecs(readingMovesClockMs)); }
     qint64 SinceBootMs() const override { return sinceBootMs; }
     void KeepAwake(const QString &reason, QWidget *) override { record(Call::KeepAwake, reason); keptAwake = true; }
     void LetSleep() override { record(Call::LetSleep, {}); keptAwake = false; }
-    void WatchScreenSaver(QObject *context, std::function<void(bool active)> changed) override
-    {
-        m_screenSaver = {context, std::move(changed)};
-    }
+    void WatchScreenSaver(QObject *context, std::function<void(bool)> changed) override
+    { m_screenSaver = {context, changed}; }
     // The desktop's screen saver comes on or goes off.
-    void setScreenSaver(bool active)
-    {
-        if (m_screenSaver.first)
-            m_screenSaver.second(active);
-    }
+    void setScreenSaver(bool active) { if (m_screenSaver.first) m_screenSaver.second(active); }
     void EndProgram() override;
     QProcessEnvironment Environment() const override { return environment; }
     QString HomeFolder() const override { return home; }
