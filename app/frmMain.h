@@ -135,6 +135,7 @@ private:
     void Step(QLineEdit *field, qint16 (*stepping)(qint16));
     void PlaceBanner(float nameLeft, float yearLeft, float versionLeft);
     void WatchSeen();
+    void ShowCaption(const QString &caption);
     void StyleBanner();
     void ColourBanner();
     void ConnectHandlers();
@@ -160,6 +161,8 @@ private:
     bool m_ended = false;
     // The desktop's screen saver blanks or locks the screen.
     bool m_screenOff = false;
+    // The run's caption while the screen is off, shown when it comes back.
+    std::optional<QString> m_captionWaiting;
 };
 
 } // namespace dozewell
