@@ -325,6 +325,7 @@ Inviare commenti a:
     </message>
     <message>
         <source>Hide</source>
+        <extracomment>Button that minimizes the window; a waiting run goes on. Not close, not quit.</extracomment>
         <translation>Nascondi</translation>
     </message>
     <message>
@@ -333,6 +334,7 @@ Inviare commenti a:
     </message>
     <message>
         <source>Pause</source>
+        <extracomment>Button that pauses the waiting run; Start! starts it again. Not Exit.</extracomment>
         <translation>Pausa</translation>
     </message>
     <message>
@@ -341,6 +343,7 @@ Inviare commenti a:
     </message>
     <message>
         <source>Exit</source>
+        <extracomment>Button that ends the program, and with it a waiting run.</extracomment>
         <translation>Esci</translation>
     </message>
     <message>
@@ -353,6 +356,7 @@ Inviare commenti a:
     </message>
     <message>
         <source>What to do</source>
+        <extracomment>Frame of the action box: what the program does at the time-out (when the wait ends).</extracomment>
         <translation>Azione</translation>
     </message>
     <message>
@@ -361,18 +365,22 @@ Inviare commenti a:
     </message>
     <message>
         <source>What to do at the time-out</source>
+        <extracomment>What a screen reader calls the action box. The time-out is the moment the wait ends.</extracomment>
         <translation>Azione allo scadere del tempo</translation>
     </message>
     <message>
         <source>Shutdown Winamp</source>
+        <extracomment>Action at the time-out: stop the player (Winamp). Fills a narrow box.</extracomment>
         <translation>Ferma Winamp</translation>
     </message>
     <message>
         <source>Play Mp3 File</source>
+        <extracomment>Action at the time-out: make the player play one chosen media file (any of its types, not only MP3). Fills a narrow box.</extracomment>
         <translation>Riproduci MP3</translation>
     </message>
     <message>
         <source>Mp3 File</source>
+        <extracomment>Frame of the media file that the player plays at the time-out.</extracomment>
         <translation>File MP3</translation>
     </message>
     <message>
@@ -381,6 +389,7 @@ Inviare commenti a:
     </message>
     <message>
         <source>Open</source>
+        <extracomment>Button that opens a file dialog to choose the media file. Very narrow: a short word.</extracomment>
         <translation>Apri</translation>
     </message>
     <message>
@@ -393,6 +402,7 @@ Inviare commenti a:
     </message>
     <message>
         <source>Winamp Path</source>
+        <extracomment>Frame around the path of the player&apos;s file.</extracomment>
         <translation>Percorso di Winamp</translation>
     </message>
     <message>
@@ -401,14 +411,17 @@ Inviare commenti a:
     </message>
     <message>
         <source>Player path</source>
+        <extracomment>What a screen reader calls the field that holds the path of the player&apos;s file.</extracomment>
         <translation>Percorso del lettore</translation>
     </message>
     <message>
         <source>Path</source>
+        <extracomment>Button that opens a file dialog to choose where the player is (the path of the frame Winamp Path). Very narrow: a short word, such as the word for path or for change.</extracomment>
         <translation>Cambia</translation>
     </message>
     <message>
         <source>Timer</source>
+        <extracomment>Frame of Timer Mode: the clock time (hours, minutes, seconds) at which the program acts. Not a countdown (that is Counter); the same word as the check box Use Timer.</extracomment>
         <translation>Orario</translation>
     </message>
     <message>
@@ -425,18 +438,22 @@ Inviare commenti a:
     </message>
     <message>
         <source>Timer seconds</source>
+        <extracomment>What a screen reader calls the field of Timer Mode&apos;s seconds (of the clock time). Timer as in the frame Timer.</extracomment>
         <translation>Orario: secondi</translation>
     </message>
     <message>
         <source>Timer minutes</source>
+        <extracomment>What a screen reader calls the field of Timer Mode&apos;s minutes (of the clock time). Timer as in the frame Timer.</extracomment>
         <translation>Orario: minuti</translation>
     </message>
     <message>
         <source>Timer hours</source>
+        <extracomment>What a screen reader calls the field of Timer Mode&apos;s hours (of the clock time). Timer as in the frame Timer.</extracomment>
         <translation>Orario: ore</translation>
     </message>
     <message>
         <source>Time</source>
+        <extracomment>Small frame around a clock in each mode: the time left in Counter Mode, the current time in Timer Mode.</extracomment>
         <translation>Tempo</translation>
     </message>
     <message>
@@ -457,6 +474,7 @@ Inviare commenti a:
     </message>
     <message>
         <source>Counter</source>
+        <extracomment>Frame of Counter Mode: a countdown of hours and minutes from now. The same word as the check box Use Counter.</extracomment>
         <translation>Conto alla rovescia</translation>
     </message>
     <message>
@@ -465,18 +483,22 @@ Inviare commenti a:
     </message>
     <message>
         <source>Counter hours</source>
+        <extracomment>What a screen reader calls the field of Counter Mode&apos;s hours. Counter as in the frame Counter.</extracomment>
         <translation>Conto alla rovescia: ore</translation>
     </message>
     <message>
         <source>Counter minutes</source>
+        <extracomment>What a screen reader calls the field of Counter Mode&apos;s minutes. Counter as in the frame Counter.</extracomment>
         <translation>Conto alla rovescia: minuti</translation>
     </message>
     <message>
         <source>Click to return to all vlues to &apos;0&apos;</source>
+        <extracomment>Tool tip of the Reset button: sets the Counter&apos;s hours and minutes back to 0.</extracomment>
         <translation>Fare clic per riportare tutti i valori a «0»</translation>
     </message>
     <message>
         <source>Reset</source>
+        <extracomment>Narrow upright button that sets Counter Mode&apos;s hours and minutes back to 0. Only its first letters show; a screen reader speaks it whole.</extracomment>
         <translation>Azzera</translation>
     </message>
     <message>
@@ -485,18 +507,22 @@ Inviare commenti a:
     </message>
     <message>
         <source>Choose to use Counter Mode</source>
+        <extracomment>Tool tip of the check box Use Counter: Counter Mode, a countdown of hours and minutes from now.</extracomment>
         <translation>Usa il conto alla rovescia</translation>
     </message>
     <message>
         <source>Use Counter</source>
+        <extracomment>Check box that chooses Counter Mode: a countdown of hours and minutes from now. Use the same word as the frame Counter. Narrow: keep it short.</extracomment>
         <translation>Timer</translation>
     </message>
     <message>
         <source>Choose to use Timer Mode</source>
+        <extracomment>Tool tip of the check box Use Timer: Timer Mode, waiting until a clock time.</extracomment>
         <translation>Usa un orario</translation>
     </message>
     <message>
         <source>Use Timer</source>
+        <extracomment>Check box that chooses Timer Mode: the program acts at a clock time (HH:MM:SS), not after a countdown. Use the same word as the frame Timer, and not the desktop&apos;s word for a countdown timer (that is Counter). Narrow: keep it short.</extracomment>
         <translation>All&apos;orario</translation>
     </message>
 </context>

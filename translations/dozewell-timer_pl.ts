@@ -325,6 +325,7 @@ Uwagi prosimy przesyłać na adres:
     </message>
     <message>
         <source>Hide</source>
+        <extracomment>Button that minimizes the window; a waiting run goes on. Not close, not quit.</extracomment>
         <translation>Ukryj</translation>
     </message>
     <message>
@@ -333,6 +334,7 @@ Uwagi prosimy przesyłać na adres:
     </message>
     <message>
         <source>Pause</source>
+        <extracomment>Button that pauses the waiting run; Start! starts it again. Not Exit.</extracomment>
         <translation>Wstrzymaj</translation>
     </message>
     <message>
@@ -341,6 +343,7 @@ Uwagi prosimy przesyłać na adres:
     </message>
     <message>
         <source>Exit</source>
+        <extracomment>Button that ends the program, and with it a waiting run.</extracomment>
         <translation>Zakończ</translation>
     </message>
     <message>
@@ -353,6 +356,7 @@ Uwagi prosimy przesyłać na adres:
     </message>
     <message>
         <source>What to do</source>
+        <extracomment>Frame of the action box: what the program does at the time-out (when the wait ends).</extracomment>
         <translation>Działanie</translation>
     </message>
     <message>
@@ -361,18 +365,22 @@ Uwagi prosimy przesyłać na adres:
     </message>
     <message>
         <source>What to do at the time-out</source>
+        <extracomment>What a screen reader calls the action box. The time-out is the moment the wait ends.</extracomment>
         <translation>Działanie po upływie czasu</translation>
     </message>
     <message>
         <source>Shutdown Winamp</source>
+        <extracomment>Action at the time-out: stop the player (Winamp). Fills a narrow box.</extracomment>
         <translation>Wyłącz Winampa</translation>
     </message>
     <message>
         <source>Play Mp3 File</source>
+        <extracomment>Action at the time-out: make the player play one chosen media file (any of its types, not only MP3). Fills a narrow box.</extracomment>
         <translation>Odtwórz MP3</translation>
     </message>
     <message>
         <source>Mp3 File</source>
+        <extracomment>Frame of the media file that the player plays at the time-out.</extracomment>
         <translation>Plik MP3</translation>
     </message>
     <message>
@@ -381,6 +389,7 @@ Uwagi prosimy przesyłać na adres:
     </message>
     <message>
         <source>Open</source>
+        <extracomment>Button that opens a file dialog to choose the media file. Very narrow: a short word.</extracomment>
         <translation>Otwórz</translation>
     </message>
     <message>
@@ -393,6 +402,7 @@ Uwagi prosimy przesyłać na adres:
     </message>
     <message>
         <source>Winamp Path</source>
+        <extracomment>Frame around the path of the player&apos;s file.</extracomment>
         <translation>Ścieżka do Winampa</translation>
     </message>
     <message>
@@ -401,14 +411,17 @@ Uwagi prosimy przesyłać na adres:
     </message>
     <message>
         <source>Player path</source>
+        <extracomment>What a screen reader calls the field that holds the path of the player&apos;s file.</extracomment>
         <translation>Ścieżka odtwarzacza</translation>
     </message>
     <message>
         <source>Path</source>
+        <extracomment>Button that opens a file dialog to choose where the player is (the path of the frame Winamp Path). Very narrow: a short word, such as the word for path or for change.</extracomment>
         <translation>Zmień</translation>
     </message>
     <message>
         <source>Timer</source>
+        <extracomment>Frame of Timer Mode: the clock time (hours, minutes, seconds) at which the program acts. Not a countdown (that is Counter); the same word as the check box Use Timer.</extracomment>
         <translation>Godzina</translation>
     </message>
     <message>
@@ -425,18 +438,22 @@ Uwagi prosimy przesyłać na adres:
     </message>
     <message>
         <source>Timer seconds</source>
+        <extracomment>What a screen reader calls the field of Timer Mode&apos;s seconds (of the clock time). Timer as in the frame Timer.</extracomment>
         <translation>Godzina: sekundy</translation>
     </message>
     <message>
         <source>Timer minutes</source>
+        <extracomment>What a screen reader calls the field of Timer Mode&apos;s minutes (of the clock time). Timer as in the frame Timer.</extracomment>
         <translation>Godzina: minuty</translation>
     </message>
     <message>
         <source>Timer hours</source>
+        <extracomment>What a screen reader calls the field of Timer Mode&apos;s hours (of the clock time). Timer as in the frame Timer.</extracomment>
         <translation>Godzina: godziny</translation>
     </message>
     <message>
         <source>Time</source>
+        <extracomment>Small frame around a clock in each mode: the time left in Counter Mode, the current time in Timer Mode.</extracomment>
         <translation>Czas</translation>
     </message>
     <message>
@@ -457,6 +474,7 @@ Uwagi prosimy przesyłać na adres:
     </message>
     <message>
         <source>Counter</source>
+        <extracomment>Frame of Counter Mode: a countdown of hours and minutes from now. The same word as the check box Use Counter.</extracomment>
         <translation>Odliczanie</translation>
     </message>
     <message>
@@ -465,18 +483,22 @@ Uwagi prosimy przesyłać na adres:
     </message>
     <message>
         <source>Counter hours</source>
+        <extracomment>What a screen reader calls the field of Counter Mode&apos;s hours. Counter as in the frame Counter.</extracomment>
         <translation>Odliczanie: godziny</translation>
     </message>
     <message>
         <source>Counter minutes</source>
+        <extracomment>What a screen reader calls the field of Counter Mode&apos;s minutes. Counter as in the frame Counter.</extracomment>
         <translation>Odliczanie: minuty</translation>
     </message>
     <message>
         <source>Click to return to all vlues to &apos;0&apos;</source>
+        <extracomment>Tool tip of the Reset button: sets the Counter&apos;s hours and minutes back to 0.</extracomment>
         <translation>Kliknij, aby wyzerować wszystkie wartości</translation>
     </message>
     <message>
         <source>Reset</source>
+        <extracomment>Narrow upright button that sets Counter Mode&apos;s hours and minutes back to 0. Only its first letters show; a screen reader speaks it whole.</extracomment>
         <translation>Zeruj</translation>
     </message>
     <message>
@@ -485,18 +507,22 @@ Uwagi prosimy przesyłać na adres:
     </message>
     <message>
         <source>Choose to use Counter Mode</source>
+        <extracomment>Tool tip of the check box Use Counter: Counter Mode, a countdown of hours and minutes from now.</extracomment>
         <translation>Użyj odliczania</translation>
     </message>
     <message>
         <source>Use Counter</source>
+        <extracomment>Check box that chooses Counter Mode: a countdown of hours and minutes from now. Use the same word as the frame Counter. Narrow: keep it short.</extracomment>
         <translation>Odliczanie</translation>
     </message>
     <message>
         <source>Choose to use Timer Mode</source>
+        <extracomment>Tool tip of the check box Use Timer: Timer Mode, waiting until a clock time.</extracomment>
         <translation>Użyj godziny</translation>
     </message>
     <message>
         <source>Use Timer</source>
+        <extracomment>Check box that chooses Timer Mode: the program acts at a clock time (HH:MM:SS), not after a countdown. Use the same word as the frame Timer, and not the desktop&apos;s word for a countdown timer (that is Counter). Narrow: keep it short.</extracomment>
         <translation>O godzinie</translation>
     </message>
 </context>
