@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a translation lags behind the program's texts or breaks one:
 # each .ts file, brought up to date with the sources in a copy, must have
-# every message finished, with the placeholders (%1, %2 ...) of its source.
+# every message finished, with the placeholders (%1, %2 ...) of its source
+# (%L1 for %1 groups a number's digits in the user's locale).
 # What the player or Wine reads (the stop words, file names and patterns)
 # must be among no texts and no translations.
 # -DLUPDATE= -DTS_FILES=a|b -DSOURCES=a|b -DWORK_DIR= -DSTOP_WORDS_SOURCE=
@@ -39,8 +40,9 @@ foreach(ts IN LISTS TS_FILES)
     if(kind MATCHES "type=" OR translation STREQUAL "")
       list(APPEND failures "${name}: not translated: ${source}")
     endif()
+    string(REGEX REPLACE "%L([1-9])" "%\\1" plain "${translation}")
     string(REGEX MATCHALL "%[1-9]" wanted "${source}")
-    string(REGEX MATCHALL "%[1-9]" given "${translation}")
+    string(REGEX MATCHALL "%[1-9]" given "${plain}")
     list(SORT wanted)
     list(SORT given)
     if(NOT wanted STREQUAL given)
