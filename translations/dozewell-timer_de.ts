@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>%1 is not a folder of its own (a link or a file stands there)</source>
-        <translation>%1 ist kein eigener Ordner (dort steht eine Verknüpfung oder eine Datei)</translation>
+        <translation>%1 ist kein echter Ordner (dort liegt eine Verknüpfung oder eine Datei)</translation>
     </message>
     <message>
         <source>the folder %1 belongs to another user</source>
@@ -40,7 +40,7 @@
     <message>
         <source>Choose a diffrent path for the &apos;%1&apos; file</source>
         <extracomment>The tool tip of the Path button. %1 is the player&apos;s file name.</extracomment>
-        <translation>Einen anderen Ort für die Datei „%1“ wählen</translation>
+        <translation>Einen anderen Pfad für die Datei „%1“ wählen</translation>
     </message>
     <message>
         <source>Winamp Path</source>
@@ -73,12 +73,12 @@
     <message>
         <source>This is not the original %1 file!</source>
         <extracomment>%1 is the player&apos;s file name.</extracomment>
-        <translation>Dies ist nicht die originale Datei %1!</translation>
+        <translation>Dies ist nicht die Originaldatei %1!</translation>
     </message>
     <message>
         <source>Filesize too big %1Bytes, 20,000,000Bytes is the max size !</source>
         <extracomment>%1 is the file&apos;s size in bytes; the limit is 20,000,000 bytes.</extracomment>
-        <translation>Die Datei ist zu groß: %1 Bytes; erlaubt sind höchstens 20.000.000 Bytes!</translation>
+        <translation>Die Datei ist zu groß (Größe in Bytes: %L1); erlaubt sind höchstens 20.000.000 Bytes!</translation>
     </message>
     <message>
         <source>The file could not be copied to the staging folder %1: %2</source>
@@ -107,7 +107,7 @@
     <message>
         <source>The staged file %1 lies on no drive of the Wine prefix of the player %2, so the player could not be handed it.</source>
         <extracomment>%1 is the staged copy of the media file, %2 the player.</extracomment>
-        <translation>Die bereitgestellte Datei %1 liegt auf keinem Laufwerk des Wine-Präfixes des Players %2, daher konnte sie ihm nicht übergeben werden.</translation>
+        <translation>Die Zwischenkopie %1 liegt auf keinem Laufwerk des Wine-Präfixes des Players %2, daher konnte sie ihm nicht übergeben werden.</translation>
     </message>
     <message>
         <source>The player %1 did not take the command: it ended at once with status %2.</source>
@@ -162,7 +162,7 @@ Unter Debian fügen Sie ihn hinzu mit:
     </message>
     <message>
         <source>Dozewell Timer is already running for this user; a second one would delete the staged copy of the first one&apos;s run.</source>
-        <translation>Dozewell Timer läuft für diesen Benutzer bereits; ein zweites würde die bereitgestellte Kopie des ersten löschen.</translation>
+        <translation>Dozewell Timer läuft für diesen Benutzer bereits; eine zweite Instanz würde die Zwischenkopie der ersten löschen.</translation>
     </message>
     <message>
         <source>Dozewell Timer cannot start: its lock %1 cannot be written (%2).</source>
@@ -197,7 +197,7 @@ unter einem virtuellen X-Server mit:  %3
     <message>
         <source>Dozewell Timer stops the player at %1</source>
         <extracomment>Shown by the desktop while the computer is kept awake. %1 is the clock time of the time-out.</extracomment>
-        <translation>Dozewell Timer hält den Player um %1 an</translation>
+        <translation>Dozewell Timer beendet den Player um %1</translation>
     </message>
     <message>
         <source>Dozewell Timer plays the chosen file at %1</source>
@@ -241,7 +241,7 @@ Any Comments sould be sent to:
         <translation>
 Dieses kleine Programm hilft allen, die gern bei einer
 langen Zufallswiedergabeliste in Winamp einschlafen, aber
-nicht die ganze Nacht lang Musik hören möchten...
+nicht die ganze Nacht lang Musik hören möchten …
 Stellen Sie eine Uhrzeit oder einen Countdown ein, und
 Winamp hört zur gewählten Zeit auf zu spielen.
 
@@ -330,7 +330,7 @@ Anmerkungen bitte an:
     </message>
     <message>
         <source>Pause Dozewell Timer</source>
-        <translation>Dozewell Timer anhalten</translation>
+        <translation>Dozewell Timer pausieren</translation>
     </message>
     <message>
         <source>Pause</source>
@@ -361,7 +361,7 @@ Anmerkungen bitte an:
     </message>
     <message>
         <source>Select what should happend when the time is out...</source>
-        <translation>Wählen, was nach Ablauf der Zeit geschehen soll...</translation>
+        <translation>Wählen, was nach Ablauf der Zeit geschehen soll …</translation>
     </message>
     <message>
         <source>What to do at the time-out</source>
@@ -385,7 +385,7 @@ Anmerkungen bitte an:
     </message>
     <message>
         <source>Select an MP3 file to be played when time is out...</source>
-        <translation>Eine MP3-Datei wählen, die nach Ablauf der Zeit abgespielt wird...</translation>
+        <translation>Eine MP3-Datei wählen, die nach Ablauf der Zeit abgespielt wird …</translation>
     </message>
     <message>
         <source>Open</source>
@@ -407,7 +407,7 @@ Anmerkungen bitte an:
     </message>
     <message>
         <source>Winamp current loction</source>
-        <translation>Aktueller Ort von Winamp</translation>
+        <translation>Aktueller Pfad von Winamp</translation>
     </message>
     <message>
         <source>Player path</source>
@@ -523,7 +523,7 @@ Anmerkungen bitte an:
     <message>
         <source>Use Timer</source>
         <extracomment>Check box that chooses Timer Mode: the program acts at a clock time (HH:MM:SS), not after a countdown. Use the same word as the frame Timer, and not the desktop&apos;s word for a countdown timer (that is Counter). Narrow: keep it short.</extracomment>
-        <translation>Zur Uhrzeit</translation>
+        <translation>Uhrzeit</translation>
     </message>
 </context>
 </TS>
