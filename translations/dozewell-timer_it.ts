@@ -78,7 +78,7 @@
     <message>
         <source>Filesize too big %1Bytes, 20,000,000Bytes is the max size !</source>
         <extracomment>%1 is the file&apos;s size in bytes; the limit is 20,000,000 bytes.</extracomment>
-        <translation>File troppo grande: %1 byte; la dimensione massima è 20.000.000 byte!</translation>
+        <translation>File troppo grande (dimensione in byte: %L1); la dimensione massima è 20.000.000 byte!</translation>
     </message>
     <message>
         <source>The file could not be copied to the staging folder %1: %2</source>
@@ -107,7 +107,7 @@
     <message>
         <source>The staged file %1 lies on no drive of the Wine prefix of the player %2, so the player could not be handed it.</source>
         <extracomment>%1 is the staged copy of the media file, %2 the player.</extracomment>
-        <translation>Il file preparato %1 non si trova in nessuna unità del prefisso Wine del lettore %2, quindi non è stato possibile passarglielo.</translation>
+        <translation>La copia di appoggio %1 non si trova in nessuna unità del prefisso Wine del lettore %2, quindi non è stato possibile passargliela.</translation>
     </message>
     <message>
         <source>The player %1 did not take the command: it ended at once with status %2.</source>
@@ -162,7 +162,7 @@ Su Debian, aggiungerla con:
     </message>
     <message>
         <source>Dozewell Timer is already running for this user; a second one would delete the staged copy of the first one&apos;s run.</source>
-        <translation>Dozewell Timer è già in esecuzione per questo utente; una seconda istanza cancellerebbe la copia preparata dalla prima.</translation>
+        <translation>Dozewell Timer è già in esecuzione per questo utente; una seconda istanza cancellerebbe la copia di appoggio della prima.</translation>
     </message>
     <message>
         <source>Dozewell Timer cannot start: its lock %1 cannot be written (%2).</source>
@@ -197,17 +197,17 @@ server X virtuale con:  %3
     <message>
         <source>Dozewell Timer stops the player at %1</source>
         <extracomment>Shown by the desktop while the computer is kept awake. %1 is the clock time of the time-out.</extracomment>
-        <translation>Dozewell Timer ferma il lettore alle %1</translation>
+        <translation>Dozewell Timer fermerà il lettore alle %1</translation>
     </message>
     <message>
         <source>Dozewell Timer plays the chosen file at %1</source>
         <extracomment>Shown by the desktop while the computer is kept awake. %1 is the clock time of the time-out.</extracomment>
-        <translation>Dozewell Timer riproduce il file scelto alle %1</translation>
+        <translation>Dozewell Timer riprodurrà il file scelto alle %1</translation>
     </message>
     <message>
         <source>Winamp was terminated by Orvo&apos;s Timer!!!</source>
         <extracomment>The report after the player was told to stop.</extracomment>
-        <translation>Winamp è stato chiuso da Orvo&apos;s Timer!!!</translation>
+        <translation>Winamp è stato fermato da Orvo&apos;s Timer!!!</translation>
     </message>
     <message>
         <source>Orvo&apos;s Timer</source>
@@ -217,7 +217,7 @@ server X virtuale con:  %3
     <message>
         <source>Playing%1...</source>
         <extracomment>The report after the player was told to play a file: %1 is the file, right after the word, as the program has always shown it.</extracomment>
-        <translation>Riproduzione di %1...</translation>
+        <translation>Riproduzione di %1…</translation>
     </message>
     <message>
         <source>Orvo&apos;s Dozewell Timer</source>
@@ -241,9 +241,9 @@ Any Comments sould be sent to:
         <translation>
 Questo piccolo programma aiuta chi ama addormentarsi
 con una lunga playlist casuale in riproduzione su Winamp,
-ma non vuole dormire con la musica tutta la notte...
-Si imposta un orario o un conto alla rovescia, e allo
-scadere del tempo Winamp smette di suonare.
+ma non vuole dormire con la musica tutta la notte…
+Si imposta un orario o un timer, e allo scadere
+del tempo Winamp smette di suonare.
 
 Versione: %1
 
@@ -361,7 +361,7 @@ Inviare commenti a:
     </message>
     <message>
         <source>Select what should happend when the time is out...</source>
-        <translation>Scegliere cosa deve accadere allo scadere del tempo...</translation>
+        <translation>Scegli cosa deve accadere allo scadere del tempo…</translation>
     </message>
     <message>
         <source>What to do at the time-out</source>
@@ -385,7 +385,7 @@ Inviare commenti a:
     </message>
     <message>
         <source>Select an MP3 file to be played when time is out...</source>
-        <translation>Scegliere un file MP3 da riprodurre allo scadere del tempo...</translation>
+        <translation>Scegli un file MP3 da riprodurre allo scadere del tempo…</translation>
     </message>
     <message>
         <source>Open</source>
@@ -407,7 +407,7 @@ Inviare commenti a:
     </message>
     <message>
         <source>Winamp current loction</source>
-        <translation>Posizione attuale di Winamp</translation>
+        <translation>Percorso attuale di Winamp</translation>
     </message>
     <message>
         <source>Player path</source>
@@ -475,21 +475,21 @@ Inviare commenti a:
     <message>
         <source>Counter</source>
         <extracomment>Frame of Counter Mode: a countdown of hours and minutes from now. The same word as the check box Use Counter.</extracomment>
-        <translation>Conto alla rovescia</translation>
+        <translation>Timer</translation>
     </message>
     <message>
         <source>Remaining time til&apos; Winamp&apos;s shutdown</source>
-        <translation>Tempo rimanente prima della chiusura di Winamp</translation>
+        <translation>Tempo rimanente prima di fermare Winamp</translation>
     </message>
     <message>
         <source>Counter hours</source>
         <extracomment>What a screen reader calls the field of Counter Mode&apos;s hours. Counter as in the frame Counter.</extracomment>
-        <translation>Conto alla rovescia: ore</translation>
+        <translation>Timer: ore</translation>
     </message>
     <message>
         <source>Counter minutes</source>
         <extracomment>What a screen reader calls the field of Counter Mode&apos;s minutes. Counter as in the frame Counter.</extracomment>
-        <translation>Conto alla rovescia: minuti</translation>
+        <translation>Timer: minuti</translation>
     </message>
     <message>
         <source>Click to return to all vlues to &apos;0&apos;</source>
@@ -508,7 +508,7 @@ Inviare commenti a:
     <message>
         <source>Choose to use Counter Mode</source>
         <extracomment>Tool tip of the check box Use Counter: Counter Mode, a countdown of hours and minutes from now.</extracomment>
-        <translation>Usa il conto alla rovescia</translation>
+        <translation>Usa il timer</translation>
     </message>
     <message>
         <source>Use Counter</source>
@@ -523,7 +523,7 @@ Inviare commenti a:
     <message>
         <source>Use Timer</source>
         <extracomment>Check box that chooses Timer Mode: the program acts at a clock time (HH:MM:SS), not after a countdown. Use the same word as the frame Timer, and not the desktop&apos;s word for a countdown timer (that is Counter). Narrow: keep it short.</extracomment>
-        <translation>All&apos;orario</translation>
+        <translation>Orario</translation>
     </message>
 </context>
 </TS>
