@@ -498,7 +498,7 @@ Any Comments sould be sent to:
     </message>
     <message>
         <source>Reset</source>
-        <extracomment>Narrow upright button that sets Counter Mode&apos;s hours and minutes back to 0. Only its first letters show; a screen reader speaks it whole.</extracomment>
+        <extracomment>Narrow upright button that sets Counter Mode&apos;s hours and minutes back to 0. Only a few letters from its middle show; a screen reader speaks it whole.</extracomment>
         <translation>Сброс</translation>
     </message>
     <message>
