@@ -31,6 +31,15 @@ QDBusMessage Xfconf(const QString &method, const QVariantList &arguments)
     call.setArguments(arguments);
     return call;
 }
+
+// Sets `key` to `value`; a value the user never set is removed again, so
+// that the power manager's own default holds.
+QDBusMessage Setting(const QString &key, const QVariant &value)
+{
+    return value.isValid() ? Xfconf(QStringLiteral("SetProperty"),
+                                    {kChannel, key, QVariant::fromValue(QDBusVariant(value.toUInt()))})
+                           : Xfconf(QStringLiteral("ResetProperty"), {kChannel, key, false});
+}
 } // namespace
 
 XfceSuspendSetting::XfceSuspendSetting(QDBusConnection bus, QObject *parent) : QObject(parent), m_bus(std::move(bus))
@@ -52,12 +61,14 @@ QString XfceSuspendSetting::RecordPath()
     return state + QLatin1Char('/') + QCoreApplication::applicationName() + QStringLiteral("/xfce4-power-manager");
 }
 
-void XfceSuspendSetting::hold()
+void XfceSuspendSetting::hold(std::function<void(const QString &why)> failed)
 {
     m_held = true;
-    read(Wait::No, [this](const QDBusMessage &values) {
-        if (!m_held || values.type() != QDBusMessage::ReplyMessage)
+    read(Wait::No, [this, failed](const QDBusMessage &values) {
+        if (!m_held)
             return;
+        if (values.type() != QDBusMessage::ReplyMessage)
+            return failed(values.errorMessage());
         // A record still there holds the user's values from before a run that died.
         if (!QFile::exists(RecordPath())) {
             const QFileInfo record(RecordPath());
@@ -69,10 +80,14 @@ void XfceSuspendSetting::hold()
                 saved.setValue(key, now.value(key));
             saved.sync();
             if (saved.status() != QSettings::NoError)
-                return;
+                return failed(RecordPath() + QStringLiteral(" could not be written"));
         }
+        // Refused where the administrator locked the setting.
         for (const QString &key : kKeys)
-            write(key, kNever);
+            CallLater(m_bus, Setting(key, kNever), this, [failed](const QDBusMessage &reply) {
+                if (reply.type() != QDBusMessage::ReplyMessage)
+                    failed(reply.errorMessage());
+            });
     });
 }
 
@@ -93,7 +108,7 @@ void XfceSuspendSetting::giveBack(Wait wait)
         const QSettings saved(RecordPath(), QSettings::IniFormat);
         for (const QString &key : kKeys)
             if (now.value(key) == QVariant(kNever))
-                write(key, saved.value(key));
+                m_bus.send(Setting(key, saved.value(key)));
         QFile::remove(RecordPath());
     });
 }
@@ -105,14 +120,6 @@ void XfceSuspendSetting::read(Wait wait, std::function<void(const QDBusMessage &
         then(m_bus.call(get, QDBus::Block, kAtEndMs));
     else
         CallLater(m_bus, get, this, then);
-}
-
-void XfceSuspendSetting::write(const QString &key, const QVariant &value)
-{
-    // A value the user never set is removed again, so that the power manager's own default holds.
-    m_bus.send(value.isValid() ? Xfconf(QStringLiteral("SetProperty"),
-                                        {kChannel, key, QVariant::fromValue(QDBusVariant(value.toUInt()))})
-                               : Xfconf(QStringLiteral("ResetProperty"), {kChannel, key, false}));
 }
 
 } // namespace dozewell

@@ -23,7 +23,8 @@ public:
     // Gives back what is on record, waiting for it: the program ends.
     ~XfceSuspendSetting() override;
 
-    void hold();
+    // `failed` is told why, when the setting cannot be held.
+    void hold(std::function<void(const QString &why)> failed);
     void giveBack();
 
     // The record of the user's values: $XDG_STATE_HOME/dozewell-timer/...
@@ -33,7 +34,6 @@ private:
     enum class Wait { No, Yes };
     void giveBack(Wait wait);
     void read(Wait wait, std::function<void(const QDBusMessage &values)> then);
-    void write(const QString &key, const QVariant &value);
 
     QDBusConnection m_bus;
     bool m_held = false;
