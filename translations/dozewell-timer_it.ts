@@ -301,6 +301,11 @@ Inviare commenti a:
         <translation>Per vedere cosa dice Wine:
 %1</translation>
     </message>
+    <message>
+        <source>the computer may suspend before the time-out: it could not be kept awake (%1)</source>
+        <extracomment>On standard error when no way keeps the computer awake. %1 is each way&apos;s answer.</extracomment>
+        <translation>il computer potrebbe andare in sospensione prima dello scadere del tempo: impossibile impedire la sospensione (%1)</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

@@ -301,6 +301,11 @@ Uwagi prosimy przesyłać na adres:
         <translation>Komunikat Wine pokaże polecenie:
 %1</translation>
     </message>
+    <message>
+        <source>the computer may suspend before the time-out: it could not be kept awake (%1)</source>
+        <extracomment>On standard error when no way keeps the computer awake. %1 is each way&apos;s answer.</extracomment>
+        <translation>komputer może zostać uśpiony przed upływem czasu: nie udało się zapobiec uśpieniu komputera (%1)</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

@@ -301,6 +301,11 @@ Envie seus comentários para:
         <translation>Para ver o que o Wine diz:
 %1</translation>
     </message>
+    <message>
+        <source>the computer may suspend before the time-out: it could not be kept awake (%1)</source>
+        <extracomment>On standard error when no way keeps the computer awake. %1 is each way&apos;s answer.</extracomment>
+        <translation>o computador pode entrar em suspensão antes de o tempo acabar: não foi possível impedir a suspensão (%1)</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

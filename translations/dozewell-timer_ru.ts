@@ -301,6 +301,11 @@ Any Comments sould be sent to:
         <translation>Что сообщает Wine, покажет команда:
 %1</translation>
     </message>
+    <message>
+        <source>the computer may suspend before the time-out: it could not be kept awake (%1)</source>
+        <extracomment>On standard error when no way keeps the computer awake. %1 is each way&apos;s answer.</extracomment>
+        <translation>компьютер может перейти в ждущий режим до истечения времени: не удалось не дать компьютеру уснуть (%1)</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>
