@@ -163,6 +163,46 @@ start_program() {
     action_now=-1
 }
 
+start_or_pause() {   # cmdStart, or cmdStop in its place; waits for caption $1
+    click_at "$main" 52 408
+    within 10 bash -c "xdotool getwindowname $main | grep -Eqx '$1'" || fail "no caption $1"
+}
+# Sets up a Counter Mode run of $1 minutes that stops the player, in a main
+# window just started, and starts it.
+counter_run() {
+    click_changing "$main" 170 72 56 40 25 25                            # chkUseCounter
+    for _ in $(seq "$1"); do click_changing "$main" 68 73 56 40 25 25; done   # cmdMoreMMCounter
+    click_at "$main" 80 314                                              # cmbWhatToDo: Shutdown Winamp
+    key_changing "$main" Down "${cmbWhatToDo_area[@]}"
+    action_now=0
+    start_or_pause 'Dozewell Timer [0-9]+:[0-9]+'
+}
+
+# A system bus of the test's own, never the machine's: logind's stand-in
+# (python3-dbusmock), which logs its calls to $work/logind.log, and the
+# stand-ins of the templates named ("upower").
+system_bus() {
+    pids+=("$(dbus-daemon --session --address="unix:path=$work/system" --fork --print-pid)")
+    export DBUS_SYSTEM_BUS_ADDRESS="unix:path=$work/system"
+    for template in logind "$@"; do
+        /usr/bin/python3 -m dbusmock --system --template "$template" -l "$work/$template.log" > /dev/null 2>&1 &
+        pids+=($!)
+    done
+    within 10 dbus-send --system --print-reply --dest=org.freedesktop.login1 /org/freedesktop/login1 \
+        org.freedesktop.DBus.Peer.Ping || fail "no logind stand-in"
+}
+
+# A player at its default place in a Wine prefix of the test's own, so that
+# no dialog asks for one; it adds the time of each start, in seconds since
+# 1970, to $work/starts, and ends at once.
+default_player() {
+    export WINEPREFIX="$work/prefix"
+    mkdir -p "$WINEPREFIX/dosdevices/c:/Program Files/Winamp"
+    { printf '#!/bin/sh\ndate +%%s >> "%s"\n' "$work/starts"; head -c 1000000 /dev/zero | tr '\0' '#'; } \
+        > "$WINEPREFIX/dosdevices/c:/Program Files/Winamp/winamp.exe"
+    chmod +x "$WINEPREFIX/dosdevices/c:/Program Files/Winamp/winamp.exe"
+}
+
 # Presses Exit in the main window $1 and checks that process $2 ends with 0.
 exit_program() {
     click_at "$1" 292 408                # cmdClose

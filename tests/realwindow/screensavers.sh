@@ -1,0 +1,57 @@
+#!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Behind the real light-locker (it tells its state on the session bus; run
+# unpacked from its package, without LightDM) and the real xscreensaver (only
+# on the X root window), under Openbox: a visible Counter Mode run's caption
+# waits while the screen is blanked and catches up after, its wake-ups stay
+# within a wide bound (bench/run measures them), and a Timer Mode target that
+# comes behind xscreensaver starts the player on time.
+. "$(dirname "$0")/common.sh"
+
+command -v openbox > /dev/null || { echo "no openbox here (tools/install-deps --test installs it): not tried"; exit 77; }
+HOME="$work" openbox > /dev/null 2>&1 &
+pids+=($!)
+system_bus
+default_player
+locker=${DOZEWELL_LIGHT_LOCKER:-/usr/local/lib/dozewell-tests/light-locker}
+login1() { gdbus call --system -d org.freedesktop.login1 -o /org/freedesktop/login1 -m "$@" > /dev/null; }
+login1 org.freedesktop.DBus.Mock.AddSession c1 seat0 "$(id -u)" "$(id -un)" true
+login1 org.freedesktop.DBus.Mock.AddMethod org.freedesktop.login1.Manager GetSessionByPID u o \
+    'ret = dbus.ObjectPath("/org/freedesktop/login1/session/c1")'
+export XDG_SESSION_ID=c1 XDG_SESSION_PATH=/org/freedesktop/DisplayManager/Session0 GSETTINGS_BACKEND=memory \
+    GSETTINGS_SCHEMA_DIR="$work/schemas"
+mkdir -p "$work/schemas" && cp "$locker"/usr/share/glib-2.0/schemas/*.xml "$work/schemas/" 2> /dev/null
+glib-compile-schemas "$work/schemas" 2> /dev/null
+printf 'mode: blank\nlock: False\nsplash: False\nfade: False\nunfade: False\n' > "$HOME/.xscreensaver"
+
+for saver in "$locker/usr/bin/light-locker" xscreensaver; do
+    command -v "$saver" > /dev/null || { echo "no ${saver##*/} here (tools/install-deps --test has it): not tried"; continue; }
+    step "behind ${saver##*/}"
+    "$saver" > "$work/saver.log" 2>&1 &
+    saver_pid=$!
+    pids+=($saver_pid)
+    on=("$saver-command" -a) off=("$saver-command" -d)
+    [ $saver = xscreensaver ] && on=("$saver-command" -activate) off=("$saver-command" -deactivate)
+    sleep 2
+    start_program "${saver##*/}"
+    idle=$(wakeups 3)
+    counter_run 5
+    within 10 "${on[@]}" || fail "${saver##*/} did not blank the screen"
+    sleep 2
+    blanked=$(xdotool getwindowname "$main") resting=$(wakeups 3)
+    echo "wake-ups a second: the idle window $idle, a run behind ${saver##*/} $resting"
+    [ "$(xdotool getwindowname "$main")" = "$blanked" ] || fail "the caption changed behind the screen saver"
+    [ "$resting" -le $((3 * idle + 3)) ] || fail "$resting wake-ups a second behind the screen saver, $idle idle"
+    "${off[@]}" > /dev/null
+    within 3 bash -c "[ \"\$(xdotool getwindowname $main)\" != '$blanked' ]" || fail "the caption did not catch up"
+    exit_program "$main" "$app"
+    [ $saver = xscreensaver ] || kill $saver_pid   # xscreensaver stays for the target
+done
+command -v xscreensaver > /dev/null || exit 0
+start_program target
+timer_run "$main" 0 "" 12
+xscreensaver-command -activate > /dev/null || fail "xscreensaver did not blank the screen"
+within 20 test -s "$work/starts" || fail "no player start"
+echo "the player started $(($(cat "$work/starts") - $(date -d "$target" +%s))) s after the target"
+[ $(($(cat "$work/starts") - $(date -d "$target" +%s))) -le 2 ] || fail "the player started late"
+echo "screensavers passed"
