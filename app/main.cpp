@@ -10,7 +10,6 @@
 #include "app/Translations.h"
 #include "app/frmMain.h"
 #include "player/Places.h"
-#include "platform/ColourScheme.h"
 #include "platform/QtPlatform.h"
 #include "timer/SleepTimer.h"
 
@@ -112,12 +111,11 @@ int main(int argc, char *argv[])
         return EXIT_SUCCESS;
     dozewell::SessionInstance session;
     session.Register();
-    // The desktop's colour preference comes when the portal answers, and
-    // again whenever the user changes it.
-    dozewell::ColourSchemeWatch colourScheme;
-    QObject::connect(&colourScheme, &dozewell::ColourSchemeWatch::changed, &dozewell::FollowColourScheme);
 
     dozewell::QtPlatform platform;
+    // The desktop's colour preference comes when the desktop says it, and
+    // again whenever the user changes it.
+    platform.WatchColourScheme(app.get(), &dozewell::FollowColourScheme);
     const dozewell::InstanceLock lock(
         dozewell::RuntimeFolder(platform.Environment().value(QStringLiteral("XDG_RUNTIME_DIR"))),
         dozewell::StagingFolder(platform.Environment(), platform.HomeFolder(), QCoreApplication::applicationName()));

@@ -15,6 +15,9 @@ namespace dozewell {
 
 enum class MsgIcon { None, Critical };
 
+// The colours the user prefers for programs, as the desktop says them.
+enum class ColourScheme { NoPreference = 0, PreferDark = 1, PreferLight = 2 };
+
 // How a started program fared in its first moments: still running when the
 // watch ended, or ended with an exit status, or by a signal.
 struct ProcessOutcome {
@@ -36,7 +39,8 @@ struct BriefRun {
 
 // The seam between the program and the system it runs on: modal message
 // boxes, the Open dialog, process start, the clocks, keeping the computer
-// awake, the program's end, the environment and the user's home folder. The
+// awake, the desktop's screen saver and colour preference, the program's end,
+// the environment and the user's home folder. The
 // program reaches none of these except through this interface.
 class Platform {
 public:
@@ -81,6 +85,10 @@ public:
     // Tells `changed`, while `context` lives, whenever the desktop's screen
     // saver comes on (the screen blanked or locked) or goes off.
     virtual void WatchScreenSaver(QObject *context, std::function<void(bool active)> changed) = 0;
+    // Tells `changed`, while `context` lives, the colours the user prefers:
+    // when the desktop first says, and whenever they change. Until then, and
+    // where the desktop does not say, there is no preference.
+    virtual void WatchColourScheme(QObject *context, std::function<void(ColourScheme scheme)> changed) = 0;
 
     // Ends the program: leaves the event loop, once the window has stopped
     // its timers and closed, so that no further handler runs.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/QtPlatform.h"
 
+#include "platform/ColourScheme.h"
 #include "platform/ScreenSaverWatch.h"
 #include "platform/SuspendInhibitor.h"
 
@@ -298,6 +299,13 @@ void QtPlatform::WatchScreenSaver(QObject *context, std::function<void(bool acti
     if (!m_screenSaver)
         m_screenSaver = std::make_unique<ScreenSaverWatch>(QDBusConnection::sessionBus());
     QObject::connect(m_screenSaver.get(), &ScreenSaverWatch::activeChanged, context, std::move(changed));
+}
+
+void QtPlatform::WatchColourScheme(QObject *context, std::function<void(ColourScheme scheme)> changed)
+{
+    if (!m_colourScheme)
+        m_colourScheme = std::make_unique<ColourSchemeWatch>(QDBusConnection::sessionBus());
+    QObject::connect(m_colourScheme.get(), &ColourSchemeWatch::changed, context, std::move(changed));
 }
 
 void QtPlatform::EndProgram()

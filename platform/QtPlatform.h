@@ -8,6 +8,7 @@
 
 namespace dozewell {
 
+class ColourSchemeWatch;
 class ScreenSaverWatch;
 class SuspendInhibitor;
 
@@ -29,6 +30,7 @@ public:
     void KeepAwake(const QString &reason, QWidget *window) override;
     void LetSleep() override;
     void WatchScreenSaver(QObject *context, std::function<void(bool active)> changed) override;
+    void WatchColourScheme(QObject *context, std::function<void(ColourScheme scheme)> changed) override;
     void EndProgram() override;
     QProcessEnvironment Environment() const override;
     QString HomeFolder() const override;
@@ -40,6 +42,7 @@ private:
     // Made at the first run, so that the session bus is used only then.
     std::unique_ptr<SuspendInhibitor> m_inhibitor;
     std::unique_ptr<ScreenSaverWatch> m_screenSaver;
+    std::unique_ptr<ColourSchemeWatch> m_colourScheme;
     // Parent of the watches of started players.
     QObject m_watches;
 };

@@ -37,6 +37,7 @@ public:
     { m_screenSaver = {context, changed}; }
     // The desktop's screen saver comes on or goes off.
     void setScreenSaver(bool active) { if (m_screenSaver.first) m_screenSaver.second(active); }
+    void WatchColourScheme(QObject *, std::function<void(ColourScheme)>) override {}
     void EndProgram() override;
     QProcessEnvironment Environment() const override { return environment; }
     QString HomeFolder() const override { return home; }
