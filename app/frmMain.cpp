@@ -14,6 +14,7 @@
 #include "player/Places.h"
 #include "player/PlayerCheck.h"
 #include "player/Staging.h"
+#include "player/StartFailures.h"
 #include "player/WinePaths.h"
 #include "timer/ClockWatch.h"
 #include "timer/TimeFields.h"
@@ -448,10 +449,10 @@ bool frmMain::RefusedForThePlayer()
     const auto plan = PlayerPlan();
     QString refusal;
     if (const auto *problem = std::get_if<PlayerStartProblem>(&plan)) {
-        refusal = PlayerProblemText(*problem);
-    } else if (const auto trouble = WineTrouble(std::get<PlayerStart>(plan))) {
-        refusal = texts::kWineDoesNotRun().arg(QDir::toNativeSeparators(m_module.PlayerPath),
-                                             std::get<PlayerStart>(plan).program, trouble->first, trouble->second);
+        refusal = PlanProblemText(*problem, m_module.PlayerPath, m_module.StagedFile, Wine());
+    } else if (const auto *start = std::get_if<PlayerStart>(&plan); start->throughWine) {
+        if (const auto trouble = AskWine(*start))
+            refusal = WineDoesNotRunText(m_module.PlayerPath, start->program, *trouble);
     }
     if (refusal.isEmpty())
         return false;
@@ -639,7 +640,7 @@ void frmMain::CommandPlayer(const std::variant<PlayerStart, PlayerStartProblem> 
     const auto *start = std::get_if<PlayerStart>(&plan);
     if (!start) {
         PlayerCommanded();
-        EndTimeOut(PlayerProblemText(std::get<PlayerStartProblem>(plan)));
+        EndTimeOut(PlanProblemText(std::get<PlayerStartProblem>(plan), m_module.PlayerPath, m_module.StagedFile, Wine()));
         return;
     }
     // The report waits until the player has settled: a start that ends at
@@ -655,14 +656,14 @@ void frmMain::CommandPlayer(const std::variant<PlayerStart, PlayerStartProblem> 
                 m_platform.MsgBox(report, MsgIcon::None, reportTitle);
                 EndTimeOut({});
             } else {
-                EndTimeOut(PlayerFailureText(start, outcome));
+                const auto wine = WineCanTellWhy(start, outcome.exitStatus, outcome.signalName) ? AskWine(start)
+                                                                                              : std::nullopt;
+                EndTimeOut(EndedAtOnceText(m_module.PlayerPath, start, outcome.exitStatus, outcome.signalName, wine));
             }
         });
     if (!started) {
-        const QString player = QDir::toNativeSeparators(m_module.PlayerPath);
         PlayerCommanded();
-        EndTimeOut(start->throughWine ? texts::kWineNotStarted().arg(player, QDir::toNativeSeparators(start->program))
-                                      : texts::kPlayerNotStarted().arg(player));
+        EndTimeOut(NotStartedText(m_module.PlayerPath, *start));
     }
 }
 
@@ -684,74 +685,14 @@ void frmMain::EndTimeOut(const QString &failure)
         SetIdleState();
 }
 
-QString frmMain::PlayerFailureText(const PlayerStart &start, const ProcessOutcome &outcome) const
+std::optional<WineTrouble> frmMain::AskWine(const PlayerStart &start) const
 {
-    const QString player = QDir::toNativeSeparators(m_module.PlayerPath);
-    if (outcome.ending == ProcessOutcome::Ending::Signalled)
-        return texts::kPlayerCrashed().arg(player, outcome.signalName);
-    QString text = texts::kPlayerFailed().arg(player).arg(outcome.exitStatus);
-    if (!start.throughWine)
-        return text;
-    switch (WineFailureOf(outcome.exitStatus)) {
-    case WineFailure::NoProgram:
-        return text + QLatin1Char(' ') + texts::kWineNoProgram();
-    case WineFailure::NotLoaded:
-        text += QLatin1Char(' ') + texts::kWineNotLoaded();
-        if (WindowsProgramKind(m_module.PlayerPath) == WindowsProgram::Bits32)
-            text += QStringLiteral("\n\n") + texts::kNoWine32BitPartHint().arg(texts::kInstallWine32BitPart);
-        return text;
-    case WineFailure::LoaderRefused:
-        text += QLatin1Char(' ') + texts::kLoaderRefused();
-        break;
-    case WineFailure::LoaderMissing:
-        text += QLatin1Char(' ') + texts::kLoaderMissing();
-        break;
-    case WineFailure::Other:
-        break;
-    }
-    // Wine's own words on why it does not run, where it gives them.
-    if (const auto trouble = WineTrouble(start))
-        text += QStringLiteral("\n\n") + texts::kWineStillDoesNotRun().arg(start.program, trouble->first, trouble->second);
-    return text;
-}
-
-std::optional<std::pair<QString, QString>> frmMain::WineTrouble(const PlayerStart &start) const
-{
-    // Wine's files may all be there while this computer cannot run its
-    // loader: a kernel that runs no 32-bit programs refuses Wine's 32-bit
-    // part. Only Wine itself tells, and it tells at once.
-    if (!start.throughWine)
-        return std::nullopt;
     const BriefRun check = m_platform.RunBriefly(start.program, WineCheckArguments(), start.environment, kWineCheckMs);
-    const ProcessOutcome &outcome = check.outcome;
-    const bool exited = outcome.ending == ProcessOutcome::Ending::Exited;
     // A Wine too slow to answer is given the benefit of the doubt.
-    if (check.started && (outcome.ending == ProcessOutcome::Ending::StillRunning || (exited && outcome.exitStatus == 0)))
+    if (check.started && check.outcome.ending == ProcessOutcome::Ending::StillRunning)
         return std::nullopt;
-    const QStringList lines = check.errorOutput.trimmed().split(QLatin1Char('\n'));
-    QString said = lines.constLast().trimmed();
-    if (said.isEmpty())
-        said = exited ? texts::kWineEndedWith().arg(outcome.exitStatus) : texts::kWineCrashed().arg(outcome.signalName);
-    const bool loaderRefused =
-        !check.started || (exited && WineFailureOf(outcome.exitStatus) == WineFailure::LoaderRefused);
-    return std::pair(said, loaderRefused ? texts::kWineLoaderRefused().arg(texts::kRemoveWine32BitPart)
-                                         : texts::kWineSeeWhatItSays().arg(texts::kWineVersionCommand.arg(start.program)));
-}
-
-QString frmMain::PlayerProblemText(PlayerStartProblem problem) const
-{
-    const QString player = QDir::toNativeSeparators(m_module.PlayerPath);
-    const bool bits32 = WindowsProgramKind(m_module.PlayerPath) == WindowsProgram::Bits32;
-    switch (problem) {
-    case PlayerStartProblem::NoWine:
-        return texts::kNoWine().arg(player, bits32 ? texts::kInstallWineWith32BitPart : texts::kInstallWine,
-                                  QLatin1String(kWineLauncherVariable));
-    case PlayerStartProblem::NoWine32BitPart:
-        return texts::kNoWine32BitPart().arg(player, Wine().launcher, texts::kInstallWine32BitPart);
-    case PlayerStartProblem::FileOnNoDrive:
-        break;
-    }
-    return texts::kFileOnNoDrive().arg(QDir::toNativeSeparators(m_module.StagedFile), player);
+    return WineTroubleOf(start.program, check.started, check.outcome.exitStatus, check.outcome.signalName,
+                         check.errorOutput);
 }
 
 // Player path
@@ -806,35 +747,15 @@ void frmMain::cmdMp3File_Click()
         return;
     }
 
-    const QString chosen = cmd1->FileName;
-    const QString extension = MediaExtension(chosen);
-    if (chosen.isEmpty() || !IsMediaExtension(extension))
-        return;
-    if (IsSpecialFile(chosen)) {
-        m_platform.MsgBox(texts::kNotARegularFile().arg(QDir::toNativeSeparators(chosen)), MsgIcon::Critical,
-                          texts::kErrorTitle());
-        return;
-    }
-    const std::optional<double> size = GetFileSize(chosen);
-    if (!size)
-        return;
-    if (*size > kMaxMediaSize) {
-        m_platform.MsgBox(texts::kFileTooBig().arg(QString::number(*size, 'f', 0)),
-                          MsgIcon::Critical, texts::kErrorTitle());
-        return;
-    }
     // The choice is taken over only once its copy is in place.
-    const QString staged = StagedName(StagingFolder(), extension);
-    if (const std::optional<StageFailure> failure = StageCopy(chosen, staged)) {
-        const QString message = failure->culprit == StageFailure::ChosenFile
-                                    ? texts::kMediaUnreadable().arg(QDir::toNativeSeparators(chosen), failure->reason)
-                                    : texts::kStageFailed().arg(QDir::toNativeSeparators(StagingFolder()),
-                                                              failure->reason);
-        m_platform.MsgBox(message, MsgIcon::Critical, texts::kErrorTitle());
+    const QString chosen = cmd1->FileName;
+    const StagedChoice staged = StageChosenFile(chosen, StagingFolder());
+    if (!staged.refusal.isEmpty())
+        m_platform.MsgBox(staged.refusal, MsgIcon::Critical, texts::kErrorTitle());
+    if (staged.copy.isEmpty())
         return;
-    }
     ui->txtMp3FileName->setText(chosen);
-    m_module.StagedFile = staged;
+    m_module.StagedFile = staged.copy;
     m_module.StagedFrom = chosen;
     m_module.MediaFileChosen = true;
 }

@@ -4,6 +4,7 @@
 #include "app/Module1.h"
 #include "platform/Platform.h"
 #include "player/CommandLine.h"
+#include "player/StartFailures.h"
 #include "timer/SleepTimer.h"
 
 #include <QPointer>
@@ -121,12 +122,8 @@ private:
                        const QString &reportTitle);
     void PlayerCommanded();
     void EndTimeOut(const QString &failure);
-    QString PlayerFailureText(const PlayerStart &start, const ProcessOutcome &outcome) const;
-    QString PlayerProblemText(PlayerStartProblem problem) const;
-    // Why the Wine that starts the player does not run on this computer,
-    // though its files are there: what it said, and what to do. Nothing when
-    // it runs, or for a player that needs no Wine.
-    std::optional<std::pair<QString, QString>> WineTrouble(const PlayerStart &start) const;
+    // Asks the Wine that starts the player whether it runs on this computer.
+    std::optional<WineTrouble> AskWine(const PlayerStart &start) const;
 
     // Applies the player file check to the dialog's choice and takes it
     // over; false when the size of the chosen file cannot be read.
