@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/frmMain.h"
 
-#include "app/BuildInfo.h"
 #include "app/CaptionFit.h"
-#include "app/Colours.h"
 #include "app/CommonDialog.h"
 #include "app/IntervalTimer.h"
 #include "app/Texts.h"
@@ -29,30 +27,11 @@ namespace dozewell {
 
 namespace {
 constexpr int kClockInterval = 1000;
-constexpr float kTwipsPerPixel = 15;
-const QString kBannerFont = QStringLiteral("MS Sans Serif");
-constexpr qreal kBannerPointSize = 13.5;
-const QColor kVersionColour(128, 0, 0);
-const QColor kYearColour(0, 128, 0);
-
-void SetTextColour(QWidget *label, const QColor &colour)
-{
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
-}
 
 void SetEnabled(std::initializer_list<QWidget *> controls, bool enabled)
 {
     for (QWidget *control : controls)
         control->setEnabled(enabled);
-}
-
-void PlaceAt(QWidget *label, float leftTwips)
-{
-    const int left = qRound(leftTwips / kTwipsPerPixel);
-    if (label->x() != left) // most ticks leave the slower labels on the same pixel
-        label->move(left, label->y());
 }
 } // namespace
 
@@ -62,7 +41,7 @@ frmMain::frmMain(Platform &platform, QWidget *parent)
 {
     ui->setupUi(this);
     OfferNoMaximize(this);
-    StyleBanner();
+    BannerLabel::StyleBanner(ui->lblName, ui->lbl666, ui->lblYear);
 
     ui->cmbWhatToDo->setCurrentIndex(-1);
     ui->cmbWhatToDo->setEditText(texts::kSelectAnOption());
@@ -93,29 +72,6 @@ frmMain::frmMain(Platform &platform, QWidget *parent)
 frmMain::~frmMain()
 {
     delete m_about;
-}
-
-void frmMain::StyleBanner()
-{
-    ui->lbl666->setText(texts::kBannerVersion.arg(QLatin1String(kVersion)));
-    // No desktop has the banner's font; the one that stands in for it may
-    // be wider, and a title cut at both sides slides along the banner.
-    QFont font(kBannerFont);
-    font.setPointSizeF(kBannerPointSize);
-    font.setWeight(QFont::Normal);
-    font = WholeTextFont({ui->lblName, ui->lbl666, ui->lblYear}, font);
-    for (QWidget *label : {ui->lblName, ui->lbl666, ui->lblYear})
-        label->setFont(font);
-    ColourBanner();
-}
-
-void frmMain::ColourBanner()
-{
-    // The version's and the year's own colours are dark: on a dark
-    // background they take a lighter shade of their hue.
-    const QColor background = palette().color(QPalette::Window);
-    SetTextColour(ui->lbl666, ReadableOn(kVersionColour, background));
-    SetTextColour(ui->lblYear, ReadableOn(kYearColour, background));
 }
 
 void frmMain::ConnectHandlers()
@@ -159,7 +115,11 @@ void frmMain::ConnectHandlers()
     connect(&m_run, &SleepTimer::countdownChanged, ui->lblTimer, &QLabel::setText);
     connect(&m_run, &SleepTimer::timeOfDayChanged, ui->lblTime, &QLabel::setText);
     connect(&m_run, &SleepTimer::captionChanged, this, &QWidget::setWindowTitle);
-    connect(&m_run, &SleepTimer::bannerMoved, this, &frmMain::PlaceBanner);
+    connect(&m_run, &SleepTimer::bannerMoved, this, [this](float nameLeft, float yearLeft, float versionLeft) {
+        ui->lblName->placeAt(nameLeft);
+        ui->lblYear->placeAt(yearLeft);
+        ui->lbl666->placeAt(versionLeft);
+    });
     connect(&m_run, &SleepTimer::timedOut, this, &frmMain::TimeOut);
 }
 
@@ -560,19 +520,10 @@ void frmMain::Timer2_Timer()
     m_run.bannerTick();
 }
 
-void frmMain::PlaceBanner(float nameLeft, float yearLeft, float versionLeft)
-{
-    PlaceAt(ui->lblName, nameLeft);
-    PlaceAt(ui->lblYear, yearLeft);
-    PlaceAt(ui->lbl666, versionLeft);
-}
-
 void frmMain::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::WindowStateChange)
         WatchSeen();
-    if (event->type() == QEvent::PaletteChange)
-        ColourBanner();
     QWidget::changeEvent(event);
 }
 

@@ -81,8 +81,7 @@ public slots:
 protected:
     // Closing the window through the window system does what Exit does.
     void closeEvent(QCloseEvent *event) override;
-    // Ticks that show nothing wait while the window is not seen; the
-    // banner's colours follow the window's.
+    // Ticks that show nothing wait while the window is not seen.
     void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
@@ -130,10 +129,7 @@ private:
     bool TakePlayerFromDialog();
     void ShowAbout();
     void Step(QLineEdit *field, qint16 (*stepping)(qint16));
-    void PlaceBanner(float nameLeft, float yearLeft, float versionLeft);
     void WatchSeen();
-    void StyleBanner();
-    void ColourBanner();
     void ConnectHandlers();
     void FocusFirstControl();
     // Wine and the staging folder, as the user's environment has them now.
