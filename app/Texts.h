@@ -4,28 +4,21 @@
 #include <QCoreApplication>
 #include <QString>
 
-// Every text the program shows, named once. A Text is shown in the user's
-// language, where the program has a translation: texts::kErrorTitle().
-// The windows' captions and tool tips are in their .ui files.
+// The texts the windows show, named once, each in the user's language where
+// the program has a translation: texts::kErrorTitle(). The windows' captions
+// and tool tips are in their .ui files; the player layer's reports of the
+// player's start and of a media file are in player/, in the same context.
 //
-// Nothing that the player or Wine reads is a Text: the words of the stop
-// command, file names, patterns and commands stay as they are in every
-// language, and the translation check makes sure none is among the texts.
+// Only translated texts are here. Nothing that the player or Wine reads is
+// one: the words of the stop command, file names, patterns and commands stay
+// as they are in every language, beside their one user, and the translation
+// check makes sure none is among the texts.
 namespace dozewell::texts {
 
 struct Text {
     const char *source;
     QString operator()() const { return QCoreApplication::translate("Texts", source); }
 };
-
-// Not translated: the banner's version, a field's value, the player's file
-// name as the program tells it, the Open dialog's patterns.
-inline const QString kBannerVersion = QStringLiteral("V %1");
-inline const QString kZero = QStringLiteral("0");
-inline const QString kPlayerFileShown = QStringLiteral("Winamp.exe");
-inline const QString kExecutablePatterns = QStringLiteral("|*.exe");
-inline const QString kMediaPatterns = QStringLiteral("|*.mp3;*.m3u;*.wav;*.mid;*.voc;*.mod;*.avi;*.mpg");
-inline const QString kContactAddress = QStringLiteral("dozewell-timer@example.invalid");
 
 //: The action box before an action is chosen.
 inline constexpr Text kSelectAnOption{QT_TRANSLATE_NOOP("Texts", "Select An Option")};
@@ -63,9 +56,6 @@ inline constexpr Text kNoDisplay{QT_TRANSLATE_NOOP(
     "Texts", "%1: no display could be opened (see %2).\n"
              "It is a desktop program: start it from a desktop session, or under a virtual\n"
              "X server with:  %3\n")};
-inline const QString kDisplayVariables = QStringLiteral("DISPLAY, WAYLAND_DISPLAY and QT_QPA_PLATFORM");
-inline const QString kUnderVirtualServer = QStringLiteral("xvfb-run -a dozewell-timer");
-inline const QString kNoDisplayCause = QStringLiteral("(%1)\n");
 
 //: The first line of --help.
 inline constexpr Text kCommandLineDescription{
@@ -73,8 +63,6 @@ inline constexpr Text kCommandLineDescription{
 inline constexpr Text kUnknownArgument{QT_TRANSLATE_NOOP("Texts", "Unknown argument '%1'.")};
 //: After a wrong argument, on the terminal. %1 is the command that shows the help.
 inline constexpr Text kTryHelp{QT_TRANSLATE_NOOP("Texts", "Try '%1'.")};
-inline const QString kHelpCommand = QStringLiteral("dozewell-timer --help");
-inline const QString kCommandLineError = QStringLiteral("dozewell-timer: %1\n%2\n");
 
 // What the desktop shows while it keeps the computer awake for a run.
 //: Shown by the desktop while the computer is kept awake. %1 is the clock time of the time-out.

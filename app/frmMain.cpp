@@ -27,6 +27,12 @@ namespace dozewell {
 
 namespace {
 constexpr int kClockInterval = 1000;
+// Not translated: a field's value, the player's file name as the program
+// tells it, the Open dialog's patterns.
+const QString kZero = QStringLiteral("0");
+const QString kPlayerFileShown = QStringLiteral("Winamp.exe");
+const QString kExecutablePatterns = QStringLiteral("|*.exe");
+const QString kMediaPatterns = QStringLiteral("|*.mp3;*.m3u;*.wav;*.mid;*.voc;*.mod;*.avi;*.mpg");
 
 void SetEnabled(std::initializer_list<QWidget *> controls, bool enabled)
 {
@@ -166,7 +172,7 @@ bool frmMain::Form_Load()
         m_module.PlayerPath = *defaultPlayer;
     } else {
         cmd1->FileName = m_module.PlayerPath;
-        cmd1->Filter = texts::kExecutableFiles() + texts::kExecutablePatterns;
+        cmd1->Filter = texts::kExecutableFiles() + kExecutablePatterns;
         cmd1->CancelError = true;
         if (!cmd1->ShowOpen() && cmd1->CancelError) {
             EndProgram();
@@ -260,8 +266,8 @@ void frmMain::cmdLessSS_Click() { Step(ui->txtSS, DecMinSec); }
 void frmMain::cmdReset_Click()
 {
     m_run.resetCountdown();
-    ui->txtHHCounter->setText(texts::kZero);
-    ui->txtMMCounter->setText(texts::kZero);
+    ui->txtHHCounter->setText(kZero);
+    ui->txtMMCounter->setText(kZero);
 }
 
 // Modes
@@ -651,7 +657,7 @@ std::optional<WineTrouble> frmMain::AskWine(const PlayerStart &start) const
 void frmMain::cmdPath_Click()
 {
     cmd1->FileName = m_module.PlayerPath;
-    cmd1->Filter = texts::kExecutableFiles() + texts::kExecutablePatterns;
+    cmd1->Filter = texts::kExecutableFiles() + kExecutablePatterns;
     // A Cancel, or a file whose size cannot be read: the player path stays as it was.
     if (cmd1->ShowOpen())
         TakePlayerFromDialog();
@@ -668,7 +674,7 @@ bool frmMain::TakePlayerFromDialog()
         ui->txtPath->setText(cmd1->FileName);
         m_module.PlayerPath = cmd1->FileName;
     } else {
-        m_platform.MsgBox(texts::kNotThePlayer().arg(texts::kPlayerFileShown), MsgIcon::Critical, texts::kErrorTitle());
+        m_platform.MsgBox(texts::kNotThePlayer().arg(kPlayerFileShown), MsgIcon::Critical, texts::kErrorTitle());
     }
     return true;
 }
@@ -689,7 +695,7 @@ void frmMain::cmdMp3File_Click()
 {
     cmd1->FileName = m_module.StagedFile;
     cmd1->CancelError = true;
-    cmd1->Filter = texts::kMediaFiles() + texts::kMediaPatterns;
+    cmd1->Filter = texts::kMediaFiles() + kMediaPatterns;
     if (!cmd1->ShowOpen()) {
         if (cmd1->CancelError) {
             ui->txtMp3FileName->setText(texts::kNoFileSelected());
