@@ -42,8 +42,7 @@ void SetEnabled(std::initializer_list<QWidget *> controls, bool enabled)
 } // namespace
 
 frmMain::frmMain(Platform &platform, QWidget *parent)
-    : QWidget(parent), ui(std::make_unique<Ui::frmMain>()), m_platform(platform),
-      m_playerWatches(std::make_unique<QObject>())
+    : QWidget(parent), ui(std::make_unique<Ui::frmMain>()), m_platform(platform), m_player(platform)
 {
     ui->setupUi(this);
     OfferNoMaximize(this);
@@ -72,7 +71,7 @@ frmMain::frmMain(Platform &platform, QWidget *parent)
         WatchSeen();
     });
     WatchSeen();
-    FocusFirstControl();
+    FocusFirstFrom(ui->cmdLessMM);
 }
 
 frmMain::~frmMain()
@@ -127,18 +126,6 @@ void frmMain::ConnectHandlers()
         ui->lbl666->placeAt(versionLeft);
     });
     connect(&m_run, &SleepTimer::timedOut, this, &frmMain::TimeOut);
-}
-
-void frmMain::FocusFirstControl()
-{
-    QWidget *control = ui->cmdLessMM;
-    do {
-        if ((control->focusPolicy() & Qt::TabFocus) && control->isEnabled() && !control->isHidden()) {
-            control->setFocus(Qt::TabFocusReason);
-            return;
-        }
-        control = control->nextInFocusChain();
-    } while (control != ui->cmdLessMM && control != this);
 }
 
 frmAbout *frmMain::aboutWindow() const
@@ -212,7 +199,7 @@ void frmMain::EndProgram()
     m_ended = true;
     for (IntervalTimer *timer : {Timer1, Timer2, Timer3})
         timer->setInterval(0);
-    m_playerWatches.reset();
+    m_player.endProgram();
     if (m_about)
         m_about->close();
     close();
@@ -327,6 +314,8 @@ void frmMain::SetTimerMode()
 
 void frmMain::cmdStart_Click()
 {
+    if (!ui->cmdStart->isEnabled())
+        return; // it waits for Wine's answer, and goes on with it
     if ((!ui->chkUseCounter->isChecked() && !ui->chkUseTimer->isChecked())
         || ui->cmbWhatToDo->currentIndex() == NoAction) {
         m_platform.MsgBox(texts::kChooseAllOptions(), MsgIcon::None, texts::kErrorTitle());
@@ -417,13 +406,40 @@ bool frmMain::RefusedForThePlayer()
     if (const auto *problem = std::get_if<PlayerStartProblem>(&plan)) {
         refusal = PlanProblemText(*problem, m_module.PlayerPath, m_module.StagedFile, Wine());
     } else if (const auto *start = std::get_if<PlayerStart>(&plan); start->throughWine) {
-        if (const auto trouble = AskWine(*start))
-            refusal = WineDoesNotRunText(m_module.PlayerPath, start->program, *trouble);
+        // Wine is asked at every Start, which goes on when it answers.
+        if (!m_wineRefusal) {
+            AskWineThenStart(*start);
+            return true;
+        }
+        refusal = *m_wineRefusal;
     }
     if (refusal.isEmpty())
         return false;
     m_platform.MsgBox(refusal, MsgIcon::Critical, texts::kErrorTitle());
     return true;
+}
+
+void frmMain::AskWineThenStart(const PlayerStart &start)
+{
+    ShowWaitingForWine(true);
+    m_player.checkWine(m_module.PlayerPath, start, [this](const QString &refusal) {
+        ShowWaitingForWine(false);
+        m_wineRefusal = refusal;
+        cmdStart_Click(); // with the controls as they are now
+        m_wineRefusal.reset();
+    });
+}
+
+void frmMain::ShowWaitingForWine(bool waiting)
+{
+    // The window draws and answers on; Start takes no second click, and
+    // gets back the keyboard focus that its disabling passed on.
+    const bool refocus = !waiting && m_startHadFocus;
+    m_startHadFocus = waiting && ui->cmdStart->hasFocus();
+    ui->cmdStart->setEnabled(!waiting);
+    waiting ? setCursor(Qt::BusyCursor) : unsetCursor();
+    if (refocus)
+        ui->cmdStart->setFocus();
 }
 
 void frmMain::cmdStop_Click()
@@ -572,12 +588,12 @@ void frmMain::DoTimeOutAction()
 {
     switch (ui->cmbWhatToDo->currentIndex()) {
     case StopPlayer:
-        CommandPlayer(PlayerPlan(), texts::kStopReport(), texts::kStopReportTitle());
+        CommandPlayer(texts::kStopReport(), texts::kStopReportTitle());
         break;
     case PlayStagedFile:
         // The report names the file the player was handed a copy of, even
         // when a later Cancel of the picker has emptied the window's box.
-        CommandPlayer(PlayerPlan(), texts::kPlayReport().arg(m_module.StagedFrom), texts::kPlayReportTitle());
+        CommandPlayer(texts::kPlayReport().arg(m_module.StagedFrom), texts::kPlayReportTitle());
         break;
     default:
         break;
@@ -591,65 +607,28 @@ std::variant<PlayerStart, PlayerStartProblem> frmMain::PlayerPlan() const
     return PlanStopStart(m_module.PlayerPath, Wine());
 }
 
-void frmMain::CommandPlayer(const std::variant<PlayerStart, PlayerStartProblem> &plan, const QString &report,
-                            const QString &reportTitle)
+void frmMain::CommandPlayer(const QString &report, const QString &reportTitle)
 {
-    const auto *start = std::get_if<PlayerStart>(&plan);
-    if (!start) {
-        PlayerCommanded();
-        EndTimeOut(PlanProblemText(std::get<PlayerStartProblem>(plan), m_module.PlayerPath, m_module.StagedFile, Wine()));
-        return;
-    }
-    // The report waits until the player has settled: a start that ends at
-    // once with a failure did not reach the player, whatever the plan said.
-    const bool started = m_platform.StartProcess(
-        start->program, start->arguments, start->environment, kPlayerSettleMs, m_playerWatches.get(),
-        [this, start = *start, report, reportTitle](const ProcessOutcome &outcome) {
-            PlayerCommanded();
-            // Still running, or handed its command to the player that runs.
-            const bool tookIt = outcome.ending == ProcessOutcome::Ending::StillRunning
-                                || (outcome.ending == ProcessOutcome::Ending::Exited && outcome.exitStatus == 0);
-            if (tookIt) {
-                m_platform.MsgBox(report, MsgIcon::None, reportTitle);
-                EndTimeOut({});
-            } else {
-                const auto wine = WineCanTellWhy(start, outcome.exitStatus, outcome.signalName) ? AskWine(start)
-                                                                                              : std::nullopt;
-                EndTimeOut(EndedAtOnceText(m_module.PlayerPath, start, outcome.exitStatus, outcome.signalName, wine));
-            }
-        });
-    if (!started) {
-        PlayerCommanded();
-        EndTimeOut(NotStartedText(m_module.PlayerPath, *start));
-    }
+    const auto told = [this, report, reportTitle](const QString &failure) { PlayerTold(failure, report, reportTitle); };
+    const auto plan = PlayerPlan();
+    if (const auto *problem = std::get_if<PlayerStartProblem>(&plan))
+        return told(PlanProblemText(*problem, m_module.PlayerPath, m_module.StagedFile, Wine()));
+    m_player.start(m_module.PlayerPath, std::get<PlayerStart>(plan), told);
 }
 
-void frmMain::PlayerCommanded()
+void frmMain::PlayerTold(const QString &failure, const QString &report, const QString &reportTitle)
 {
     // The player has its command, or never will: the computer may sleep
     // again, even while the report stays open all night. A run the user
-    // started meanwhile keeps it awake.
+    // started meanwhile keeps it awake, and goes on.
     if (!m_run.running())
         m_platform.LetSleep();
-}
-
-void frmMain::EndTimeOut(const QString &failure)
-{
-    if (!failure.isEmpty())
+    if (failure.isEmpty())
+        m_platform.MsgBox(report, MsgIcon::None, reportTitle);
+    else
         m_platform.MsgBox(failure, MsgIcon::Critical, texts::kErrorTitle());
-    // A run the user started while the player settled goes on.
     if (!m_run.running())
         SetIdleState();
-}
-
-std::optional<WineTrouble> frmMain::AskWine(const PlayerStart &start) const
-{
-    const BriefRun check = m_platform.RunBriefly(start.program, WineCheckArguments(), start.environment, kWineCheckMs);
-    // A Wine too slow to answer is given the benefit of the doubt.
-    if (check.started && check.outcome.ending == ProcessOutcome::Ending::StillRunning)
-        return std::nullopt;
-    return WineTroubleOf(start.program, check.started, check.outcome.exitStatus, check.outcome.signalName,
-                         check.errorOutput);
 }
 
 // Player path

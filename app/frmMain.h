@@ -2,9 +2,9 @@
 #pragma once
 
 #include "app/Module1.h"
+#include "app/PlayerCommand.h"
 #include "platform/Platform.h"
 #include "player/CommandLine.h"
-#include "player/StartFailures.h"
 #include "timer/SleepTimer.h"
 
 #include <QPointer>
@@ -117,12 +117,11 @@ private:
     std::variant<PlayerStart, PlayerStartProblem> PlayerPlan() const;
     // Starts the player as planned and, once it has settled, shows the
     // report, or what went wrong instead; then the window goes idle.
-    void CommandPlayer(const std::variant<PlayerStart, PlayerStartProblem> &plan, const QString &report,
-                       const QString &reportTitle);
-    void PlayerCommanded();
-    void EndTimeOut(const QString &failure);
-    // Asks the Wine that starts the player whether it runs on this computer.
-    std::optional<WineTrouble> AskWine(const PlayerStart &start) const;
+    void CommandPlayer(const QString &report, const QString &reportTitle);
+    void PlayerTold(const QString &failure, const QString &report, const QString &reportTitle);
+    // Start waits for Wine's answer, then goes on as pressed again with it.
+    void AskWineThenStart(const PlayerStart &start);
+    void ShowWaitingForWine(bool waiting);
 
     // Applies the player file check to the dialog's choice and takes it
     // over; false when the size of the chosen file cannot be read.
@@ -131,7 +130,6 @@ private:
     void Step(QLineEdit *field, qint16 (*stepping)(qint16));
     void WatchSeen();
     void ConnectHandlers();
-    void FocusFirstControl();
     // Wine and the staging folder, as the user's environment has them now.
     WineSetup Wine() const;
     QString StagingFolder() const;
@@ -148,9 +146,11 @@ private:
     IntervalTimer *Timer3;
     CommonDialog *cmd1;
     QPointer<frmAbout> m_about;
-    // The players started at time-outs report to this until the program ends.
-    std::unique_ptr<QObject> m_playerWatches;
+    PlayerCommand m_player;
     bool m_ended = false;
+    // Start's refusal for Wine's answer (empty: none), while Start goes on with it.
+    std::optional<QString> m_wineRefusal;
+    bool m_startHadFocus = false;
     // The desktop's screen saver blanks or locks the screen.
     bool m_screenOff = false;
 };

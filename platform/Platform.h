@@ -24,7 +24,7 @@ struct ProcessOutcome {
     enum class Ending { StillRunning, Exited, Signalled };
     Ending ending = Ending::StillRunning;
     int exitStatus = 0;
-    QString signalName; // as the system names it: "Segmentation fault"
+    QString signalName; // as the system names it: "Segmentation fault"; empty unless Signalled
 };
 using ProcessSettled = std::function<void(const ProcessOutcome &outcome)>;
 
@@ -36,6 +36,7 @@ struct BriefRun {
     ProcessOutcome outcome;
     QString errorOutput;
 };
+using BriefRunDone = std::function<void(const BriefRun &run)>;
 
 // The seam between the program and the system it runs on: modal message
 // boxes, the Open dialog, process start, the clocks, keeping the computer
@@ -64,10 +65,12 @@ public:
                               int settleMs, QObject *context, ProcessSettled settled) = 0;
 
     // Runs a program that ends at once (a "--version"), with the entries of
-    // `environment` added as for StartProcess, and waits for it, at most
-    // `timeOutMs`.
-    virtual BriefRun RunBriefly(const QString &program, const QStringList &arguments, const QStringList &environment,
-                                int timeOutMs) = 0;
+    // `environment` added as for StartProcess, without blocking. `done` is
+    // called once, from the event loop, while `context` lives: when the
+    // program ended or could not be started, or when it still runs after
+    // `timeOutMs`; it is then killed.
+    virtual void RunBriefly(const QString &program, const QStringList &arguments, const QStringList &environment,
+                            int timeOutMs, QObject *context, BriefRunDone done) = 0;
 
     // Local date and time of day.
     virtual QDateTime Now() const = 0;

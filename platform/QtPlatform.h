@@ -23,8 +23,8 @@ public:
                                     const QString &fileName) override;
     bool StartProcess(const QString &program, const QStringList &arguments, const QStringList &environment,
                       int settleMs, QObject *context, ProcessSettled settled) override;
-    BriefRun RunBriefly(const QString &program, const QStringList &arguments, const QStringList &environment,
-                        int timeOutMs) override;
+    void RunBriefly(const QString &program, const QStringList &arguments, const QStringList &environment,
+                    int timeOutMs, QObject *context, BriefRunDone done) override;
     QDateTime Now() const override;
     qint64 SinceBootMs() const override;
     void KeepAwake(const QString &reason, QWidget *window) override;
@@ -43,7 +43,7 @@ private:
     std::unique_ptr<SuspendInhibitor> m_inhibitor;
     std::unique_ptr<ScreenSaverWatch> m_screenSaver;
     std::unique_ptr<ColourSchemeWatch> m_colourScheme;
-    // Parent of the watches of started players.
+    // Parent of the watches of started players, and of programs run briefly.
     QObject m_watches;
 };
 

@@ -64,6 +64,12 @@ const char *const kWineLoaderRefused = QT_TRANSLATE_NOOP(
              "player. While that part is installed, Debian's wine fails for 64-bit players too; remove it with:\n%1");
 //: %1 is a command, on a line of its own.
 const char *const kWineSeeWhatItSays = QT_TRANSLATE_NOOP("Texts", "See what Wine says with:\n%1");
+//: %1 is the Wine program. Start's refusal when Wine, asked whether it runs
+//: here, gives no answer within half a minute; how to see what Wine says
+//: follows on lines of its own.
+const char *const kWineNoAnswer =
+    QT_TRANSLATE_NOOP("Texts", "The Wine here (%1) did not answer within half a minute; nothing was started.");
+static_assert(kWineCheckMs == 30000, "the refusal names the wait: half a minute");
 
 // Commands, the same in every language.
 const QString kRemoveWine32BitPart = QStringLiteral("    sudo apt remove wine32:i386");
@@ -131,6 +137,12 @@ std::optional<WineTrouble> WineTroubleOf(const QString &launcher, bool started, 
 QString WineDoesNotRunText(const QString &player, const QString &launcher, const WineTrouble &trouble)
 {
     return Tr(kWineDoesNotRun).arg(Shown(player), launcher, trouble.said, trouble.whatToDo);
+}
+
+QString WineNoAnswerText(const QString &launcher)
+{
+    return Tr(kWineNoAnswer).arg(launcher) + QStringLiteral("\n\n")
+           + Tr(kWineSeeWhatItSays).arg(kWineVersionCommand.arg(launcher));
 }
 
 bool WineCanTellWhy(const PlayerStart &start, int exitStatus, const QString &signalName)

@@ -37,6 +37,9 @@ std::optional<WineTrouble> WineTroubleOf(const QString &launcher, bool started, 
 // Start's refusal of a player whose Wine does not run here.
 QString WineDoesNotRunText(const QString &player, const QString &launcher, const WineTrouble &trouble);
 
+// Start's refusal when Wine gave no answer within kWineCheckMs.
+QString WineNoAnswerText(const QString &launcher);
+
 // Whether Wine's own answer can tell more about a start through it that
 // ended at once so; Wine's status says enough where it names the cause.
 bool WineCanTellWhy(const PlayerStart &start, int exitStatus, const QString &signalName);
