@@ -435,7 +435,7 @@ void frmMain::ShowWaitingForWine(bool waiting)
     // The window draws and answers on; Start takes no second click, and
     // gets back the keyboard focus that its disabling passed on.
     const bool refocus = !waiting && m_startHadFocus;
-    m_startHadFocus = waiting && ui->cmdStart->hasFocus();
+    m_startHadFocus = waiting && focusWidget() == ui->cmdStart;
     ui->cmdStart->setEnabled(!waiting);
     waiting ? setCursor(Qt::BusyCursor) : unsetCursor();
     if (refocus)

@@ -23,8 +23,10 @@ const char *const kFileOnNoDrive =
 const char *const kPlayerFailed =
     QT_TRANSLATE_NOOP("Texts", "The player %1 did not take the command: it ended at once with status %2.");
 //: %1 is the player, %2 the signal that ended it (SIGSEGV, ...).
-const char *const kPlayerCrashed = QT_TRANSLATE_NOOP("Texts", "The player %1 did not take the command: it crashed (%2).");
-const char *const kWineNoProgram = QT_TRANSLATE_NOOP("Texts", "Wine cannot run this file: it is not a Windows program.");
+const char *const kPlayerCrashed =
+    QT_TRANSLATE_NOOP("Texts", "The player %1 did not take the command: it crashed (%2).");
+const char *const kWineNoProgram =
+    QT_TRANSLATE_NOOP("Texts", "Wine cannot run this file: it is not a Windows program.");
 const char *const kWineNotLoaded = QT_TRANSLATE_NOOP("Texts", "Wine could not load the player or a library it needs.");
 const char *const kLoaderRefused = QT_TRANSLATE_NOOP("Texts", "This computer refused to run Wine's loader.");
 const char *const kLoaderMissing = QT_TRANSLATE_NOOP("Texts", "A program that Wine needs was not found.");
