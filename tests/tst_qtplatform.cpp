@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileDialog>
@@ -280,6 +281,60 @@ private slots:
         QTRY_VERIFY2_WITH_TIMEOUT(!QFileInfo::exists(process), "not reaped", 5000);
         QCOMPARE(told.size(), 1);
         QVERIFY2(wakeups <= 2, qPrintable(QStringLiteral("woken %1 times while told").arg(wakeups)));
+    }
+
+    // A program run briefly, such as Wine's check: how it ended and what it
+    // said on its standard error, told once from the event loop, which runs
+    // on meanwhile; one still running when its time is up is told so then,
+    // and killed; one that cannot be started is told so.
+    void briefRunTellsWithoutBlocking_data()
+    {
+        QTest::addColumn<QByteArray>("script"); // empty: no program there
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("answers") << QByteArray("sleep 0.3; echo 'wine: no' >&2; exit 3") << "exited 3: wine: no";
+        QTest::newRow("too slow") << QByteArray("exec sleep 20") << "running: ";
+        QTest::newRow("no program") << QByteArray() << "not started";
+    }
+    void briefRunTellsWithoutBlocking()
+    {
+        QFETCH(QByteArray, script);
+        QFETCH(QString, expected);
+        const QString program = m_dir.filePath(QStringLiteral("brief-") + QTest::currentDataTag());
+        QFile file(program);
+        if (!script.isEmpty()) {
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("#!/bin/sh\necho $$ > \"$0.pid\"\n" + script) > 0);
+            file.close();
+            file.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+        }
+        QStringList told;
+        int ticks = 0;
+        QTimer ticker;
+        connect(&ticker, &QTimer::timeout, [&] { ++ticks; });
+        ticker.start(20);
+        QElapsedTimer clock;
+        clock.start();
+        QtPlatform platform;
+        platform.RunBriefly(program, {QStringLiteral("--version")}, {}, 1000, this, [&](const BriefRun &run) {
+            using enum ProcessOutcome::Ending;
+            told << (!run.started                       ? QStringLiteral("not started")
+                     : run.outcome.ending == StillRunning ? QStringLiteral("running: ") + run.errorOutput
+                                                          : QStringLiteral("exited %1: %2")
+                                                                .arg(run.outcome.exitStatus)
+                                                                .arg(run.errorOutput.trimmed()));
+        });
+        QVERIFY(told.isEmpty());
+        QTRY_COMPARE_WITH_TIMEOUT(told.size(), 1, 10000);
+        QCOMPARE(told.first(), expected);
+        QVERIFY2(clock.elapsed() < 5000, "told long after its time was up"); // 1 s, with a wide margin
+        if (script.isEmpty())
+            return;
+        QVERIFY2(ticks >= 5, qPrintable(QStringLiteral("the event loop ticked %1 times while it ran").arg(ticks)));
+        QFile pid(program + ".pid");
+        QVERIFY(pid.open(QIODevice::ReadOnly));
+        const QString process = QStringLiteral("/proc/") + QString::fromLatin1(pid.readAll().trimmed());
+        QTRY_VERIFY2_WITH_TIMEOUT(!QFileInfo::exists(process), "not ended and reaped", 5000);
+        QTest::qWait(100);
+        QCOMPARE(told.size(), 1);
     }
 
     void messageBoxShowsTitleIconAndText()
