@@ -336,15 +336,12 @@ private slots:
         h->w("cmdStart")->setFocus();
         h->click("cmdStart");
         QVERIFY(!h->w("cmdStart")->isEnabled() && h->w("cmdStart")->isVisible());
-        h->click("cmdStart");
         h->form->cmdStart_Click();
         QCOMPARE(h->platform.ofKind(Call::RunBriefly).size(), 1);
         bool fired = false;
         QTimer::singleShot(0, h->form.get(), [&] { fired = true; });
         QTRY_VERIFY(fired);
         h->platform.advance(10000);
-        h->second();
-        QCOMPARE(h->text("lblTime"), QStringLiteral("21:07:14"));
         h->platform.answerBriefRun(answers ? h->platform.briefRun : BriefRun{});
 
         QVERIFY(h->w("cmdStart")->isEnabled());
