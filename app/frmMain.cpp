@@ -13,14 +13,12 @@
 #include "player/PlayerCheck.h"
 #include "player/Staging.h"
 #include "player/StartFailures.h"
-#include "player/WinePaths.h"
 #include "timer/ClockWatch.h"
 #include "timer/TimeFields.h"
 #include "ui_frmMain.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QDir>
 #include <algorithm>
 
 namespace dozewell {
