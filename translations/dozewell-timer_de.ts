@@ -301,6 +301,11 @@ Anmerkungen bitte an:
         <translation>Was Wine dazu sagt, zeigt:
 %1</translation>
     </message>
+    <message>
+        <source>The Wine here (%1) did not answer within half a minute; nothing was started.</source>
+        <extracomment>%1 is the Wine program. Start&apos;s refusal when Wine, asked whether it runs here, gives no answer within half a minute; how to see what Wine says follows on lines of its own.</extracomment>
+        <translation>Das hier installierte Wine (%1) hat nicht innerhalb einer halben Minute geantwortet; es wurde nichts gestartet.</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

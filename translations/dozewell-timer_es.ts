@@ -301,6 +301,11 @@ Envíe sus comentarios a:
         <translation>Para ver lo que dice Wine:
 %1</translation>
     </message>
+    <message>
+        <source>The Wine here (%1) did not answer within half a minute; nothing was started.</source>
+        <extracomment>%1 is the Wine program. Start&apos;s refusal when Wine, asked whether it runs here, gives no answer within half a minute; how to see what Wine says follows on lines of its own.</extracomment>
+        <translation>El Wine instalado (%1) no respondió en medio minuto; no se inició nada.</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

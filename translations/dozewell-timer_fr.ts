@@ -301,6 +301,11 @@ Vos remarques sont les bienvenues à&#xa0;:
         <translation>Pour voir ce que dit Wine&#xa0;:
 %1</translation>
     </message>
+    <message>
+        <source>The Wine here (%1) did not answer within half a minute; nothing was started.</source>
+        <extracomment>%1 is the Wine program. Start&apos;s refusal when Wine, asked whether it runs here, gives no answer within half a minute; how to see what Wine says follows on lines of its own.</extracomment>
+        <translation>Le Wine installé ici (%1) n’a pas répondu en une demi-minute ; rien n’a été démarré.</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

@@ -301,6 +301,11 @@ Inviare commenti a:
         <translation>Per vedere cosa dice Wine:
 %1</translation>
     </message>
+    <message>
+        <source>The Wine here (%1) did not answer within half a minute; nothing was started.</source>
+        <extracomment>%1 is the Wine program. Start&apos;s refusal when Wine, asked whether it runs here, gives no answer within half a minute; how to see what Wine says follows on lines of its own.</extracomment>
+        <translation>Il Wine installato (%1) non ha risposto entro mezzo minuto; non è stato avviato nulla.</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

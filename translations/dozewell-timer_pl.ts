@@ -301,6 +301,11 @@ Uwagi prosimy przesyłać na adres:
         <translation>Komunikat Wine pokaże polecenie:
 %1</translation>
     </message>
+    <message>
+        <source>The Wine here (%1) did not answer within half a minute; nothing was started.</source>
+        <extracomment>%1 is the Wine program. Start&apos;s refusal when Wine, asked whether it runs here, gives no answer within half a minute; how to see what Wine says follows on lines of its own.</extracomment>
+        <translation>Zainstalowane tu Wine (%1) nie odpowiedziało w ciągu pół minuty; niczego nie uruchomiono.</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

@@ -301,6 +301,11 @@ Envie seus comentários para:
         <translation>Para ver o que o Wine diz:
 %1</translation>
     </message>
+    <message>
+        <source>The Wine here (%1) did not answer within half a minute; nothing was started.</source>
+        <extracomment>%1 is the Wine program. Start&apos;s refusal when Wine, asked whether it runs here, gives no answer within half a minute; how to see what Wine says follows on lines of its own.</extracomment>
+        <translation>O Wine instalado (%1) não respondeu em meio minuto; nada foi iniciado.</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

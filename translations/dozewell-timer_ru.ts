@@ -301,6 +301,11 @@ Any Comments sould be sent to:
         <translation>Что сообщает Wine, покажет команда:
 %1</translation>
     </message>
+    <message>
+        <source>The Wine here (%1) did not answer within half a minute; nothing was started.</source>
+        <extracomment>%1 is the Wine program. Start&apos;s refusal when Wine, asked whether it runs here, gives no answer within half a minute; how to see what Wine says follows on lines of its own.</extracomment>
+        <translation>Установленный здесь Wine (%1) не ответил за полминуты; ничего не запущено.</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>
