@@ -14,8 +14,9 @@ namespace dozewell {
 // Whether the desktop's screen saver is active (the screen blanked or
 // locked), as GNOME (org.gnome.ScreenSaver) and the other desktops
 // (org.freedesktop.ScreenSaver) tell it on the session bus: asked when one
-// comes, then told by its ActiveChanged; and as xscreensaver tells it on the
-// X root window. A screen saver that leaves is not active.
+// comes, then told by its ActiveChanged, heeded from the service's owner
+// alone; and as xscreensaver tells it, on the X root window. A screen saver
+// that leaves is not active. Nothing waits for the bus.
 class ScreenSaverWatch : public QObject {
     Q_OBJECT
 
@@ -38,6 +39,8 @@ private:
     QDBusServiceWatcher m_owners;
     XScreenSaverStatus m_xscreensaver;
     bool m_active[3] = {false, false, false};
+    // Each service's owner, its unique name on the bus, once known.
+    QString m_owner[2];
 };
 
 } // namespace dozewell

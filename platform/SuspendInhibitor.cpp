@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
+#include <QDBusPendingReply>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QTimer>
@@ -21,17 +22,16 @@ namespace {
 // portal's ends on its request).
 enum WayId { GnomeSession, XfceSession, XfceSetting, PowerManager, Portal };
 struct Way {
-    const char *service, *path, *interface, *inhibit, *uninhibit;
+    QString service, path, interface, inhibit, uninhibit;
 };
-constexpr Way kWays[] = {
+const Way kWays[] = {
     {"org.gnome.SessionManager", "/org/gnome/SessionManager", "org.gnome.SessionManager", "Inhibit", "Uninhibit"},
     {"org.xfce.SessionManager", "/org/xfce/SessionManager", "org.xfce.Session.Manager", "Inhibit", "Uninhibit"},
     // Whether Xfce's power manager runs, whose own Inhibit keeps the screen lit: its setting holds.
-    {"org.xfce.PowerManager", "/org/xfce/PowerManager", "org.freedesktop.DBus.Peer", "Ping", nullptr},
+    {"org.xfce.PowerManager", "/org/xfce/PowerManager", "org.freedesktop.DBus.Peer", "Ping", {}},
     {"org.freedesktop.PowerManagement", "/org/freedesktop/PowerManagement/Inhibit",
      "org.freedesktop.PowerManagement.Inhibit", "Inhibit", "UnInhibit"},
-    {"org.freedesktop.portal.Desktop", "/org/freedesktop/portal/desktop", "org.freedesktop.portal.Inhibit", "Inhibit",
-     "Close"},
+    {kPortalService, kPortalPath, "org.freedesktop.portal.Inhibit", "Inhibit", "Close"},
 };
 const QString kPortalRequest = QStringLiteral("org.freedesktop.portal.Request");
 
@@ -52,7 +52,7 @@ SuspendInhibitor::SuspendInhibitor(QDBusConnection bus, QObject *parent)
       m_owners(QString(), m_bus, QDBusServiceWatcher::WatchForOwnerChange)
 {
     for (const Way &way : kWays)
-        m_owners.addWatchedService(QLatin1String(way.service));
+        m_owners.addWatchedService(way.service);
     connect(&m_owners, &QDBusServiceWatcher::serviceOwnerChanged, this, &SuspendInhibitor::ownerChanged);
     m_bus.connect({}, {}, kPortalRequest, QStringLiteral("Response"), this,
                   SLOT(portalAnswered(uint, QVariantMap, QDBusMessage)));
@@ -98,13 +98,14 @@ void SuspendInhibitor::ask(qsizetype way)
     if (id == Portal) {
         // Where the portal puts the request: known before it can answer there.
         const QString token = QStringLiteral("dozewell%1").arg(question);
-        m_portal.request = QLatin1String(kWays[Portal].path) + QStringLiteral("/request/")
+        m_portal.request = kPortalPath + QStringLiteral("/request/")
                     + m_bus.baseService().mid(1).replace(QLatin1Char('.'), QLatin1Char('_')) + QLatin1Char('/') + token;
         inhibit << (m_window ? QStringLiteral("x11:%1").arg(m_window, 0, 16) : QString()) << kInhibitSuspend
                 << QVariantMap{{QStringLiteral("handle_token"), token}, {QStringLiteral("reason"), m_reason}};
     }
-    CallLater(
-        m_bus, inhibit, this, [this, way, question](const QDBusMessage &reply) { answered(way, question, reply); },
+    CallLater<QDBusPendingReply<>>(
+        m_bus, inhibit, this,
+        [this, way, question](const QDBusPendingReply<> &reply) { answered(way, question, reply.reply()); },
         id == Portal ? kNoTimeOut : -1);
 }
 

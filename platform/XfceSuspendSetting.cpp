@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDBusMessage>
+#include <QDBusPendingReply>
 #include <QDBusArgument>
 #include <QDBusVariant>
 #include <QDir>
@@ -84,9 +85,9 @@ void XfceSuspendSetting::hold(std::function<void(const QString &why)> failed)
         }
         // Refused where the administrator locked the setting.
         for (const QString &key : kKeys)
-            CallLater(m_bus, Setting(key, kNever), this, [failed](const QDBusMessage &reply) {
-                if (reply.type() != QDBusMessage::ReplyMessage)
-                    failed(reply.errorMessage());
+            CallLater<QDBusPendingReply<>>(m_bus, Setting(key, kNever), this, [failed](const QDBusPendingReply<> &reply) {
+                if (reply.isError())
+                    failed(reply.error().message());
             });
     });
 }
@@ -119,7 +120,7 @@ void XfceSuspendSetting::read(Wait wait, std::function<void(const QDBusMessage &
     if (wait == Wait::Yes)
         then(m_bus.call(get, QDBus::Block, kAtEndMs));
     else
-        CallLater(m_bus, get, this, then);
+        CallLater<QDBusPendingReply<>>(m_bus, get, this, [then](const QDBusPendingReply<> &reply) { then(reply.reply()); });
 }
 
 } // namespace dozewell

@@ -302,6 +302,11 @@ Vos remarques sont les bienvenues à&#xa0;:
 %1</translation>
     </message>
     <message>
+        <source>The Wine here (%1) did not answer within half a minute; nothing was started.</source>
+        <extracomment>%1 is the Wine program. Start&apos;s refusal when Wine, asked whether it runs here, gives no answer within half a minute; how to see what Wine says follows on lines of its own.</extracomment>
+        <translation>Le Wine installé ici (%1) n’a pas répondu en une demi-minute ; rien n’a été démarré.</translation>
+    </message>
+    <message>
         <source>the computer may suspend before the time-out: it could not be kept awake (%1)</source>
         <extracomment>On standard error when no way keeps the computer awake. %1 is each way&apos;s answer.</extracomment>
         <translation>l’ordinateur peut se mettre en veille avant la fin du délai&#xa0;: impossible d’empêcher la mise en veille (%1)</translation>

@@ -302,6 +302,11 @@ Any Comments sould be sent to:
 %1</translation>
     </message>
     <message>
+        <source>The Wine here (%1) did not answer within half a minute; nothing was started.</source>
+        <extracomment>%1 is the Wine program. Start&apos;s refusal when Wine, asked whether it runs here, gives no answer within half a minute; how to see what Wine says follows on lines of its own.</extracomment>
+        <translation>Установленный здесь Wine (%1) не ответил за полминуты; ничего не запущено.</translation>
+    </message>
+    <message>
         <source>the computer may suspend before the time-out: it could not be kept awake (%1)</source>
         <extracomment>On standard error when no way keeps the computer awake. %1 is each way&apos;s answer.</extracomment>
         <translation>компьютер может перейти в ждущий режим до истечения времени: не удалось не дать компьютеру уснуть (%1)</translation>

@@ -27,16 +27,18 @@ printf 'mode: blank\nlock: False\nsplash: False\nfade: False\nunfade: False\n' >
 for saver in "$locker/usr/bin/light-locker" xscreensaver; do
     command -v "$saver" > /dev/null || { echo "no ${saver##*/} here (tools/install-deps --test has it): not tried"; continue; }
     step "behind ${saver##*/}"
-    "$saver" > "$work/saver.log" 2>&1 &
+    "$saver" $([ $saver = xscreensaver ] || echo --late-locking --lock-after-screensaver=3600) > "$work/saver.log" 2>&1 &
     saver_pid=$!
     pids+=($saver_pid)
-    on=("$saver-command" -a) off=("$saver-command" -d)
-    [ $saver = xscreensaver ] && on=("$saver-command" -activate) off=("$saver-command" -deactivate)
+    on="$saver-command -a; sleep 1; gdbus call --session -d org.freedesktop.ScreenSaver -o /org/freedesktop/ScreenSaver \
+        -m org.freedesktop.ScreenSaver.GetActive | grep -q true" off=("$saver-command" -d)
+    [ $saver = xscreensaver ] && on="xscreensaver-command -activate; sleep 1; xscreensaver-command -time | grep -q blanked" \
+        off=(xscreensaver-command -deactivate)
     sleep 2
     start_program "${saver##*/}"
     idle=$(wakeups 3)
     counter_run 5
-    within 10 "${on[@]}" || fail "${saver##*/} did not blank the screen"
+    within 10 bash -c "$on" || fail "${saver##*/} did not blank the screen: $(tail -3 "$work/saver.log")"
     sleep 2
     blanked=$(xdotool getwindowname "$main") resting=$(wakeups 3)
     echo "wake-ups a second: the idle window $idle, a run behind ${saver##*/} $resting"
@@ -44,8 +46,9 @@ for saver in "$locker/usr/bin/light-locker" xscreensaver; do
     [ "$resting" -le $((3 * idle + 3)) ] || fail "$resting wake-ups a second behind the screen saver, $idle idle"
     "${off[@]}" > /dev/null
     within 3 bash -c "[ \"\$(xdotool getwindowname $main)\" != '$blanked' ]" || fail "the caption did not catch up"
+    sleep 1   # the screen saver's window goes
     exit_program "$main" "$app"
-    [ $saver = xscreensaver ] || kill $saver_pid   # xscreensaver stays for the target
+    [ $saver = xscreensaver ] || { kill $saver_pid; wait $saver_pid; }   # xscreensaver stays for the target
 done
 command -v xscreensaver > /dev/null || exit 0
 start_program target
