@@ -11,6 +11,7 @@ shots=${2:-}
 grab=${DOZEWELL_GRAB:?DOZEWELL_GRAB must name the screen grabber}
 failures=${DOZEWELL_FAILURES:-$PWD/realwindow-failures}
 work=$(mktemp -d)
+standins=$(dirname "$0")/standins
 pids=()
 
 on_exit=()
@@ -169,6 +170,39 @@ exit_program() {
     within 10 bash -c "! kill -0 $2" || fail "Exit did not end the program"
     wait "$2"; local status=$?
     [ "$status" -eq 0 ] || fail "exit status $status"
+}
+
+# The desktop's services ------------------------------------------------------
+# The process id of the owner of name $2 on bus $1 (--session or --system),
+# and whether it is $3.
+owner() {
+    gdbus call "$1" --dest org.freedesktop.DBus --object-path / --method \
+        org.freedesktop.DBus.GetConnectionUnixProcessID "$2" 2>/dev/null | sed -nE 's/^\(uint32 ([0-9]+),\)$/\1/p'
+}
+owned_by() { [ "$(owner "$1" "$2")" = "$3" ]; }
+# Starts the command $3.. and waits until it owns the name $2 on bus $1
+# (--session or --system); its output goes to $work/out-<name>.log. Sets
+# $served to its process id.
+serve() {
+    local bus=$1 name=$2; shift 2
+    "$@" > "$work/out-$name.log" 2>&1 &
+    served=$!
+    pids+=("$served")
+    within 10 owned_by "$bus" "$name" "$served" || fail "$name did not come on the bus: $(tail -n 5 "$work/out-$name.log")"
+}
+
+# A stand-in from a python3-dbusmock template: one of its own (logind,
+# upower, ...) or a file $1.py in standins/, with the template's parameters as
+# JSON in $2, on the bus and under the name the template gives. Its calls are
+# logged to $work/$1.log. Sets $stand_in to its process id.
+stand_in() {
+    local template=$1 parameters=${2:-'{}'} name bus
+    [ -f "$standins/$1.py" ] && template=$standins/$1.py
+    read -r name bus < <(/usr/bin/python3 -c "import sys, dbusmock.mockobject as m; t = m.load_module(sys.argv[1]); \
+print(t.BUS_NAME, '--system' if t.SYSTEM_BUS else '--session')" "$template") || fail "no template $template"
+    serve "$bus" "$name" /usr/bin/python3 -m dbusmock "$bus" --template "$template" -p "$parameters" -l "$work/$1.log"
+    # shellcheck disable=SC2034 # for the scripts
+    stand_in=$served
 }
 
 # A virtual display of our own.

@@ -160,37 +160,11 @@ exit_program "$main" "$app"
 echo "German passed"
 
 step "case 4: the computer is kept awake while a run waits"
-# Stand-ins of the desktop's services (python3-dbusmock), logging their calls
-# to $work/<name>.log; sets $stand_in. Args: name service path interface,
-# then "method in out code" for each method.
-stand_in() {
-    local log=$1 name=$2 path=$3 interface=$4; shift 4
-    /usr/bin/python3 -m dbusmock --session -l "$work/$log.log" "$name" "$path" "$interface" > /dev/null 2>&1 &
-    stand_in=$!
-    pids+=($stand_in)
-    for _ in $(seq $(($# / 4))); do
-        within 10 dbus-send --session --print-reply --dest="$name" "$path" org.freedesktop.DBus.Mock.AddMethod \
-            string:"$interface" string:"$1" string:"$2" string:"$3" string:"$4" || fail "no stand-in $name"
-        shift 4
-    done
-}
-# The portal's Inhibit answers with a request that Close ends, at the path it
-# documents (written to $work/request), at once, a second late, or refused by
-# its back end (Response 2) before its reply, as xdg-desktop-portal-gtk refuses
-# suspend outside GNOME. A new one takes the place of the one before.
-portal() {   # at-once, late or refusing
-    local then=""
-    [ "$1" = late ] && then="import time; time.sleep(1); "
-    [ "$1" = refusing ] && then="objects[path].EmitSignal('org.freedesktop.portal.Request', 'Response', 'ua{sv}', \
-[dbus.UInt32(2), {}]); "
+# The portal's stand-in, answering at-once, late or refusing ($1), in the
+# place of the one before; the path of its last request in $work/request.
+portal() {
     [ -n "${portal:-}" ] && kill "$portal" && wait "$portal" 2>/dev/null
-    stand_in portal org.freedesktop.portal.Desktop /org/freedesktop/portal/desktop org.freedesktop.portal.Inhibit \
-        Inhibit 'sua{sv}' o "d = dbus.Interface(self.connection.get_object('org.freedesktop.DBus', '/'), \
-'org.freedesktop.DBus'); caller = next(filter(lambda n, d=d: n[0] == ':' and open('/proc/%d/comm' \
-% d.GetConnectionUnixProcessID(n)).read().strip() == 'dozewell-timer', d.ListNames())); path = \
-'/org/freedesktop/portal/desktop/request/' + caller[1:].replace('.', '_') + '/' + args[2]['handle_token']; \
-open('$work/request', 'w').write(path); \
-self.AddObject(path, 'org.freedesktop.portal.Request', {}, [('Close', '', '', '')]); ${then}ret = dbus.ObjectPath(path)"
+    stand_in portal "{\"answer\": \"$1\", \"request\": \"$work/request\"}"
     portal=$stand_in
 }
 logged() { within 5 bash -c "[ \$(grep -c -e '$2' '$work/$1.log') -eq $3 ]"; }   # stand-in $1 logged line $2 $3 times
@@ -230,19 +204,17 @@ start_or_pause 'Dozewell Timer 0:[0-9]+'
 logged portal 'Close$' 1 && cannot 1 || fail "the refusal did not close the request and leave one line"
 grep -q "refused it with response 2" "$work/out4.log" || fail "the line does not say why"
 start_or_pause 'Dozewell Timer'
-stand_in power org.freedesktop.PowerManagement /org/freedesktop/PowerManagement/Inhibit \
-    org.freedesktop.PowerManagement.Inhibit Inhibit ss u 'ret = dbus.UInt32(7)' UnInhibit u '' ''
+stand_in power_manager
 power=$stand_in
-stand_in saver org.freedesktop.ScreenSaver /org/freedesktop/ScreenSaver org.freedesktop.ScreenSaver GetActive '' b \
-    'ret = False'
+stand_in screen_saver
 screen_saver=$stand_in
 start_or_pause 'Dozewell Timer 0:[0-9]+'
-logged power "Inhibit \"dozewell-timer\" $reason\$" 1 && logged portal 'Inhibit ' 1 || fail "not the power manager"
+logged power_manager "Inhibit \"dozewell-timer\" $reason\$" 1 && logged portal 'Inhibit ' 1 || fail "not the power manager"
 step "the screen saver comes on: the run rests; it goes off: the banner moves again"
 banner=(8 104 313 41)
 awake=$(wakeups 3)
 saver() { gdbus call --session --dest org.freedesktop.ScreenSaver --object-path /org/freedesktop/ScreenSaver --method \
-    org.freedesktop.DBus.Mock.EmitSignal org.freedesktop.ScreenSaver ActiveChanged b "[<$1>]" > /dev/null; }
+    org.freedesktop.DBus.Mock.SetActive "$1" > /dev/null; }
 saver true
 sleep 1
 resting=$(wakeups 3) && stood=$(looks "$main" "${banner[@]}")
@@ -256,16 +228,14 @@ rests "a run waiting, minimized"
 xdotool windowactivate --sync "$main"
 within 10 bash -c "[ \"\$('$grab' $main 272 16 49 17)\" = $shown ]" || fail "the window did not come back"
 start_or_pause 'Dozewell Timer'
-logged power 'UnInhibit 7$' 1 || fail "Pause did not end the power manager's inhibition"
+logged power_manager 'UnInhibit 7$' 1 || fail "Pause did not end the power manager's inhibition"
 
 step "a Response from another client changes nothing; a portal that leaves is asked again when it is back"
 kill "$power"
 portal at-once
 start_or_pause 'Dozewell Timer 0:[0-9]+'
 logged portal 'Inhibit ' 1 || fail "no Inhibit"
-/usr/bin/python3 -c "import dbus, sys; m = dbus.lowlevel.SignalMessage(sys.argv[1], 'org.freedesktop.portal.Request', \
-'Response'); m.append(dbus.UInt32(2), dbus.Dictionary({}, signature='sv')); b = dbus.SessionBus(); b.send_message(m); \
-b.flush()" "$(cat "$work/request")"
+"$standins/another_response.py" "$(cat "$work/request")"
 sleep 1
 logged portal 'Close$' 0 && cannot 1 || fail "another client's Response was taken for the portal's"
 portal at-once
@@ -297,10 +267,7 @@ kill "$portal" "$screen_saver"   # the desktop's own portal may start, as on a d
 bus() { dbus-daemon --session --address="unix:path=$1" --fork --print-pid; }
 pids+=("$(bus "$work/system")")
 export DBUS_SYSTEM_BUS_ADDRESS="unix:path=$work/system"
-/usr/bin/python3 -m dbusmock --system --template logind > /dev/null 2>&1 &
-pids+=($!)
-within 10 dbus-send --system --print-reply --dest=org.freedesktop.login1 /org/freedesktop/login1 \
-    org.freedesktop.DBus.Peer.Ping || fail "no logind stand-in"
+stand_in logind
 # A session of nothing but the session manager, found where it looks for sessions.
 mkdir -p "$work/data/gnome-session/sessions" "$work/config"
 printf '[GNOME Session]\nName=dozewell\nRequiredComponents=\n' > "$work/data/gnome-session/sessions/dozewell.session"
@@ -309,11 +276,8 @@ XDG_DATA_DIRS="$work/data:/usr/share" XDG_CONFIG_DIRS="$work/config" /usr/libexe
 session=$!
 pids+=($session)
 # Each inhibitor's desktop id, flags and window, and whether suspend is inhibited.
-inhibitors() { /usr/bin/python3 -c "import dbus; b = dbus.SessionBus(); \
-sm = lambda p, i='': dbus.Interface(b.get_object('org.gnome.SessionManager', p), 'org.gnome.SessionManager' + i); \
-print(*[' '.join(str(f()) for f in (i.GetAppId, i.GetFlags, i.GetToplevelXid)) for i in (sm(p, '.Inhibitor') for p \
-in sm('/org/gnome/SessionManager').GetInhibitors())], sm('/org/gnome/SessionManager').IsInhibited(4), sep='\n')"; }
-export -f inhibitors   # for "within"
+inhibitors() { "$standins/session_inhibitors.py"; }   # each inhibitor's desktop id, flags and window; suspend inhibited
+export -f inhibitors && export standins   # for "within"
 within 15 inhibitors || fail "gnome-session did not start"
 start_program 6
 click_changing "$main" 170 72 56 40 25 25                                # chkUseCounter
@@ -384,8 +348,7 @@ for platform in xcb wayland dash; do
     [ $platform = wayland ] || [ "$x11 $size" = "true 345x478" ] || fail "on $platform the shell saw: $(seen)"
     [ -z "$shots" ] || gdbus call --session --dest org.gnome.Shell.Screenshot --object-path /org/gnome/Shell/Screenshot \
         --method org.gnome.Shell.Screenshot.Screenshot false false "$shots/gnome-$platform.png" > /dev/null
-    /usr/bin/python3 -c "import gi; gi.require_version('Gtk', '3.0'); from gi.repository import Gtk; \
-w = Gtk.Window(title='Another'); w.show_all(); Gtk.main()" 2>/dev/null &
+    "$standins/another_window.py" 2>/dev/null &
     other=$!
     pids+=($other)
     within 10 bash -c "[ \"\$(on_top)\" = $other ]" || fail "the other window did not come over the program's"
