@@ -1,10 +1,12 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Shared by the real-window tests: a virtual X display of their own, a work
-# folder, and the moves a person makes in the main window. Each move waits for
-# what it does (a field that changes, a window that opens or closes, the
-# caption) instead of trusting a pause; a failure saves a picture of the
-# screen and lists the windows. Sourced with the program as $1 and an optional
-# screenshot folder as $2; DOZEWELL_GRAB names the screen grabber.
+# shellcheck shell=bash
+# Shared by the real-window tests, one script a case: a virtual X display of
+# their own, a work folder, and the moves a person makes in the main window.
+# Each move waits for what it does (a field that changes, a window that opens
+# or closes, the caption) instead of trusting a pause; a failure saves a
+# picture of the screen and lists the windows. Sourced with the program as $1
+# and an optional screenshot folder as $2; DOZEWELL_GRAB names the screen
+# grabber.
 set -u
 program=$(readlink -f "$1")
 shots=${2:-}
@@ -34,7 +36,7 @@ fail() {
     tail -n 20 "$work"/out*.log 2>/dev/null
     exit 1
 }
-step() { echo "--- $*"; }
+step() { echo "--- $(date +%T) $*"; }
 
 # Waits up to $1 seconds for the command that follows to succeed.
 within() {
@@ -50,8 +52,9 @@ has_window() { [ -n "$(window_named "$1")" ]; }
 no_window() { ! has_window "$1"; }
 shot() { [ -z "$shots" ] || "$grab" "$shots/$1.png"; }
 
-# What the area X Y W H of window $1 shows, as a hash; the hashes it shows
-# over a blink of a text cursor; and whether it shows none of the hashes $1.
+# What the area X Y W H of window $1 shows, as a hash (or with X Y alone, the
+# lightness of that pixel); the hashes it shows over a blink of a text cursor;
+# and whether it shows none of the hashes $1.
 looks() { "$grab" "$@"; }
 looks_over_a_blink() { for _ in 1 2 3 4 5 6 7; do looks "$@"; sleep 0.2; done | sort -u; }
 looks_other_than() {
@@ -144,6 +147,12 @@ timer_run() {
     echo "caption: Dozewell Timer $target"
 }
 
+# Presses cmdStart, or cmdStop in its place, and waits for the caption $1.
+start_or_pause() {
+    click_at "$main" 52 408
+    within 10 bash -c "xdotool getwindowname $main | grep -Eqx '$1'" || fail "no caption $1"
+}
+
 # Closes the message box titled $1 with Enter and gives the focus back to $2.
 close_box() {
     focus_window "^$1\$"
@@ -157,7 +166,7 @@ close_box() {
 start_program() {
     "$program" > "$work/out$1.log" 2>&1 &
     app=$!
-    pids+=($app)
+    pids+=("$app")
     within 15 has_window "^Dozewell Timer$" || fail "no main window"
     has_window "^Winamp Path$" && fail "the start-up dialog opened"
     main=$(window_named "^Dozewell Timer$")
@@ -167,9 +176,33 @@ start_program() {
 # Presses Exit in the main window $1 and checks that process $2 ends with 0.
 exit_program() {
     click_at "$1" 292 408                # cmdClose
-    within 10 bash -c "! kill -0 $2" || fail "Exit did not end the program"
-    wait "$2"; local status=$?
-    [ "$status" -eq 0 ] || fail "exit status $status"
+    ends_with "$2" 0
+}
+
+# Waits for process $1 to end and checks its status is $2.
+ends_with() {
+    within 10 bash -c "! kill -0 $1" || fail "process $1 did not end"
+    wait "$1"; local status=$?
+    [ "$status" -eq "$2" ] || fail "process $1 ended with status $status, not $2"
+}
+
+# The stand-in player at $1/winamp.exe: records its arguments, NUL-separated,
+# beside itself (args), and a line for each start (starts); lingers 3 s when
+# a file "linger" lies beside it; padded to a size inside the player file check.
+make_player() {
+    mkdir -p "$1"
+    {
+        printf '#!/bin/sh\necho >> "$(dirname "$0")/starts"\nprintf "%%s\\0" "$@" > "$(dirname "$0")/args.part" && mv "$(dirname "$0")/args.part" "$(dirname "$0")/args"\n[ -e "$(dirname "$0")/linger" ] && sleep 3\nexit 0\n'
+        head -c 1000000 /dev/zero | tr '\0' '#'
+    } > "$1/winamp.exe"
+    chmod +x "$1/winamp.exe"
+}
+# The stand-in player where Winamp installs in Wine's drive C:, so that the
+# program finds it without asking; sets $default_dir.
+player_in_wine() {
+    export WINEPREFIX="$work/prefix"
+    default_dir="$WINEPREFIX/dosdevices/c:/Program Files/Winamp"
+    make_player "$default_dir"
 }
 
 # The desktop's services ------------------------------------------------------
@@ -205,6 +238,20 @@ print(t.BUS_NAME, '--system' if t.SYSTEM_BUS else '--session')" "$template") || 
     stand_in=$served
 }
 
+# A system bus of the script's own in the work folder, with logind's stand-in on it.
+private_system_bus() {
+    export DBUS_SYSTEM_BUS_ADDRESS="unix:path=$work/system-bus"
+    pids+=("$(dbus-daemon --session --address="$DBUS_SYSTEM_BUS_ADDRESS" --fork --print-pid)")
+    stand_in logind
+}
+
+# A window manager (Openbox) on the virtual display, once it manages it.
+window_manager() {
+    openbox > "$work/out-openbox.log" 2>&1 &
+    pids+=($!)
+    within 15 bash -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'" || fail "the window manager did not start"
+}
+
 # A virtual display of our own.
 exec 5< <(Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp 2>/dev/null)
 pids+=($!)
@@ -216,5 +263,6 @@ if [ -n "${DOZEWELL_WM:-}" ]; then
     pids+=($!)
     sleep 1
 fi
-export HOME="$work/home" XDG_CACHE_HOME="$work/cache" XDG_RUNTIME_DIR="$work/run"
-mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_CACHE_HOME="$work/cache" XDG_DATA_HOME="$work/data" \
+    XDG_RUNTIME_DIR="$work/run"
+mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
