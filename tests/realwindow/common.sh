@@ -1,27 +1,68 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # shellcheck shell=bash
-# Shared by the real-window tests, one script a case: a virtual X display of
-# their own, a work folder, and the moves a person makes in the main window.
-# Each move waits for what it does (a field that changes, a window that opens
-# or closes, the caption) instead of trusting a pause; a failure saves a
-# picture of the screen and lists the windows. Sourced with the program as $1
-# and an optional screenshot folder as $2; DOZEWELL_GRAB names the screen
-# grabber.
+# Shared by the real-window tests, one script a case. Each runs on a desktop
+# of its own: started in any way, a script starts itself again under a session
+# bus of its own (dbus-run-session), in an environment cleared of the caller's
+# desktop whose home, runtime, settings, cache and data folders lie in a fresh
+# work folder and whose system bus is none until the script starts a private
+# one; then it opens a virtual X display of its own. Run by hand from a
+# desktop, a test so leaves that desktop's bus, display, services and settings
+# alone, and sees the same world as under CTest.
+#
+# Then the moves a person makes in the main window. Each move waits for what
+# it does (a field that changes, a window that opens or closes, the caption)
+# instead of trusting a pause; a failure saves a picture of the screen and
+# lists the windows. Sourced with the program as $1 and an optional
+# screenshot folder as $2; DOZEWELL_GRAB names the screen grabber, by default
+# the one built beside the program (build/tests/dozewell-grab).
 set -u
+
+# Whether this script runs under the dbus-run-session it started for itself:
+# the one that took the place of its first start, and so its process id.
+on_own_bus() { [ "${DOZEWELL_BUS_RUNNER:-}" = "$PPID" ]; }
+if ! on_own_bus; then
+    [ -x "${1:-}" ] || { echo "usage: $0 path/to/dozewell-timer [screenshot-folder]" >&2; exit 2; }
+    grab=$(readlink -f "${DOZEWELL_GRAB:-$(dirname "$1")/tests/dozewell-grab}")
+    [ -x "$grab" ] || { echo "no screen grabber at $grab: build it, or name it in DOZEWELL_GRAB" >&2; exit 2; }
+    [ "${DOZEWELL_DEPTH:-0}" -lt 3 ] || { echo "started again and again, never on a bus of its own" >&2; exit 2; }
+    work=$(mktemp -d)
+    mkdir -p "$work/home" "$work/config" "$work/cache" "$work/data" "$work/run" && chmod 700 "$work/run"
+    exec env -i PATH="$PATH" USER="$(id -un)" LOGNAME="$(id -un)" LANG=C.UTF-8 TMPDIR="${TMPDIR:-/tmp}" \
+        HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_CACHE_HOME="$work/cache" XDG_DATA_HOME="$work/data" \
+        XDG_RUNTIME_DIR="$work/run" DBUS_SYSTEM_BUS_ADDRESS="unix:path=$work/system-bus" \
+        DOZEWELL_GRAB="$grab" DOZEWELL_FAILURES="${DOZEWELL_FAILURES:-$PWD/realwindow-failures}" \
+        DOZEWELL_WM="${DOZEWELL_WM:-}" DOZEWELL_DESKTOP="$work" DOZEWELL_BUS_RUNNER=$$ \
+        DOZEWELL_DEPTH=$((${DOZEWELL_DEPTH:-0} + 1)) dbus-run-session -- bash "$0" "$@" 3>&2 2> "$work/out-bus.log"
+fi
+exec 2>&3 3>&-   # the bus's messages, and those of the services it starts, in out-bus.log
+
+work=$DOZEWELL_DESKTOP
 program=$(readlink -f "$1")
 shots=${2:-}
-grab=${DOZEWELL_GRAB:?DOZEWELL_GRAB must name the screen grabber}
-failures=${DOZEWELL_FAILURES:-$PWD/realwindow-failures}
-work=$(mktemp -d)
+grab=$DOZEWELL_GRAB
+failures=$DOZEWELL_FAILURES
 standins=$(dirname "$0")/standins
 pids=()
 
+# At the end: what the script started, then every other client of its buses
+# (the services they started when asked, such as the portal and its document
+# store, whose files are mounted in the runtime folder), and the work folder.
 on_exit=()
 cleanup() {
     [ ${#on_exit[@]} -gt 0 ] && "${on_exit[@]}"
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
+    local clients
+    mapfile -t clients < <(bus_clients --session; [ -S "$work/system-bus" ] && bus_clients --system)
+    end_all "${pids[@]}"
     wait 2>/dev/null
-    rm -rf "$work"
+    end_all "${clients[@]}"
+    within 5 bash -c "! findmnt -rn -o TARGET | grep -q '^$work/'"
+    rm -rf --one-file-system "$work"
+}
+# Ends the processes $@, killing those that have not ended within 5 s.
+end_all() {
+    local pid
+    for pid in "$@"; do kill "$pid" 2>/dev/null; done
+    for pid in "$@"; do within 5 gone "$pid" || kill -KILL "$pid" 2>/dev/null; done
 }
 trap cleanup EXIT
 fail() {
@@ -47,6 +88,8 @@ within() {
         sleep 0.1
     done
 }
+# Whether process $1 has ended (or is only waiting to be told it has).
+gone() { [ "$(sed -E 's/.*\) (.).*/\1/' "/proc/$1/stat" 2>/dev/null || echo Z)" = Z ]; }
 window_named() { xdotool search --onlyvisible --name "$1" | head -1; }
 has_window() { [ -n "$(window_named "$1")" ]; }
 no_window() { ! has_window "$1"; }
@@ -181,7 +224,7 @@ exit_program() {
 
 # Waits for process $1 to end and checks its status is $2.
 ends_with() {
-    within 10 bash -c "! kill -0 $1" || fail "process $1 did not end"
+    within 10 gone "$1" || fail "process $1 did not end"
     wait "$1"; local status=$?
     [ "$status" -eq "$2" ] || fail "process $1 ended with status $status, not $2"
 }
@@ -213,6 +256,15 @@ owner() {
         org.freedesktop.DBus.GetConnectionUnixProcessID "$2" 2>/dev/null | sed -nE 's/^\(uint32 ([0-9]+),\)$/\1/p'
 }
 owned_by() { [ "$(owner "$1" "$2")" = "$3" ]; }
+# The process ids of every client of bus $1 (--session or --system).
+bus_clients() {
+    local name
+    for name in $(gdbus call "$1" --dest org.freedesktop.DBus --object-path / --method org.freedesktop.DBus.ListNames \
+        2>/dev/null | grep -o "':[0-9.]*'" | tr -d "'"); do
+        owner "$1" "$name"
+    done | sort -u
+}
+
 # Starts the command $3.. and waits until it owns the name $2 on bus $1
 # (--session or --system); its output goes to $work/out-<name>.log. Sets
 # $served to its process id.
@@ -238,11 +290,18 @@ print(t.BUS_NAME, '--system' if t.SYSTEM_BUS else '--session')" "$template") || 
     stand_in=$served
 }
 
-# A system bus of the script's own in the work folder, with logind's stand-in on it.
+# A system bus of the script's own, at the address its environment names
+# (none is there until this starts it), with logind's stand-in on it.
 private_system_bus() {
-    export DBUS_SYSTEM_BUS_ADDRESS="unix:path=$work/system-bus"
     pids+=("$(dbus-daemon --session --address="$DBUS_SYSTEM_BUS_ADDRESS" --fork --print-pid)")
     stand_in logind
+}
+
+# Changes the environment that the session bus gives the services it starts
+# to the values of the variables named; only ever on the script's own bus.
+activation_environment() {
+    on_own_bus || fail "not on the test's own session bus"
+    dbus-update-activation-environment "$@" || fail "the bus's activation environment did not change"
 }
 
 # A window manager (Openbox) on the virtual display, once it manages it.
@@ -259,10 +318,7 @@ read -r -t 10 display <&5 || fail "Xvfb did not start"
 export DISPLAY=":$display"
 # For pictures with title bars, a window manager may be named (say twm).
 if [ -n "${DOZEWELL_WM:-}" ]; then
-    HOME="$work" $DOZEWELL_WM >/dev/null 2>&1 &
+    $DOZEWELL_WM >/dev/null 2>&1 &
     pids+=($!)
     sleep 1
 fi
-export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_CACHE_HOME="$work/cache" XDG_DATA_HOME="$work/data" \
-    XDG_RUNTIME_DIR="$work/run"
-mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"

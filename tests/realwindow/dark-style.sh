@@ -14,7 +14,7 @@ player_in_wine
 # GNOME's setting in a file in the test's settings folder, which the portal's
 # GTK back end reads; the test's own bus starts both when the program asks.
 export GSETTINGS_BACKEND=keyfile XDG_CURRENT_DESKTOP=GNOME
-dbus-update-activation-environment GSETTINGS_BACKEND XDG_CONFIG_HOME XDG_CURRENT_DESKTOP DISPLAY
+activation_environment GSETTINGS_BACKEND XDG_CONFIG_HOME XDG_CURRENT_DESKTOP DISPLAY
 gsettings set org.gnome.desktop.interface color-scheme prefer-dark
 start_program ""
 background() { "$grab" "$main" 3 220; } && export -f background && export grab main   # left of the window's frame
