@@ -311,8 +311,9 @@ window_manager() {
     within 15 bash -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'" || fail "the window manager did not start"
 }
 
-# A virtual display of our own.
-exec 5< <(Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp 2>/dev/null)
+# A virtual display of our own, which stays as it is when its last window
+# closes (a server that resets then refuses a program that starts meanwhile).
+exec 5< <(Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp -noreset 2>/dev/null)
 pids+=($!)
 read -r -t 10 display <&5 || fail "Xvfb did not start"
 export DISPLAY=":$display"
