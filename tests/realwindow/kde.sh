@@ -8,8 +8,9 @@
 powerdevil=/usr/lib/x86_64-linux-gnu/libexec/org_kde_powerdevil
 [ -x $powerdevil ] || { echo "no PowerDevil here (tools/install-deps --test installs powerdevil): not tried"; exit 77; }
 export XDG_CONFIG_HOME="$work/config"
-system_bus upower
-default_player
+private_system_bus
+stand_in upower
+player_in_wine
 $powerdevil > "$work/powerdevil.log" 2>&1 &
 pids+=($!)
 inhibitions() { gdbus call --session -d org.kde.Solid.PowerManagement -o /org/kde/Solid/PowerManagement/PolicyAgent \

@@ -12,11 +12,11 @@ printf '<busconfig><type>session</type><listen>unix:path=%s</listen><servicedir>
 </policy></busconfig>\n' "$work/session" "$work/services" > "$work/bus.conf"
 pids+=("$(dbus-daemon --config-file="$work/bus.conf" --fork --print-pid 2> /dev/null)")
 export DBUS_SESSION_BUS_ADDRESS="unix:path=$work/session"
-default_player
+player_in_wine
 start_program 1
 # Startable only now: the program's look at the desktop's colours does not start it.
 printf '[D-BUS Service]\nName=org.freedesktop.portal.Desktop\nExec=%s %s 3\n' \
-    "$(dirname "$(readlink -f "$0")")/slow-portal.py" "$work/portal.log" > "$work/services/portal.service"
+    "$(readlink -f "$standins")/slow_portal.py" "$work/portal.log" > "$work/services/portal.service"
 dbus-send --session --dest=org.freedesktop.DBus / org.freedesktop.DBus.ReloadConfig
 counter_run 3
 start_or_pause 'Dozewell Timer'

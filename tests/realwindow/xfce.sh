@@ -11,8 +11,9 @@ for tool in xfce4-power-manager xfconf-query xset; do
     command -v $tool > /dev/null || { echo "no $tool here (tools/install-deps --test installs it): not tried"; exit 77; }
 done
 export XDG_CONFIG_HOME="$work/config" XDG_STATE_HOME="$work/state" key=/xfce4-power-manager/inactivity-on
-system_bus upower
-default_player
+private_system_bus
+stand_in upower
+player_in_wine
 settings() { for on in ac battery; do xfconf-query -c xfce4-power-manager -p $key-$on 2> /dev/null || echo -; done | xargs; }
 export -f settings
 are() { within 10 bash -c "[ \"\$(settings)\" = '$1' ]" || fail "$2: the settings are $(settings), not $1"; }
