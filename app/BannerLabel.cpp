@@ -1,11 +1,64 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/BannerLabel.h"
 
+#include "app/BuildInfo.h"
+#include "app/CaptionFit.h"
+#include "app/Colours.h"
+
 #include <QEvent>
 #include <QPainter>
 #include <QStyle>
 
 namespace dozewell {
+
+namespace {
+constexpr float kTwipsPerPixel = 15;
+const QString kBannerFont = QStringLiteral("MS Sans Serif");
+constexpr qreal kBannerPointSize = 13.5;
+const QString kBannerVersion = QStringLiteral("V %1");
+const QColor kVersionColour(128, 0, 0);
+const QColor kYearColour(0, 128, 0);
+} // namespace
+
+void BannerLabel::StyleBanner(BannerLabel *name, BannerLabel *version, BannerLabel *year)
+{
+    version->setText(kBannerVersion.arg(QLatin1String(kVersion)));
+    // No desktop has the banner's font; the one that stands in for it may
+    // be wider, and a title cut at both sides slides along the banner.
+    QFont font(kBannerFont);
+    font.setPointSizeF(kBannerPointSize);
+    font.setWeight(QFont::Normal);
+    font = WholeTextFont({name, version, year}, font);
+    for (QWidget *label : {name, version, year})
+        label->setFont(font);
+    version->setOwnColour(kVersionColour);
+    year->setOwnColour(kYearColour);
+}
+
+void BannerLabel::placeAt(float leftTwips)
+{
+    const int left = qRound(leftTwips / kTwipsPerPixel);
+    if (x() != left) // most ticks leave the slower labels on the same pixel
+        move(left, y());
+}
+
+void BannerLabel::setOwnColour(const QColor &colour)
+{
+    m_ownColour = colour;
+    applyOwnColour();
+}
+
+void BannerLabel::applyOwnColour()
+{
+    if (!m_ownColour.isValid())
+        return;
+    const QColor shade = ReadableOn(m_ownColour, palette().color(QPalette::Window));
+    if (palette().color(QPalette::WindowText) == shade)
+        return;
+    QPalette colours = palette();
+    colours.setColor(QPalette::WindowText, shade);
+    setPalette(colours);
+}
 
 void BannerLabel::paintEvent(QPaintEvent *)
 {
@@ -26,8 +79,11 @@ void BannerLabel::paintEvent(QPaintEvent *)
 void BannerLabel::changeEvent(QEvent *event)
 {
     switch (event->type()) {
-    case QEvent::FontChange:
     case QEvent::PaletteChange:
+        applyOwnColour();
+        m_picture = QPixmap();
+        break;
+    case QEvent::FontChange:
     case QEvent::EnabledChange:
     case QEvent::StyleChange:
         m_picture = QPixmap();

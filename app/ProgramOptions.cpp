@@ -19,6 +19,8 @@ const char *const kToolkitOptionsWithValue[] = {
     "display", "name", "visual",
 };
 const char *const kToolkitFlags[] = {"reverse", "testability", "widgetcount", "nograb", "dograb"};
+const QString kHelpCommand = QStringLiteral("dozewell-timer --help");
+const QString kCommandLineError = QStringLiteral("dozewell-timer: %1\n%2\n");
 
 void AddToolkitOptions(QCommandLineParser &parser)
 {
@@ -72,7 +74,7 @@ std::optional<int> HandleCommandLine(int argc, char **argv)
         const QString problem = parser.errorText().isEmpty()
                                     ? texts::kUnknownArgument().arg(parser.positionalArguments().constFirst())
                                     : parser.errorText();
-        std::fputs(qPrintable(texts::kCommandLineError.arg(problem, texts::kTryHelp().arg(texts::kHelpCommand))),
+        std::fputs(qPrintable(kCommandLineError.arg(problem, texts::kTryHelp().arg(kHelpCommand))),
                    stderr);
         return 2;
     }

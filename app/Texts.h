@@ -4,28 +4,21 @@
 #include <QCoreApplication>
 #include <QString>
 
-// Every text the program shows, named once. A Text is shown in the user's
-// language, where the program has a translation: texts::kErrorTitle().
-// The windows' captions and tool tips are in their .ui files.
+// The texts the windows show, named once, each in the user's language where
+// the program has a translation: texts::kErrorTitle(). The windows' captions
+// and tool tips are in their .ui files; the player layer's reports of the
+// player's start and of a media file are in player/, in the same context.
 //
-// Nothing that the player or Wine reads is a Text: the words of the stop
-// command, file names, patterns and commands stay as they are in every
-// language, and the translation check makes sure none is among the texts.
+// Only translated texts are here. Nothing that the player or Wine reads is
+// one: the words of the stop command, file names, patterns and commands stay
+// as they are in every language, beside their one user, and the translation
+// check makes sure none is among the texts.
 namespace dozewell::texts {
 
 struct Text {
     const char *source;
     QString operator()() const { return QCoreApplication::translate("Texts", source); }
 };
-
-// Not translated: the banner's version, a field's value, the player's file
-// name as the program tells it, the Open dialog's patterns.
-inline const QString kBannerVersion = QStringLiteral("V %1");
-inline const QString kZero = QStringLiteral("0");
-inline const QString kPlayerFileShown = QStringLiteral("Winamp.exe");
-inline const QString kExecutablePatterns = QStringLiteral("|*.exe");
-inline const QString kMediaPatterns = QStringLiteral("|*.mp3;*.m3u;*.wav;*.mid;*.voc;*.mod;*.avi;*.mpg");
-inline const QString kContactAddress = QStringLiteral("dozewell-timer@example.invalid");
 
 //: The action box before an action is chosen.
 inline constexpr Text kSelectAnOption{QT_TRANSLATE_NOOP("Texts", "Select An Option")};
@@ -47,78 +40,6 @@ inline constexpr Text kChooseAllOptions{QT_TRANSLATE_NOOP("Texts", "Please choos
 inline constexpr Text kNoFileSelectedRefusal{QT_TRANSLATE_NOOP("Texts", "No File Was Selected Yet !")};
 //: %1 is the player's file name.
 inline constexpr Text kNotThePlayer{QT_TRANSLATE_NOOP("Texts", "This is not the original %1 file!")};
-//: %1 is the file's size in bytes; the limit is 20,000,000 bytes.
-inline constexpr Text kFileTooBig{
-    QT_TRANSLATE_NOOP("Texts", "Filesize too big %1Bytes, 20,000,000Bytes is the max size !")};
-//: %1 is the staging folder, %2 why the copy failed.
-inline constexpr Text kStageFailed{
-    QT_TRANSLATE_NOOP("Texts", "The file could not be copied to the staging folder %1: %2")};
-//: %1 is the media file, %2 the system's reason.
-inline constexpr Text kMediaUnreadable{QT_TRANSLATE_NOOP("Texts", "The file %1 could not be read: %2")};
-inline constexpr Text kNotARegularFile{QT_TRANSLATE_NOOP(
-    "Texts", "The file %1 cannot be played: it is not a regular file (a pipe, a device or a link to one).")};
-//: %1 is the player.
-inline constexpr Text kPlayerNotStarted{QT_TRANSLATE_NOOP("Texts", "The player could not be started: %1")};
-//: %1 is the player, %2 the Wine program that was to start it.
-inline constexpr Text kWineNotStarted{QT_TRANSLATE_NOOP("Texts", "Wine could not start the player %1 (launcher: %2).")};
-//: %1 is the staged copy of the media file, %2 the player.
-inline constexpr Text kFileOnNoDrive{
-    QT_TRANSLATE_NOOP("Texts", "The staged file %1 lies on no drive of the Wine prefix of the player %2, so the player "
-                               "could not be handed it.")};
-// A player start that ended at once with a non-zero status, and what Wine's status says.
-//: %1 is the player, %2 its exit status (a number).
-inline constexpr Text kPlayerFailed{
-    QT_TRANSLATE_NOOP("Texts", "The player %1 did not take the command: it ended at once with status %2.")};
-//: %1 is the player, %2 the signal that ended it (SIGSEGV, ...).
-inline constexpr Text kPlayerCrashed{QT_TRANSLATE_NOOP("Texts", "The player %1 did not take the command: it crashed (%2).")};
-inline constexpr Text kWineNoProgram{QT_TRANSLATE_NOOP("Texts", "Wine cannot run this file: it is not a Windows program.")};
-inline constexpr Text kWineNotLoaded{QT_TRANSLATE_NOOP("Texts", "Wine could not load the player or a library it needs.")};
-inline constexpr Text kLoaderRefused{QT_TRANSLATE_NOOP("Texts", "This computer refused to run Wine's loader.")};
-inline constexpr Text kLoaderMissing{QT_TRANSLATE_NOOP("Texts", "A program that Wine needs was not found.")};
-
-// Windows players that the Wine here certainly cannot run, and the Debian
-// commands that add what is missing.
-//: %1 is the player, %2 the commands that install Wine (on lines of their
-//: own), %3 the name of an environment variable.
-inline constexpr Text kNoWine{QT_TRANSLATE_NOOP(
-    "Texts", "The player %1 is a Windows program and needs Wine to run, but no Wine was found.\n\n"
-             "On Debian, install it with:\n%2\n\n"
-             "or name the Wine launcher to use in the variable %3.")};
-//: %1 is the player, %2 the Wine program, %3 the commands that add the 32-bit part.
-inline constexpr Text kNoWine32BitPart{QT_TRANSLATE_NOOP(
-    "Texts", "The player %1 is a 32-bit Windows program, but the Wine here (%2) has no 32-bit part, so it cannot "
-             "run it.\n\nOn Debian, add it with:\n%3")};
-//: %1 is the commands that add Wine's 32-bit part.
-inline constexpr Text kNoWine32BitPartHint{
-    QT_TRANSLATE_NOOP("Texts", "A 32-bit player needs Wine's 32-bit part. On Debian, add it with:\n%1")};
-// A Wine whose files are all there, and that still does not run here; with
-// Wine's own words, or how it ended, and what to do.
-//: %1 is the player, %2 the Wine program, %3 what Wine said (in English) or
-//: how it ended, %4 what to do (a text of its own).
-inline constexpr Text kWineDoesNotRun{QT_TRANSLATE_NOOP(
-    "Texts", "The player %1 is a Windows program, but the Wine here (%2) does not run on this computer: %3\n\n%4")};
-//: %1 is the Wine program, %2 what Wine said (in English) or how it ended, %3 what to do.
-inline constexpr Text kWineStillDoesNotRun{
-    QT_TRANSLATE_NOOP("Texts", "The Wine here (%1) does not run on this computer: %2\n\n%3")};
-//: How Wine ended, after "does not run on this computer:". %1 is its exit status (a number).
-inline constexpr Text kWineEndedWith{QT_TRANSLATE_NOOP("Texts", "it ended at once with status %1.")};
-//: How Wine ended, after "does not run on this computer:". %1 is the signal that ended it.
-inline constexpr Text kWineCrashed{QT_TRANSLATE_NOOP("Texts", "it crashed (%1).")};
-//: %1 is the command that removes Wine's 32-bit part, on a line of its own.
-inline constexpr Text kWineLoaderRefused{QT_TRANSLATE_NOOP(
-    "Texts", "This computer refuses to start Wine's loader. A computer that runs no 32-bit programs (a kernel built "
-             "without IA-32 emulation, or started with ia32_emulation=0) cannot run Wine's 32-bit part, nor a 32-bit "
-             "player. While that part is installed, Debian's wine fails for 64-bit players too; remove it with:\n%1")};
-//: %1 is a command, on a line of its own.
-inline constexpr Text kWineSeeWhatItSays{QT_TRANSLATE_NOOP("Texts", "See what Wine says with:\n%1")};
-// Commands, the same in every language.
-inline const QString kRemoveWine32BitPart = QStringLiteral("    sudo apt remove wine32:i386");
-inline const QString kWineVersionCommand = QStringLiteral("    %1 --version");
-inline const QString kInstallWine = QStringLiteral("    sudo apt install wine");
-// Wine's 32-bit part comes from Debian's i386 architecture.
-inline const QString kAddI386 = QStringLiteral("    sudo dpkg --add-architecture i386\n    sudo apt update\n");
-inline const QString kInstallWineWith32BitPart = kAddI386 + QStringLiteral("    sudo apt install wine wine32:i386");
-inline const QString kInstallWine32BitPart = kAddI386 + QStringLiteral("    sudo apt install wine32:i386");
 
 inline constexpr Text kAlreadyRunning{
     QT_TRANSLATE_NOOP("Texts", "Dozewell Timer is already running for this user; a second one would delete the staged "
@@ -135,9 +56,6 @@ inline constexpr Text kNoDisplay{QT_TRANSLATE_NOOP(
     "Texts", "%1: no display could be opened (see %2).\n"
              "It is a desktop program: start it from a desktop session, or under a virtual\n"
              "X server with:  %3\n")};
-inline const QString kDisplayVariables = QStringLiteral("DISPLAY, WAYLAND_DISPLAY and QT_QPA_PLATFORM");
-inline const QString kUnderVirtualServer = QStringLiteral("xvfb-run -a dozewell-timer");
-inline const QString kNoDisplayCause = QStringLiteral("(%1)\n");
 
 //: The first line of --help.
 inline constexpr Text kCommandLineDescription{
@@ -145,8 +63,6 @@ inline constexpr Text kCommandLineDescription{
 inline constexpr Text kUnknownArgument{QT_TRANSLATE_NOOP("Texts", "Unknown argument '%1'.")};
 //: After a wrong argument, on the terminal. %1 is the command that shows the help.
 inline constexpr Text kTryHelp{QT_TRANSLATE_NOOP("Texts", "Try '%1'.")};
-inline const QString kHelpCommand = QStringLiteral("dozewell-timer --help");
-inline const QString kCommandLineError = QStringLiteral("dozewell-timer: %1\n%2\n");
 
 // What the desktop shows while it keeps the computer awake for a run.
 //: Shown by the desktop while the computer is kept awake. %1 is the clock time of the time-out.

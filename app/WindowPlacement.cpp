@@ -33,4 +33,16 @@ void OfferNoMaximize(QWidget *window)
                            | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 }
 
+void FocusFirstFrom(QWidget *first)
+{
+    QWidget *control = first;
+    do {
+        if ((control->focusPolicy() & Qt::TabFocus) && control->isEnabled() && !control->isHidden()) {
+            control->setFocus(Qt::TabFocusReason);
+            return;
+        }
+        control = control->nextInFocusChain();
+    } while (control != first && control != first->window());
+}
+
 } // namespace dozewell

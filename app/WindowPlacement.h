@@ -16,4 +16,8 @@ void BringForward(QWidget *window);
 // close, and no maximize.
 void OfferNoMaximize(QWidget *window);
 
+// Gives the keyboard focus to the first control that takes it from Tab,
+// from `first` on along its window's focus chain.
+void FocusFirstFrom(QWidget *first);
+
 } // namespace dozewell

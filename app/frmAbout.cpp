@@ -9,13 +9,18 @@
 
 namespace dozewell {
 
+namespace {
+// Where comments go, as the About text gives it.
+const QString kContactAddress = QStringLiteral("dozewell-timer@example.invalid");
+} // namespace
+
 frmAbout::frmAbout(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::frmAbout>())
 {
     ui->setupUi(this);
     OfferNoMaximize(this);
     setAttribute(Qt::WA_DeleteOnClose);
     ui->Text1->document()->setDefaultTextOption(QTextOption(Qt::AlignHCenter));
-    ui->Text1->setPlainText(texts::kAboutText().arg(QLatin1String(kVersion), texts::kContactAddress));
+    ui->Text1->setPlainText(texts::kAboutText().arg(QLatin1String(kVersion), kContactAddress));
     for (QWidget *shape : {ui->Shape1, ui->Shape2})
         shape->setAttribute(Qt::WA_TransparentForMouseEvents);
     ui->Text1->setFocus();

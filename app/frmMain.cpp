@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/frmMain.h"
 
-#include "app/BuildInfo.h"
 #include "app/CaptionFit.h"
-#include "app/Colours.h"
 #include "app/CommonDialog.h"
 #include "app/IntervalTimer.h"
 #include "app/Texts.h"
@@ -14,54 +12,39 @@
 #include "player/Places.h"
 #include "player/PlayerCheck.h"
 #include "player/Staging.h"
-#include "player/WinePaths.h"
+#include "player/StartFailures.h"
 #include "timer/ClockWatch.h"
 #include "timer/TimeFields.h"
 #include "ui_frmMain.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QDir>
 #include <algorithm>
 
 namespace dozewell {
 
 namespace {
 constexpr int kClockInterval = 1000;
-constexpr float kTwipsPerPixel = 15;
-const QString kBannerFont = QStringLiteral("MS Sans Serif");
-constexpr qreal kBannerPointSize = 13.5;
-const QColor kVersionColour(128, 0, 0);
-const QColor kYearColour(0, 128, 0);
-
-void SetTextColour(QWidget *label, const QColor &colour)
-{
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
-}
+// Not translated: a field's value, the player's file name as the program
+// tells it, the Open dialog's patterns.
+const QString kZero = QStringLiteral("0");
+const QString kPlayerFileShown = QStringLiteral("Winamp.exe");
+const QString kExecutablePatterns = QStringLiteral("|*.exe");
+const QString kMediaPatterns = QStringLiteral("|*.mp3;*.m3u;*.wav;*.mid;*.voc;*.mod;*.avi;*.mpg");
 
 void SetEnabled(std::initializer_list<QWidget *> controls, bool enabled)
 {
     for (QWidget *control : controls)
         control->setEnabled(enabled);
 }
-
-void PlaceAt(QWidget *label, float leftTwips)
-{
-    const int left = qRound(leftTwips / kTwipsPerPixel);
-    if (label->x() != left) // most ticks leave the slower labels on the same pixel
-        label->move(left, label->y());
-}
 } // namespace
 
 frmMain::frmMain(Platform &platform, QWidget *parent)
-    : QWidget(parent), ui(std::make_unique<Ui::frmMain>()), m_platform(platform),
-      m_playerWatches(std::make_unique<QObject>())
+    : QWidget(parent), ui(std::make_unique<Ui::frmMain>()), m_platform(platform), m_player(platform)
 {
     ui->setupUi(this);
     OfferNoMaximize(this);
-    StyleBanner();
+    BannerLabel::StyleBanner(ui->lblName, ui->lbl666, ui->lblYear);
 
     ui->cmbWhatToDo->setCurrentIndex(-1);
     ui->cmbWhatToDo->setEditText(texts::kSelectAnOption());
@@ -86,35 +69,12 @@ frmMain::frmMain(Platform &platform, QWidget *parent)
         WatchSeen();
     });
     WatchSeen();
-    FocusFirstControl();
+    FocusFirstFrom(ui->cmdLessMM);
 }
 
 frmMain::~frmMain()
 {
     delete m_about;
-}
-
-void frmMain::StyleBanner()
-{
-    ui->lbl666->setText(texts::kBannerVersion.arg(QLatin1String(kVersion)));
-    // No desktop has the banner's font; the one that stands in for it may
-    // be wider, and a title cut at both sides slides along the banner.
-    QFont font(kBannerFont);
-    font.setPointSizeF(kBannerPointSize);
-    font.setWeight(QFont::Normal);
-    font = WholeTextFont({ui->lblName, ui->lbl666, ui->lblYear}, font);
-    for (QWidget *label : {ui->lblName, ui->lbl666, ui->lblYear})
-        label->setFont(font);
-    ColourBanner();
-}
-
-void frmMain::ColourBanner()
-{
-    // The version's and the year's own colours are dark: on a dark
-    // background they take a lighter shade of their hue.
-    const QColor background = palette().color(QPalette::Window);
-    SetTextColour(ui->lbl666, ReadableOn(kVersionColour, background));
-    SetTextColour(ui->lblYear, ReadableOn(kYearColour, background));
 }
 
 void frmMain::ConnectHandlers()
@@ -158,20 +118,12 @@ void frmMain::ConnectHandlers()
     connect(&m_run, &SleepTimer::countdownChanged, ui->lblTimer, &QLabel::setText);
     connect(&m_run, &SleepTimer::timeOfDayChanged, ui->lblTime, &QLabel::setText);
     connect(&m_run, &SleepTimer::captionChanged, this, &QWidget::setWindowTitle);
-    connect(&m_run, &SleepTimer::bannerMoved, this, &frmMain::PlaceBanner);
+    connect(&m_run, &SleepTimer::bannerMoved, this, [this](float nameLeft, float yearLeft, float versionLeft) {
+        ui->lblName->placeAt(nameLeft);
+        ui->lblYear->placeAt(yearLeft);
+        ui->lbl666->placeAt(versionLeft);
+    });
     connect(&m_run, &SleepTimer::timedOut, this, &frmMain::TimeOut);
-}
-
-void frmMain::FocusFirstControl()
-{
-    QWidget *control = ui->cmdLessMM;
-    do {
-        if ((control->focusPolicy() & Qt::TabFocus) && control->isEnabled() && !control->isHidden()) {
-            control->setFocus(Qt::TabFocusReason);
-            return;
-        }
-        control = control->nextInFocusChain();
-    } while (control != ui->cmdLessMM && control != this);
 }
 
 frmAbout *frmMain::aboutWindow() const
@@ -205,7 +157,7 @@ bool frmMain::Form_Load()
         m_module.PlayerPath = *defaultPlayer;
     } else {
         cmd1->FileName = m_module.PlayerPath;
-        cmd1->Filter = texts::kExecutableFiles() + texts::kExecutablePatterns;
+        cmd1->Filter = texts::kExecutableFiles() + kExecutablePatterns;
         cmd1->CancelError = true;
         if (!cmd1->ShowOpen() && cmd1->CancelError) {
             EndProgram();
@@ -245,7 +197,7 @@ void frmMain::EndProgram()
     m_ended = true;
     for (IntervalTimer *timer : {Timer1, Timer2, Timer3})
         timer->setInterval(0);
-    m_playerWatches.reset();
+    m_player.endProgram();
     if (m_about)
         m_about->close();
     close();
@@ -299,8 +251,8 @@ void frmMain::cmdLessSS_Click() { Step(ui->txtSS, DecMinSec); }
 void frmMain::cmdReset_Click()
 {
     m_run.resetCountdown();
-    ui->txtHHCounter->setText(texts::kZero);
-    ui->txtMMCounter->setText(texts::kZero);
+    ui->txtHHCounter->setText(kZero);
+    ui->txtMMCounter->setText(kZero);
 }
 
 // Modes
@@ -360,6 +312,8 @@ void frmMain::SetTimerMode()
 
 void frmMain::cmdStart_Click()
 {
+    if (!ui->cmdStart->isEnabled())
+        return; // it waits for Wine's answer, and goes on with it
     if ((!ui->chkUseCounter->isChecked() && !ui->chkUseTimer->isChecked())
         || ui->cmbWhatToDo->currentIndex() == NoAction) {
         m_platform.MsgBox(texts::kChooseAllOptions(), MsgIcon::None, texts::kErrorTitle());
@@ -448,15 +402,42 @@ bool frmMain::RefusedForThePlayer()
     const auto plan = PlayerPlan();
     QString refusal;
     if (const auto *problem = std::get_if<PlayerStartProblem>(&plan)) {
-        refusal = PlayerProblemText(*problem);
-    } else if (const auto trouble = WineTrouble(std::get<PlayerStart>(plan))) {
-        refusal = texts::kWineDoesNotRun().arg(QDir::toNativeSeparators(m_module.PlayerPath),
-                                             std::get<PlayerStart>(plan).program, trouble->first, trouble->second);
+        refusal = PlanProblemText(*problem, m_module.PlayerPath, m_module.StagedFile, Wine());
+    } else if (const auto *start = std::get_if<PlayerStart>(&plan); start->throughWine) {
+        // Wine is asked at every Start, which goes on when it answers.
+        if (!m_wineRefusal) {
+            AskWineThenStart(*start);
+            return true;
+        }
+        refusal = *m_wineRefusal;
     }
     if (refusal.isEmpty())
         return false;
     m_platform.MsgBox(refusal, MsgIcon::Critical, texts::kErrorTitle());
     return true;
+}
+
+void frmMain::AskWineThenStart(const PlayerStart &start)
+{
+    ShowWaitingForWine(true);
+    m_player.checkWine(m_module.PlayerPath, start, [this](const QString &refusal) {
+        ShowWaitingForWine(false);
+        m_wineRefusal = refusal;
+        cmdStart_Click(); // with the controls as they are now
+        m_wineRefusal.reset();
+    });
+}
+
+void frmMain::ShowWaitingForWine(bool waiting)
+{
+    // The window draws and answers on; Start takes no second click, and
+    // gets back the keyboard focus that its disabling passed on.
+    const bool refocus = !waiting && m_startHadFocus;
+    m_startHadFocus = waiting && focusWidget() == ui->cmdStart;
+    ui->cmdStart->setEnabled(!waiting);
+    waiting ? setCursor(Qt::BusyCursor) : unsetCursor();
+    if (refocus)
+        ui->cmdStart->setFocus();
 }
 
 void frmMain::cmdStop_Click()
@@ -559,19 +540,10 @@ void frmMain::Timer2_Timer()
     m_run.bannerTick();
 }
 
-void frmMain::PlaceBanner(float nameLeft, float yearLeft, float versionLeft)
-{
-    PlaceAt(ui->lblName, nameLeft);
-    PlaceAt(ui->lblYear, yearLeft);
-    PlaceAt(ui->lbl666, versionLeft);
-}
-
 void frmMain::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::WindowStateChange)
         WatchSeen();
-    if (event->type() == QEvent::PaletteChange)
-        ColourBanner();
     QWidget::changeEvent(event);
 }
 
@@ -614,12 +586,12 @@ void frmMain::DoTimeOutAction()
 {
     switch (ui->cmbWhatToDo->currentIndex()) {
     case StopPlayer:
-        CommandPlayer(PlayerPlan(), texts::kStopReport(), texts::kStopReportTitle());
+        CommandPlayer(texts::kStopReport(), texts::kStopReportTitle());
         break;
     case PlayStagedFile:
         // The report names the file the player was handed a copy of, even
         // when a later Cancel of the picker has emptied the window's box.
-        CommandPlayer(PlayerPlan(), texts::kPlayReport().arg(m_module.StagedFrom), texts::kPlayReportTitle());
+        CommandPlayer(texts::kPlayReport().arg(m_module.StagedFrom), texts::kPlayReportTitle());
         break;
     default:
         break;
@@ -633,125 +605,28 @@ std::variant<PlayerStart, PlayerStartProblem> frmMain::PlayerPlan() const
     return PlanStopStart(m_module.PlayerPath, Wine());
 }
 
-void frmMain::CommandPlayer(const std::variant<PlayerStart, PlayerStartProblem> &plan, const QString &report,
-                            const QString &reportTitle)
+void frmMain::CommandPlayer(const QString &report, const QString &reportTitle)
 {
-    const auto *start = std::get_if<PlayerStart>(&plan);
-    if (!start) {
-        PlayerCommanded();
-        EndTimeOut(PlayerProblemText(std::get<PlayerStartProblem>(plan)));
-        return;
-    }
-    // The report waits until the player has settled: a start that ends at
-    // once with a failure did not reach the player, whatever the plan said.
-    const bool started = m_platform.StartProcess(
-        start->program, start->arguments, start->environment, kPlayerSettleMs, m_playerWatches.get(),
-        [this, start = *start, report, reportTitle](const ProcessOutcome &outcome) {
-            PlayerCommanded();
-            // Still running, or handed its command to the player that runs.
-            const bool tookIt = outcome.ending == ProcessOutcome::Ending::StillRunning
-                                || (outcome.ending == ProcessOutcome::Ending::Exited && outcome.exitStatus == 0);
-            if (tookIt) {
-                m_platform.MsgBox(report, MsgIcon::None, reportTitle);
-                EndTimeOut({});
-            } else {
-                EndTimeOut(PlayerFailureText(start, outcome));
-            }
-        });
-    if (!started) {
-        const QString player = QDir::toNativeSeparators(m_module.PlayerPath);
-        PlayerCommanded();
-        EndTimeOut(start->throughWine ? texts::kWineNotStarted().arg(player, QDir::toNativeSeparators(start->program))
-                                      : texts::kPlayerNotStarted().arg(player));
-    }
+    const auto told = [this, report, reportTitle](const QString &failure) { PlayerTold(failure, report, reportTitle); };
+    const auto plan = PlayerPlan();
+    if (const auto *problem = std::get_if<PlayerStartProblem>(&plan))
+        return told(PlanProblemText(*problem, m_module.PlayerPath, m_module.StagedFile, Wine()));
+    m_player.start(m_module.PlayerPath, std::get<PlayerStart>(plan), told);
 }
 
-void frmMain::PlayerCommanded()
+void frmMain::PlayerTold(const QString &failure, const QString &report, const QString &reportTitle)
 {
     // The player has its command, or never will: the computer may sleep
     // again, even while the report stays open all night. A run the user
-    // started meanwhile keeps it awake.
+    // started meanwhile keeps it awake, and goes on.
     if (!m_run.running())
         m_platform.LetSleep();
-}
-
-void frmMain::EndTimeOut(const QString &failure)
-{
-    if (!failure.isEmpty())
+    if (failure.isEmpty())
+        m_platform.MsgBox(report, MsgIcon::None, reportTitle);
+    else
         m_platform.MsgBox(failure, MsgIcon::Critical, texts::kErrorTitle());
-    // A run the user started while the player settled goes on.
     if (!m_run.running())
         SetIdleState();
-}
-
-QString frmMain::PlayerFailureText(const PlayerStart &start, const ProcessOutcome &outcome) const
-{
-    const QString player = QDir::toNativeSeparators(m_module.PlayerPath);
-    if (outcome.ending == ProcessOutcome::Ending::Signalled)
-        return texts::kPlayerCrashed().arg(player, outcome.signalName);
-    QString text = texts::kPlayerFailed().arg(player).arg(outcome.exitStatus);
-    if (!start.throughWine)
-        return text;
-    switch (WineFailureOf(outcome.exitStatus)) {
-    case WineFailure::NoProgram:
-        return text + QLatin1Char(' ') + texts::kWineNoProgram();
-    case WineFailure::NotLoaded:
-        text += QLatin1Char(' ') + texts::kWineNotLoaded();
-        if (WindowsProgramKind(m_module.PlayerPath) == WindowsProgram::Bits32)
-            text += QStringLiteral("\n\n") + texts::kNoWine32BitPartHint().arg(texts::kInstallWine32BitPart);
-        return text;
-    case WineFailure::LoaderRefused:
-        text += QLatin1Char(' ') + texts::kLoaderRefused();
-        break;
-    case WineFailure::LoaderMissing:
-        text += QLatin1Char(' ') + texts::kLoaderMissing();
-        break;
-    case WineFailure::Other:
-        break;
-    }
-    // Wine's own words on why it does not run, where it gives them.
-    if (const auto trouble = WineTrouble(start))
-        text += QStringLiteral("\n\n") + texts::kWineStillDoesNotRun().arg(start.program, trouble->first, trouble->second);
-    return text;
-}
-
-std::optional<std::pair<QString, QString>> frmMain::WineTrouble(const PlayerStart &start) const
-{
-    // Wine's files may all be there while this computer cannot run its
-    // loader: a kernel that runs no 32-bit programs refuses Wine's 32-bit
-    // part. Only Wine itself tells, and it tells at once.
-    if (!start.throughWine)
-        return std::nullopt;
-    const BriefRun check = m_platform.RunBriefly(start.program, WineCheckArguments(), start.environment, kWineCheckMs);
-    const ProcessOutcome &outcome = check.outcome;
-    const bool exited = outcome.ending == ProcessOutcome::Ending::Exited;
-    // A Wine too slow to answer is given the benefit of the doubt.
-    if (check.started && (outcome.ending == ProcessOutcome::Ending::StillRunning || (exited && outcome.exitStatus == 0)))
-        return std::nullopt;
-    const QStringList lines = check.errorOutput.trimmed().split(QLatin1Char('\n'));
-    QString said = lines.constLast().trimmed();
-    if (said.isEmpty())
-        said = exited ? texts::kWineEndedWith().arg(outcome.exitStatus) : texts::kWineCrashed().arg(outcome.signalName);
-    const bool loaderRefused =
-        !check.started || (exited && WineFailureOf(outcome.exitStatus) == WineFailure::LoaderRefused);
-    return std::pair(said, loaderRefused ? texts::kWineLoaderRefused().arg(texts::kRemoveWine32BitPart)
-                                         : texts::kWineSeeWhatItSays().arg(texts::kWineVersionCommand.arg(start.program)));
-}
-
-QString frmMain::PlayerProblemText(PlayerStartProblem problem) const
-{
-    const QString player = QDir::toNativeSeparators(m_module.PlayerPath);
-    const bool bits32 = WindowsProgramKind(m_module.PlayerPath) == WindowsProgram::Bits32;
-    switch (problem) {
-    case PlayerStartProblem::NoWine:
-        return texts::kNoWine().arg(player, bits32 ? texts::kInstallWineWith32BitPart : texts::kInstallWine,
-                                  QLatin1String(kWineLauncherVariable));
-    case PlayerStartProblem::NoWine32BitPart:
-        return texts::kNoWine32BitPart().arg(player, Wine().launcher, texts::kInstallWine32BitPart);
-    case PlayerStartProblem::FileOnNoDrive:
-        break;
-    }
-    return texts::kFileOnNoDrive().arg(QDir::toNativeSeparators(m_module.StagedFile), player);
 }
 
 // Player path
@@ -759,7 +634,7 @@ QString frmMain::PlayerProblemText(PlayerStartProblem problem) const
 void frmMain::cmdPath_Click()
 {
     cmd1->FileName = m_module.PlayerPath;
-    cmd1->Filter = texts::kExecutableFiles() + texts::kExecutablePatterns;
+    cmd1->Filter = texts::kExecutableFiles() + kExecutablePatterns;
     // A Cancel, or a file whose size cannot be read: the player path stays as it was.
     if (cmd1->ShowOpen())
         TakePlayerFromDialog();
@@ -776,7 +651,7 @@ bool frmMain::TakePlayerFromDialog()
         ui->txtPath->setText(cmd1->FileName);
         m_module.PlayerPath = cmd1->FileName;
     } else {
-        m_platform.MsgBox(texts::kNotThePlayer().arg(texts::kPlayerFileShown), MsgIcon::Critical, texts::kErrorTitle());
+        m_platform.MsgBox(texts::kNotThePlayer().arg(kPlayerFileShown), MsgIcon::Critical, texts::kErrorTitle());
     }
     return true;
 }
@@ -797,7 +672,7 @@ void frmMain::cmdMp3File_Click()
 {
     cmd1->FileName = m_module.StagedFile;
     cmd1->CancelError = true;
-    cmd1->Filter = texts::kMediaFiles() + texts::kMediaPatterns;
+    cmd1->Filter = texts::kMediaFiles() + kMediaPatterns;
     if (!cmd1->ShowOpen()) {
         if (cmd1->CancelError) {
             ui->txtMp3FileName->setText(texts::kNoFileSelected());
@@ -806,35 +681,15 @@ void frmMain::cmdMp3File_Click()
         return;
     }
 
-    const QString chosen = cmd1->FileName;
-    const QString extension = MediaExtension(chosen);
-    if (chosen.isEmpty() || !IsMediaExtension(extension))
-        return;
-    if (IsSpecialFile(chosen)) {
-        m_platform.MsgBox(texts::kNotARegularFile().arg(QDir::toNativeSeparators(chosen)), MsgIcon::Critical,
-                          texts::kErrorTitle());
-        return;
-    }
-    const std::optional<double> size = GetFileSize(chosen);
-    if (!size)
-        return;
-    if (*size > kMaxMediaSize) {
-        m_platform.MsgBox(texts::kFileTooBig().arg(QString::number(*size, 'f', 0)),
-                          MsgIcon::Critical, texts::kErrorTitle());
-        return;
-    }
     // The choice is taken over only once its copy is in place.
-    const QString staged = StagedName(StagingFolder(), extension);
-    if (const std::optional<StageFailure> failure = StageCopy(chosen, staged)) {
-        const QString message = failure->culprit == StageFailure::ChosenFile
-                                    ? texts::kMediaUnreadable().arg(QDir::toNativeSeparators(chosen), failure->reason)
-                                    : texts::kStageFailed().arg(QDir::toNativeSeparators(StagingFolder()),
-                                                              failure->reason);
-        m_platform.MsgBox(message, MsgIcon::Critical, texts::kErrorTitle());
+    const QString chosen = cmd1->FileName;
+    const StagedChoice staged = StageChosenFile(chosen, StagingFolder());
+    if (!staged.refusal.isEmpty())
+        m_platform.MsgBox(staged.refusal, MsgIcon::Critical, texts::kErrorTitle());
+    if (staged.copy.isEmpty())
         return;
-    }
     ui->txtMp3FileName->setText(chosen);
-    m_module.StagedFile = staged;
+    m_module.StagedFile = staged.copy;
     m_module.StagedFrom = chosen;
     m_module.MediaFileChosen = true;
 }

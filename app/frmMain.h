@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/Module1.h"
+#include "app/PlayerCommand.h"
 #include "platform/Platform.h"
 #include "player/CommandLine.h"
 #include "timer/SleepTimer.h"
@@ -80,8 +81,7 @@ public slots:
 protected:
     // Closing the window through the window system does what Exit does.
     void closeEvent(QCloseEvent *event) override;
-    // Ticks that show nothing wait while the window is not seen; the
-    // banner's colours follow the window's.
+    // Ticks that show nothing wait while the window is not seen.
     void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
@@ -117,28 +117,19 @@ private:
     std::variant<PlayerStart, PlayerStartProblem> PlayerPlan() const;
     // Starts the player as planned and, once it has settled, shows the
     // report, or what went wrong instead; then the window goes idle.
-    void CommandPlayer(const std::variant<PlayerStart, PlayerStartProblem> &plan, const QString &report,
-                       const QString &reportTitle);
-    void PlayerCommanded();
-    void EndTimeOut(const QString &failure);
-    QString PlayerFailureText(const PlayerStart &start, const ProcessOutcome &outcome) const;
-    QString PlayerProblemText(PlayerStartProblem problem) const;
-    // Why the Wine that starts the player does not run on this computer,
-    // though its files are there: what it said, and what to do. Nothing when
-    // it runs, or for a player that needs no Wine.
-    std::optional<std::pair<QString, QString>> WineTrouble(const PlayerStart &start) const;
+    void CommandPlayer(const QString &report, const QString &reportTitle);
+    void PlayerTold(const QString &failure, const QString &report, const QString &reportTitle);
+    // Start waits for Wine's answer, then goes on as pressed again with it.
+    void AskWineThenStart(const PlayerStart &start);
+    void ShowWaitingForWine(bool waiting);
 
     // Applies the player file check to the dialog's choice and takes it
     // over; false when the size of the chosen file cannot be read.
     bool TakePlayerFromDialog();
     void ShowAbout();
     void Step(QLineEdit *field, qint16 (*stepping)(qint16));
-    void PlaceBanner(float nameLeft, float yearLeft, float versionLeft);
     void WatchSeen();
-    void StyleBanner();
-    void ColourBanner();
     void ConnectHandlers();
-    void FocusFirstControl();
     // Wine and the staging folder, as the user's environment has them now.
     WineSetup Wine() const;
     QString StagingFolder() const;
@@ -155,9 +146,11 @@ private:
     IntervalTimer *Timer3;
     CommonDialog *cmd1;
     QPointer<frmAbout> m_about;
-    // The players started at time-outs report to this until the program ends.
-    std::unique_ptr<QObject> m_playerWatches;
+    PlayerCommand m_player;
     bool m_ended = false;
+    // Start's refusal for Wine's answer (empty: none), while Start goes on with it.
+    std::optional<QString> m_wineRefusal;
+    bool m_startHadFocus = false;
     // The desktop's screen saver blanks or locks the screen.
     bool m_screenOff = false;
 };

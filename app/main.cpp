@@ -10,7 +10,6 @@
 #include "app/Translations.h"
 #include "app/frmMain.h"
 #include "player/Places.h"
-#include "platform/ColourScheme.h"
 #include "platform/QtPlatform.h"
 #include "timer/SleepTimer.h"
 
@@ -26,6 +25,11 @@
 
 namespace {
 
+// Where the no-display message sends the user.
+const QString kDisplayVariables = QStringLiteral("DISPLAY, WAYLAND_DISPLAY and QT_QPA_PLATFORM");
+const QString kUnderVirtualServer = QStringLiteral("xvfb-run -a dozewell-timer");
+const QString kNoDisplayCause = QStringLiteral("(%1)\n");
+
 // What the toolkit says while it connects to the display. When it cannot,
 // it ends the process with its own advice ("Reinstalling the application
 // may fix this problem"); the program's own message replaces all of it.
@@ -36,12 +40,12 @@ void WhileConnecting(QtMsgType type, const QMessageLogContext &, const QString &
     if (type == QtFatalMsg) {
         namespace texts = dozewell::texts;
         std::fputs(qPrintable(dozewell::TranslatedEarly(texts::kNoDisplay)
-                                  .arg(QCoreApplication::applicationName(), texts::kDisplayVariables,
-                                       texts::kUnderVirtualServer)),
+                                  .arg(QCoreApplication::applicationName(), kDisplayVariables,
+                                       kUnderVirtualServer)),
                    stderr);
         // The toolkit's first word on it names the display it tried.
         if (!g_displayMessages->isEmpty())
-            std::fputs(qPrintable(dozewell::texts::kNoDisplayCause.arg(g_displayMessages->constFirst())), stderr);
+            std::fputs(qPrintable(kNoDisplayCause.arg(g_displayMessages->constFirst())), stderr);
         std::_Exit(EXIT_FAILURE);
     }
     g_displayMessages->append(message);
@@ -112,12 +116,11 @@ int main(int argc, char *argv[])
         return EXIT_SUCCESS;
     dozewell::SessionInstance session;
     session.Register();
-    // The desktop's colour preference comes when the portal answers, and
-    // again whenever the user changes it.
-    dozewell::ColourSchemeWatch colourScheme;
-    QObject::connect(&colourScheme, &dozewell::ColourSchemeWatch::changed, &dozewell::FollowColourScheme);
 
     dozewell::QtPlatform platform;
+    // The desktop's colour preference comes when the desktop says it, and
+    // again whenever the user changes it.
+    platform.WatchColourScheme(app.get(), &dozewell::FollowColourScheme);
     const dozewell::InstanceLock lock(
         dozewell::RuntimeFolder(platform.Environment().value(QStringLiteral("XDG_RUNTIME_DIR"))),
         dozewell::StagingFolder(platform.Environment(), platform.HomeFolder(), QCoreApplication::applicationName()));

@@ -1,25 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/ColourScheme.h"
 
+#include "platform/BusCall.h"
+
 #include <QDBusConnection>
 #include <QDBusMessage>
-#include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QDBusVariant>
 
 namespace dozewell {
 
 namespace {
-const QString kPortalService = QStringLiteral("org.freedesktop.portal.Desktop");
-const QString kPortalPath = QStringLiteral("/org/freedesktop/portal/desktop");
 const QString kSettings = QStringLiteral("org.freedesktop.portal.Settings");
 const QString kAppearance = QStringLiteral("org.freedesktop.appearance");
 const QString kColourScheme = QStringLiteral("color-scheme");
 } // namespace
 
-ColourSchemeWatch::ColourSchemeWatch(QObject *parent) : QObject(parent)
+ColourSchemeWatch::ColourSchemeWatch(QDBusConnection bus, QObject *parent) : QObject(parent)
 {
-    QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
         return;
     // Changes from whoever sends them on the portal's path: naming the
@@ -29,10 +27,7 @@ ColourSchemeWatch::ColourSchemeWatch(QObject *parent) : QObject(parent)
                 QString(), this, SLOT(settingChanged(QDBusMessage)));
     QDBusMessage read = QDBusMessage::createMethodCall(kPortalService, kPortalPath, kSettings, QStringLiteral("Read"));
     read << kAppearance << kColourScheme;
-    auto *reply = new QDBusPendingCallWatcher(bus.asyncCall(read), this);
-    connect(reply, &QDBusPendingCallWatcher::finished, this, [this, reply] {
-        reply->deleteLater();
-        const QDBusPendingReply<QDBusVariant> value = *reply;
+    CallLater<QDBusPendingReply<QDBusVariant>>(bus, read, this, [this](const QDBusPendingReply<QDBusVariant> &value) {
         if (value.isValid())
             take(value.value().variant());
     });

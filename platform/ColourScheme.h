@@ -1,15 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/Platform.h"
+
+#include <QDBusConnection>
 #include <QObject>
 
 class QDBusMessage;
 
 namespace dozewell {
-
-// The colours the user prefers for programs, as the desktop's settings
-// portal says them.
-enum class ColourScheme { NoPreference = 0, PreferDark = 1, PreferLight = 2 };
 
 // Reads the desktop's colour preference from the settings portal without
 // waiting for it, and follows its changes. Until the portal answers, and
@@ -18,7 +17,7 @@ class ColourSchemeWatch : public QObject {
     Q_OBJECT
 
 public:
-    explicit ColourSchemeWatch(QObject *parent = nullptr);
+    explicit ColourSchemeWatch(QDBusConnection bus, QObject *parent = nullptr);
 
 signals:
     void changed(dozewell::ColourScheme scheme);

@@ -15,13 +15,16 @@ namespace dozewell {
 
 enum class MsgIcon { None, Critical };
 
+// The colours the user prefers for programs, as the desktop says them.
+enum class ColourScheme { NoPreference = 0, PreferDark = 1, PreferLight = 2 };
+
 // How a started program fared in its first moments: still running when the
 // watch ended, or ended with an exit status, or by a signal.
 struct ProcessOutcome {
     enum class Ending { StillRunning, Exited, Signalled };
     Ending ending = Ending::StillRunning;
     int exitStatus = 0;
-    QString signalName; // as the system names it: "Segmentation fault"
+    QString signalName; // as the system names it: "Segmentation fault"; empty unless Signalled
 };
 using ProcessSettled = std::function<void(const ProcessOutcome &outcome)>;
 
@@ -33,10 +36,12 @@ struct BriefRun {
     ProcessOutcome outcome;
     QString errorOutput;
 };
+using BriefRunDone = std::function<void(const BriefRun &run)>;
 
 // The seam between the program and the system it runs on: modal message
 // boxes, the Open dialog, process start, the clocks, keeping the computer
-// awake, the program's end, the environment and the user's home folder. The
+// awake, the desktop's screen saver and colour preference, the program's end,
+// the environment and the user's home folder. The
 // program reaches none of these except through this interface.
 class Platform {
 public:
@@ -60,10 +65,12 @@ public:
                               int settleMs, QObject *context, ProcessSettled settled) = 0;
 
     // Runs a program that ends at once (a "--version"), with the entries of
-    // `environment` added as for StartProcess, and waits for it, at most
-    // `timeOutMs`.
-    virtual BriefRun RunBriefly(const QString &program, const QStringList &arguments, const QStringList &environment,
-                                int timeOutMs) = 0;
+    // `environment` added as for StartProcess, without blocking. `done` is
+    // called once, from the event loop, while `context` lives: when the
+    // program ended or could not be started, or when it still runs after
+    // `timeOutMs`; it is then killed.
+    virtual void RunBriefly(const QString &program, const QStringList &arguments, const QStringList &environment,
+                            int timeOutMs, QObject *context, BriefRunDone done) = 0;
 
     // Local date and time of day.
     virtual QDateTime Now() const = 0;
@@ -81,6 +88,10 @@ public:
     // Tells `changed`, while `context` lives, whenever the desktop's screen
     // saver comes on (the screen blanked or locked) or goes off.
     virtual void WatchScreenSaver(QObject *context, std::function<void(bool active)> changed) = 0;
+    // Tells `changed`, while `context` lives, the colours the user prefers:
+    // when the desktop first says, and whenever they change. Until then, and
+    // where the desktop does not say, there is no preference.
+    virtual void WatchColourScheme(QObject *context, std::function<void(ColourScheme scheme)> changed) = 0;
 
     // Ends the program: leaves the event loop, once the window has stopped
     // its timers and closed, so that no further handler runs.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/QtPlatform.h"
 
+#include "platform/ColourScheme.h"
 #include "platform/ScreenSaverWatch.h"
 #include "platform/SuspendInhibitor.h"
 
@@ -20,6 +21,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <memory>
 #include <spawn.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
@@ -241,27 +243,47 @@ bool QtPlatform::StartProcess(const QString &program, const QStringList &argumen
     return true;
 }
 
-BriefRun QtPlatform::RunBriefly(const QString &program, const QStringList &arguments,
-                                const QStringList &environment, int timeOutMs)
+void QtPlatform::RunBriefly(const QString &program, const QStringList &arguments, const QStringList &environment,
+                            int timeOutMs, QObject *context, BriefRunDone done)
 {
-    QProcess process;
-    process.setProgram(QFileInfo(program).absoluteFilePath());
-    process.setArguments(arguments);
-    process.setProcessEnvironment(WithEntries(environment));
-    process.setStandardInputFile(QProcess::nullDevice());
-    process.setStandardOutputFile(QProcess::nullDevice());
-    process.start();
-    if (!process.waitForStarted(timeOutMs))
-        return {false, {}, process.errorString()};
-    if (!process.waitForFinished(timeOutMs)) {
-        process.kill();
-        process.waitForFinished();
-        return {};
-    }
-    const QString said = QString::fromLocal8Bit(process.readAllStandardError());
-    if (process.exitStatus() == QProcess::CrashExit)
-        return {true, {ProcessOutcome::Ending::Signalled, 0, process.errorString()}, said};
-    return {true, {ProcessOutcome::Ending::Exited, process.exitCode(), {}}, said};
+    auto *process = new QProcess(&m_watches);
+    process->setProgram(QFileInfo(program).absoluteFilePath());
+    process->setArguments(arguments);
+    process->setProcessEnvironment(WithEntries(environment));
+    process->setStandardInputFile(QProcess::nullDevice());
+    process->setStandardOutputFile(QProcess::nullDevice());
+    auto *limit = new QTimer(process);
+    limit->setSingleShot(true);
+    // Told once, from the event loop: the one told may open a modal box.
+    const auto tell = [told = std::make_shared<bool>(false), limit, context = QPointer<QObject>(context),
+                       done = std::move(done)](const BriefRun &run) {
+        if (std::exchange(*told, true))
+            return;
+        limit->stop();
+        if (context)
+            QMetaObject::invokeMethod(
+                context, [done, run] { done(run); }, Qt::QueuedConnection);
+    };
+    QObject::connect(limit, &QTimer::timeout, process, [tell, process] {
+        tell({}); // still running
+        process->kill(); // its end, which follows, deletes it
+    });
+    QObject::connect(process, &QProcess::errorOccurred, process, [tell, process](QProcess::ProcessError error) {
+        if (error != QProcess::FailedToStart)
+            return;
+        tell({false, {}, process->errorString()});
+        process->deleteLater();
+    });
+    QObject::connect(process, &QProcess::finished, process, [tell, process](int status, QProcess::ExitStatus ending) {
+        const QString said = QString::fromLocal8Bit(process->readAllStandardError());
+        if (ending == QProcess::CrashExit)
+            tell({true, {ProcessOutcome::Ending::Signalled, 0, process->errorString()}, said});
+        else
+            tell({true, {ProcessOutcome::Ending::Exited, status, {}}, said});
+        process->deleteLater();
+    });
+    limit->start(timeOutMs);
+    process->start();
 }
 
 QDateTime QtPlatform::Now() const
@@ -298,6 +320,13 @@ void QtPlatform::WatchScreenSaver(QObject *context, std::function<void(bool acti
     if (!m_screenSaver)
         m_screenSaver = std::make_unique<ScreenSaverWatch>(QDBusConnection::sessionBus());
     QObject::connect(m_screenSaver.get(), &ScreenSaverWatch::activeChanged, context, std::move(changed));
+}
+
+void QtPlatform::WatchColourScheme(QObject *context, std::function<void(ColourScheme scheme)> changed)
+{
+    if (!m_colourScheme)
+        m_colourScheme = std::make_unique<ColourSchemeWatch>(QDBusConnection::sessionBus());
+    QObject::connect(m_colourScheme.get(), &ColourSchemeWatch::changed, context, std::move(changed));
 }
 
 void QtPlatform::EndProgram()

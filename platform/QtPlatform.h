@@ -8,6 +8,7 @@
 
 namespace dozewell {
 
+class ColourSchemeWatch;
 class ScreenSaverWatch;
 class SuspendInhibitor;
 
@@ -22,13 +23,14 @@ public:
                                     const QString &fileName) override;
     bool StartProcess(const QString &program, const QStringList &arguments, const QStringList &environment,
                       int settleMs, QObject *context, ProcessSettled settled) override;
-    BriefRun RunBriefly(const QString &program, const QStringList &arguments, const QStringList &environment,
-                        int timeOutMs) override;
+    void RunBriefly(const QString &program, const QStringList &arguments, const QStringList &environment,
+                    int timeOutMs, QObject *context, BriefRunDone done) override;
     QDateTime Now() const override;
     qint64 SinceBootMs() const override;
     void KeepAwake(const QString &reason, QWidget *window) override;
     void LetSleep() override;
     void WatchScreenSaver(QObject *context, std::function<void(bool active)> changed) override;
+    void WatchColourScheme(QObject *context, std::function<void(ColourScheme scheme)> changed) override;
     void EndProgram() override;
     QProcessEnvironment Environment() const override;
     QString HomeFolder() const override;
@@ -40,7 +42,8 @@ private:
     // Made at the first run, so that the session bus is used only then.
     std::unique_ptr<SuspendInhibitor> m_inhibitor;
     std::unique_ptr<ScreenSaverWatch> m_screenSaver;
-    // Parent of the watches of started players.
+    std::unique_ptr<ColourSchemeWatch> m_colourScheme;
+    // Parent of the watches of started players, and of programs run briefly.
     QObject m_watches;
 };
 

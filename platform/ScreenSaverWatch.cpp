@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/ScreenSaverWatch.h"
 
+#include "platform/BusCall.h"
+
 #include <QDBusMessage>
-#include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 
 namespace dozewell {
@@ -27,12 +28,16 @@ ScreenSaverWatch::ScreenSaverWatch(QDBusConnection bus, QObject *parent)
     m_owners.setWatchedServices({kSavers[0], kSavers[1]});
     connect(&m_owners, &QDBusServiceWatcher::serviceOwnerChanged, this,
             [this](const QString &service, const QString &, const QString &newOwner) {
-                set(SaverOf(service), false);
+                const int saver = SaverOf(service);
+                m_owner[saver] = newOwner;
+                set(saver, false);
                 if (!newOwner.isEmpty())
-                    ask(SaverOf(service));
+                    ask(saver);
             });
     for (int saver : {0, 1}) {
-        m_bus.connect(kSavers[saver], kPaths[saver], kSavers[saver], QStringLiteral("ActiveChanged"), this,
+        // From whoever sends it: naming the service would make QtDBus ask the
+        // bus for its owner, waiting. changed() heeds only the owner.
+        m_bus.connect(QString(), kPaths[saver], kSavers[saver], QStringLiteral("ActiveChanged"), this,
                       SLOT(changed(bool, QDBusMessage)));
         ask(saver);
     }
@@ -44,18 +49,19 @@ void ScreenSaverWatch::ask(int saver)
         QDBusMessage::createMethodCall(kSavers[saver], kPaths[saver], kSavers[saver], QStringLiteral("GetActive"));
     // One that is not running is not active: it is not started to say so.
     getActive.setAutoStartService(false);
-    auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(getActive), this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher, saver] {
-        watcher->deleteLater();
-        const QDBusPendingReply<bool> reply = *watcher;
-        if (reply.isValid())
-            set(saver, reply.value());
+    CallLater<QDBusPendingReply<bool>>(m_bus, getActive, this, [this, saver](const QDBusPendingReply<bool> &reply) {
+        if (!reply.isValid())
+            return;
+        m_owner[saver] = reply.reply().service();
+        set(saver, reply.value());
     });
 }
 
 void ScreenSaverWatch::changed(bool active, const QDBusMessage &message)
 {
-    set(SaverOf(message.interface()), active);
+    const int saver = SaverOf(message.interface());
+    if (!m_owner[saver].isEmpty() && message.service() == m_owner[saver])
+        set(saver, active);
 }
 
 void ScreenSaverWatch::set(int saver, bool active)

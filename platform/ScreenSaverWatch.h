@@ -12,8 +12,8 @@ namespace dozewell {
 // Whether the desktop's screen saver is active (the screen blanked or
 // locked), as GNOME (org.gnome.ScreenSaver) and the other desktops
 // (org.freedesktop.ScreenSaver) tell it on the session bus: asked when one
-// comes, then told by its ActiveChanged. A screen saver that leaves is not
-// active.
+// comes, then told by its ActiveChanged, heeded from the service's owner
+// alone. A screen saver that leaves is not active. Nothing waits for the bus.
 class ScreenSaverWatch : public QObject {
     Q_OBJECT
 
@@ -35,6 +35,8 @@ private:
     QDBusConnection m_bus;
     QDBusServiceWatcher m_owners;
     bool m_active[2] = {false, false};
+    // Each service's owner, its unique name on the bus, once known.
+    QString m_owner[2];
 };
 
 } // namespace dozewell

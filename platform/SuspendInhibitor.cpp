@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/SuspendInhibitor.h"
 
+#include "platform/BusCall.h"
+
 #include <QCoreApplication>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
-#include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -25,8 +26,6 @@ const QString kPowerService = QStringLiteral("org.freedesktop.PowerManagement");
 const QString kPowerPath = QStringLiteral("/org/freedesktop/PowerManagement/Inhibit");
 const QString kPowerInhibit = QStringLiteral("org.freedesktop.PowerManagement.Inhibit");
 
-const QString kPortalService = QStringLiteral("org.freedesktop.portal.Desktop");
-const QString kPortalPath = QStringLiteral("/org/freedesktop/portal/desktop");
 const QString kPortalInhibit = QStringLiteral("org.freedesktop.portal.Inhibit");
 const QString kPortalRequest = QStringLiteral("org.freedesktop.portal.Request");
 // The portal's answer to a request that was carried out.
@@ -41,19 +40,6 @@ constexpr int kAskAgainAfterMs = 2000;
 
 const char *const kCannotInhibit =
     "dozewell-timer: the computer may suspend before the time-out: it could not be kept awake (%1)\n";
-
-// Calls `method` without waiting, and hands its reply to `answered`, in the
-// event loop, while `context` lives.
-template <class Reply, class Answered>
-void CallLater(QDBusConnection &bus, const QDBusMessage &method, QObject *context, Answered answered,
-               int timeOutMs = -1)
-{
-    auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(method, timeOutMs), context);
-    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, context, [watcher, answered] {
-        watcher->deleteLater();
-        answered(Reply(*watcher));
-    });
-}
 
 // Where the portal puts the request made with `token`: known before the
 // call, so that an answer sent before the call's reply is not missed.

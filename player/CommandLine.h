@@ -45,9 +45,11 @@ struct WineSetup {
 inline constexpr int kPlayerSettleMs = 2000;
 
 // What Wine's launcher is started with to show that it runs on this
-// computer, doing nothing else; and how long it may take.
+// computer, doing nothing else; and how long it may take. It answers in
+// milliseconds, or in seconds from a slow disk; a Wine that takes longer is
+// not one to count on at the time-out.
 QStringList WineCheckArguments();
-inline constexpr int kWineCheckMs = 5000;
+inline constexpr int kWineCheckMs = 30000;
 
 // The start of the player with the stop words, or with the staged file when
 // `stagedFile` is not empty. A native program is started directly, exactly

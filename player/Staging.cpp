@@ -36,6 +36,22 @@ constexpr QFile::Permissions kOthers = QFile::ReadGroup | QFile::WriteGroup | QF
 const QString kPartialTemplate = QStringLiteral(".QDX-XXXXXX.part");
 const QString kPartialFilter = QStringLiteral(".QDX-*.part");
 
+//: %1 is the file's size in bytes; the limit is 20,000,000 bytes.
+const char *const kFileTooBig =
+    QT_TRANSLATE_NOOP("Texts", "Filesize too big %1Bytes, 20,000,000Bytes is the max size !");
+//: %1 is the staging folder, %2 why the copy failed.
+const char *const kStageFailed =
+    QT_TRANSLATE_NOOP("Texts", "The file could not be copied to the staging folder %1: %2");
+//: %1 is the media file, %2 the system's reason.
+const char *const kMediaUnreadable = QT_TRANSLATE_NOOP("Texts", "The file %1 could not be read: %2");
+const char *const kNotARegularFile = QT_TRANSLATE_NOOP(
+    "Texts", "The file %1 cannot be played: it is not a regular file (a pipe, a device or a link to one).");
+
+QString Tr(const char *source)
+{
+    return QCoreApplication::translate("Texts", source);
+}
+
 QString Shown(const QString &path)
 {
     return QDir::toNativeSeparators(path);
@@ -187,6 +203,27 @@ std::optional<StageFailure> StageCopy(const QString &source, const QString &targ
         return StageFailure{StageFailure::StagingFolder, QString::fromStdString(failure.message())};
     partial.setAutoRemove(false);
     return std::nullopt;
+}
+
+StagedChoice StageChosenFile(const QString &chosen, const QString &stagingFolder)
+{
+    const QString extension = MediaExtension(chosen);
+    if (chosen.isEmpty() || !IsMediaExtension(extension))
+        return {};
+    if (IsSpecialFile(chosen))
+        return {{}, Tr(kNotARegularFile).arg(Shown(chosen))};
+    const std::optional<double> size = GetFileSize(chosen);
+    if (!size)
+        return {};
+    if (*size > kMaxMediaSize)
+        return {{}, Tr(kFileTooBig).arg(QString::number(*size, 'f', 0))};
+    const QString staged = StagedName(stagingFolder, extension);
+    if (const std::optional<StageFailure> failure = StageCopy(chosen, staged)) {
+        return {{}, failure->culprit == StageFailure::ChosenFile
+                        ? Tr(kMediaUnreadable).arg(Shown(chosen), failure->reason)
+                        : Tr(kStageFailed).arg(Shown(stagingFolder), failure->reason)};
+    }
+    return {staged, {}};
 }
 
 } // namespace dozewell

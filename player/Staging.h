@@ -46,4 +46,16 @@ struct StageFailure {
 // went wrong, or nothing when the copy is in place.
 std::optional<StageFailure> StageCopy(const QString &source, const QString &target);
 
+// What became of a media file chosen in the picker: its staged copy, or a
+// refusal, told with `refusal`, or silently where that is empty (a file of
+// another type, one whose size cannot be read).
+struct StagedChoice {
+    QString copy;    // empty when refused
+    QString refusal; // in the user's language
+};
+
+// Takes the chosen file through the picker's checks, its type, what it is
+// and its size, and stages it under its type's name in the staging folder.
+StagedChoice StageChosenFile(const QString &chosen, const QString &stagingFolder);
+
 } // namespace dozewell

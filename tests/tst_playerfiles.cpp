@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// File functions, the player file check, the player's arguments and the
-// staging of media copies.
+// File functions, the player file check, the player's arguments, the words
+// for a start that fails, and the staging of media copies.
 #include "player/CommandLine.h"
 #include "player/FileFunctions.h"
 #include "player/Places.h"
 #include "player/PlayerCheck.h"
 #include "player/Staging.h"
+#include "player/StartFailures.h"
 #include "player/WinePaths.h"
 
 #include <QDir>
@@ -273,6 +274,59 @@ private slots:
         QCOMPARE(playStart.environment, stopStart.environment);
     }
 
+    // The words for a start that fails: one the plan rules out, and what
+    // Wine's answer to its check at Start says; one that ended at once at
+    // the time-out, with Wine asked only where its status does not say why.
+    void startFailureWords_data()
+    {
+        QTest::addColumn<QString>("when");   // "plan", "Start" (Wine's answer), "time-out" (the start's status)
+        QTest::addColumn<QString>("what");   // the problem; "status N" or "not started", and what Wine said
+        QTest::addColumn<QString>("says");   // empty: no refusal
+        QTest::newRow("no 32-bit part") << "plan" << "NoWine32BitPart" << "sudo apt install wine32:i386";
+        QTest::newRow("staged file on no drive") << "plan" << "FileOnNoDrive" << "QDX.mp3 lies on no drive";
+        QTest::newRow("loader no program") << "Start" << "not started|execve: Exec format error"
+                                           << "ia32_emulation=0";
+        QTest::newRow("Wine fails its check") << "Start" << "status 1|" << "status 1.\n\nSee what Wine says";
+        QTest::newRow("Wine runs") << "Start" << "status 0|" << "";
+        QTest::newRow("native player crashes") << "time-out" << "signal|" << "crashed (Segmentation fault)";
+        QTest::newRow("Wine cannot run the file") << "time-out" << "status 52|" << "not a Windows program";
+        QTest::newRow("Wine cannot load it") << "time-out" << "status 53|" << "sudo apt install wine32:i386";
+        QTest::newRow("launcher fails, Wine refused") << "time-out" << "status 1|status 126|exec: Exec format error"
+                                                      << "status 1.\n\nThe Wine here (/usr/bin/wine)";
+    }
+    void startFailureWords()
+    {
+        QFETCH(QString, when);
+        QFETCH(QString, what);
+        QFETCH(QString, says);
+        const QString player = m_dir.filePath(QStringLiteral("words/winamp.exe"));
+        make(QStringLiteral("words/winamp.exe"), 0);
+        QFile exe(player);
+        QVERIFY(exe.open(QIODevice::WriteOnly) && exe.write(ProgramBytes(QStringLiteral("32-bit"))) > 0);
+        exe.close();
+        const PlayerStart start{QStringLiteral("/usr/bin/wine"), {player}, {}, true};
+        const QStringList parts = what.split('|');
+        const auto status = [](const QString &part) { return part.section(' ', 1).toInt(); };
+        QString text;
+        if (when == "plan") {
+            const auto problem = what == "FileOnNoDrive" ? PlayerStartProblem::FileOnNoDrive
+                                                         : PlayerStartProblem::NoWine32BitPart;
+            text = PlanProblemText(problem, player, QStringLiteral("/far/QDX.mp3"), {start.program, {}, false, false});
+        } else if (when == "Start") {
+            const bool started = parts[0] != "not started";
+            const auto trouble = WineTroubleOf(start.program, started, status(parts[0]), {}, parts[1]);
+            text = trouble ? WineDoesNotRunText(player, start.program, *trouble) : QString();
+        } else {
+            const QString signal = parts[0] == "signal" ? QStringLiteral("Segmentation fault") : QString();
+            QCOMPARE(WineCanTellWhy(start, status(parts[0]), signal), parts.size() == 3);
+            const auto wine = parts.size() == 3 ? WineTroubleOf(start.program, true, status(parts[1]), {}, parts[2])
+                                                : std::nullopt;
+            text = EndedAtOnceText(player, start, status(parts[0]), signal, wine);
+        }
+        QVERIFY2(says.isEmpty() ? text.isEmpty() : text.contains(says), qPrintable(text));
+        QVERIFY(text.isEmpty() || text.contains(player));
+    }
+
     // Wine's 32-bit part, read from where a Wine installation keeps its
     // libraries; and the Wine installed here, when there is one.
     void wineRuns32Bit_data()
@@ -344,6 +398,46 @@ private slots:
         QFETCH(bool, accepted);
         QCOMPARE(MediaExtension(path), extension);
         QCOMPARE(IsMediaExtension(extension), accepted);
+    }
+
+    // The picker's checks and staging: a file of another type, or whose
+    // size cannot be read, is refused silently; one that is too big, or is
+    // no regular file, or cannot be read, with the words that say why.
+    void stageChosenFile_data()
+    {
+        QTest::addColumn<QString>("name"); // below music/, or a link to "/dev/zero" or a write-only file
+        QTest::addColumn<qint64>("size"); // -1: no file
+        QTest::addColumn<QString>("staged");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("exactly the limit") << "big.wav" << qint64(20000000) << "QDX.wav" << "";
+        QTest::newRow("xmp3") << "xmp3" << qint64(10) << "QDX.mp3" << "";
+        QTest::newRow("mod") << "tune.mod" << qint64(10) << "QDX.mod" << "";
+        QTest::newRow("size cannot be read") << "gone.mp3" << qint64(-1) << "" << "";
+        QTest::newRow("link to a device") << "/dev/zero" << qint64(-1) << "" << "is not a regular file";
+        QTest::newRow("unreadable") << "/proc/sys/vm/compact_memory" << qint64(-1) << "" << "could not be read";
+    }
+    void stageChosenFile()
+    {
+        QFETCH(QString, name);
+        QFETCH(qint64, size);
+        QFETCH(QString, staged);
+        QFETCH(QString, says);
+        QString chosen = m_dir.filePath("music/" + name);
+        if (size >= 0)
+            make("music/" + name, size);
+        if (name.startsWith('/')) {
+            if (!QFile::exists(name))
+                QSKIP("no such file on this system");
+            chosen = m_dir.filePath(QStringLiteral("music/odd.mp3"));
+            QFile::remove(chosen);
+            QVERIFY(QFile::link(name, chosen));
+        }
+        const QString folder = m_dir.filePath(QStringLiteral("chosen/"));
+        const StagedChoice choice = StageChosenFile(chosen, folder);
+        QCOMPARE(choice.copy, staged.isEmpty() ? QString() : folder + staged);
+        QVERIFY2(says.isEmpty() ? choice.refusal.isEmpty() : choice.refusal.contains(says), qPrintable(choice.refusal));
+        if (!staged.isEmpty())
+            QCOMPARE(QFileInfo(folder + staged).size(), size);
     }
 
     void leftoverNamesKeepTheModCopy()

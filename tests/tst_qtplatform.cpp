@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileDialog>
@@ -280,6 +281,54 @@ private slots:
         QTRY_VERIFY2_WITH_TIMEOUT(!QFileInfo::exists(process), "not reaped", 5000);
         QCOMPARE(told.size(), 1);
         QVERIFY2(wakeups <= 2, qPrintable(QStringLiteral("woken %1 times while told").arg(wakeups)));
+    }
+
+    // A program run briefly, such as Wine's check: how it ended and what it
+    // said on its standard error, told once from the event loop, which runs
+    // on meanwhile; one still running when its time is up is told so then,
+    // and killed; one that cannot be started is told so.
+    void briefRunTellsWithoutBlocking_data()
+    {
+        QTest::addColumn<QByteArray>("script"); // empty: no program there
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("answers") << QByteArray("sleep 0.3; echo 'wine: no' >&2; exit 3") << "exited 3: wine: no";
+        QTest::newRow("too slow") << QByteArray("exec sleep 20") << "running: ";
+        QTest::newRow("no program") << QByteArray() << "not started";
+    }
+    void briefRunTellsWithoutBlocking()
+    {
+        QFETCH(QByteArray, script);
+        QFETCH(QString, expected);
+        const QString program = m_dir.filePath(QStringLiteral("brief-") + QTest::currentDataTag());
+        QFile file(program);
+        const QByteArray text = "#!/bin/sh\necho $$ > \"$0.pid\"\n" + script;
+        if (!script.isEmpty() && (!file.open(QIODevice::WriteOnly) || file.write(text) < 0
+                                  || !file.setPermissions(QFile::ReadOwner | QFile::ExeOwner)))
+            QFAIL("cannot write the program");
+        file.close();
+        QStringList told;
+        int ticks = 0;
+        QTimer ticker;
+        connect(&ticker, &QTimer::timeout, [&] { ++ticks; });
+        ticker.start(20);
+        QElapsedTimer clock;
+        clock.start();
+        QtPlatform platform;
+        platform.RunBriefly(program, {}, {}, 1000, this, [&](const BriefRun &run) {
+            const bool running = run.outcome.ending == ProcessOutcome::Ending::StillRunning;
+            const QString said = run.errorOutput.trimmed();
+            told << (!run.started ? QStringLiteral("not started")
+                     : running    ? QStringLiteral("running: ") + said
+                                  : QStringLiteral("exited %1: ").arg(run.outcome.exitStatus) + said);
+        });
+        QVERIFY(told.isEmpty());
+        QTRY_COMPARE_WITH_TIMEOUT(told.size(), 1, 10000);
+        QCOMPARE(told.first(), expected);
+        QVERIFY2(clock.elapsed() < 5000, "told long after its time was up"); // 1 s, with a wide margin
+        QVERIFY2(script.isEmpty() || ticks >= 5, qPrintable(QStringLiteral("the loop ticked %1 times").arg(ticks)));
+        QFile pid(program + ".pid");
+        const QString process = pid.open(QIODevice::ReadOnly) ? "/proc/" + pid.readAll().trimmed() : QString();
+        QTRY_VERIFY2_WITH_TIMEOUT(process.isEmpty() || !QFileInfo::exists(process), "not ended", 5000);
     }
 
     void messageBoxShowsTitleIconAndText()

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>%1 is not a folder of its own (a link or a file stands there)</source>
-        <translation>%1 ist kein eigener Ordner (dort steht eine Verknüpfung oder eine Datei)</translation>
+        <translation>%1 ist kein echter Ordner (dort liegt eine Verknüpfung oder eine Datei)</translation>
     </message>
     <message>
         <source>the folder %1 belongs to another user</source>
@@ -40,7 +40,7 @@
     <message>
         <source>Choose a diffrent path for the &apos;%1&apos; file</source>
         <extracomment>The tool tip of the Path button. %1 is the player&apos;s file name.</extracomment>
-        <translation>Einen anderen Ort für die Datei „%1“ wählen</translation>
+        <translation>Einen anderen Pfad für die Datei „%1“ wählen</translation>
     </message>
     <message>
         <source>Winamp Path</source>
@@ -73,12 +73,12 @@
     <message>
         <source>This is not the original %1 file!</source>
         <extracomment>%1 is the player&apos;s file name.</extracomment>
-        <translation>Dies ist nicht die originale Datei %1!</translation>
+        <translation>Dies ist nicht die Originaldatei %1!</translation>
     </message>
     <message>
         <source>Filesize too big %1Bytes, 20,000,000Bytes is the max size !</source>
         <extracomment>%1 is the file&apos;s size in bytes; the limit is 20,000,000 bytes.</extracomment>
-        <translation>Die Datei ist zu groß: %1 Bytes; erlaubt sind höchstens 20.000.000 Bytes!</translation>
+        <translation>Die Datei ist zu groß (Größe in Bytes: %L1); erlaubt sind höchstens 20.000.000 Bytes!</translation>
     </message>
     <message>
         <source>The file could not be copied to the staging folder %1: %2</source>
@@ -107,7 +107,7 @@
     <message>
         <source>The staged file %1 lies on no drive of the Wine prefix of the player %2, so the player could not be handed it.</source>
         <extracomment>%1 is the staged copy of the media file, %2 the player.</extracomment>
-        <translation>Die bereitgestellte Datei %1 liegt auf keinem Laufwerk des Wine-Präfixes des Players %2, daher konnte sie ihm nicht übergeben werden.</translation>
+        <translation>Die Zwischenkopie %1 liegt auf keinem Laufwerk des Wine-Präfixes des Players %2, daher konnte sie ihm nicht übergeben werden.</translation>
     </message>
     <message>
         <source>The player %1 did not take the command: it ended at once with status %2.</source>
@@ -162,7 +162,7 @@ Unter Debian fügen Sie ihn hinzu mit:
     </message>
     <message>
         <source>Dozewell Timer is already running for this user; a second one would delete the staged copy of the first one&apos;s run.</source>
-        <translation>Dozewell Timer läuft für diesen Benutzer bereits; ein zweites würde die bereitgestellte Kopie des ersten löschen.</translation>
+        <translation>Dozewell Timer läuft für diesen Benutzer bereits; eine zweite Instanz würde die Zwischenkopie der ersten löschen.</translation>
     </message>
     <message>
         <source>Dozewell Timer cannot start: its lock %1 cannot be written (%2).</source>
@@ -197,7 +197,7 @@ unter einem virtuellen X-Server mit:  %3
     <message>
         <source>Dozewell Timer stops the player at %1</source>
         <extracomment>Shown by the desktop while the computer is kept awake. %1 is the clock time of the time-out.</extracomment>
-        <translation>Dozewell Timer hält den Player um %1 an</translation>
+        <translation>Dozewell Timer beendet den Player um %1</translation>
     </message>
     <message>
         <source>Dozewell Timer plays the chosen file at %1</source>
@@ -241,7 +241,7 @@ Any Comments sould be sent to:
         <translation>
 Dieses kleine Programm hilft allen, die gern bei einer
 langen Zufallswiedergabeliste in Winamp einschlafen, aber
-nicht die ganze Nacht lang Musik hören möchten...
+nicht die ganze Nacht lang Musik hören möchten …
 Stellen Sie eine Uhrzeit oder einen Countdown ein, und
 Winamp hört zur gewählten Zeit auf zu spielen.
 
@@ -301,6 +301,11 @@ Anmerkungen bitte an:
         <translation>Was Wine dazu sagt, zeigt:
 %1</translation>
     </message>
+    <message>
+        <source>The Wine here (%1) did not answer within half a minute; nothing was started.</source>
+        <extracomment>%1 is the Wine program. Start&apos;s refusal when Wine, asked whether it runs here, gives no answer within half a minute; how to see what Wine says follows on lines of its own.</extracomment>
+        <translation>Das hier installierte Wine (%1) hat nicht innerhalb einer halben Minute geantwortet; es wurde nichts gestartet.</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>
@@ -325,14 +330,16 @@ Anmerkungen bitte an:
     </message>
     <message>
         <source>Hide</source>
+        <extracomment>Button that minimizes the window; a waiting run goes on. Not close, not quit.</extracomment>
         <translation>Verbergen</translation>
     </message>
     <message>
         <source>Pause Dozewell Timer</source>
-        <translation>Dozewell Timer anhalten</translation>
+        <translation>Dozewell Timer pausieren</translation>
     </message>
     <message>
         <source>Pause</source>
+        <extracomment>Button that pauses the waiting run; Start! starts it again. Not Exit.</extracomment>
         <translation>Pause</translation>
     </message>
     <message>
@@ -341,6 +348,7 @@ Anmerkungen bitte an:
     </message>
     <message>
         <source>Exit</source>
+        <extracomment>Button that ends the program, and with it a waiting run.</extracomment>
         <translation>Beenden</translation>
     </message>
     <message>
@@ -353,34 +361,40 @@ Anmerkungen bitte an:
     </message>
     <message>
         <source>What to do</source>
+        <extracomment>Frame of the action box: what the program does at the time-out (when the wait ends).</extracomment>
         <translation>Aktion</translation>
     </message>
     <message>
         <source>Select what should happend when the time is out...</source>
-        <translation>Wählen, was nach Ablauf der Zeit geschehen soll...</translation>
+        <translation>Wählen, was nach Ablauf der Zeit geschehen soll …</translation>
     </message>
     <message>
         <source>What to do at the time-out</source>
+        <extracomment>What a screen reader calls the action box. The time-out is the moment the wait ends.</extracomment>
         <translation>Aktion nach Ablauf der Zeit</translation>
     </message>
     <message>
         <source>Shutdown Winamp</source>
+        <extracomment>Action at the time-out: stop the player (Winamp). Fills a narrow box.</extracomment>
         <translation>Winamp beenden</translation>
     </message>
     <message>
         <source>Play Mp3 File</source>
+        <extracomment>Action at the time-out: make the player play one chosen media file (any of its types, not only MP3). Fills a narrow box.</extracomment>
         <translation>MP3 abspielen</translation>
     </message>
     <message>
         <source>Mp3 File</source>
+        <extracomment>Frame of the media file that the player plays at the time-out.</extracomment>
         <translation>MP3-Datei</translation>
     </message>
     <message>
         <source>Select an MP3 file to be played when time is out...</source>
-        <translation>Eine MP3-Datei wählen, die nach Ablauf der Zeit abgespielt wird...</translation>
+        <translation>Eine MP3-Datei wählen, die nach Ablauf der Zeit abgespielt wird …</translation>
     </message>
     <message>
         <source>Open</source>
+        <extracomment>Button that opens a file dialog to choose the media file. Very narrow: a short word.</extracomment>
         <translation>Öffnen</translation>
     </message>
     <message>
@@ -393,22 +407,26 @@ Anmerkungen bitte an:
     </message>
     <message>
         <source>Winamp Path</source>
+        <extracomment>Frame around the path of the player&apos;s file.</extracomment>
         <translation>Winamp-Pfad</translation>
     </message>
     <message>
         <source>Winamp current loction</source>
-        <translation>Aktueller Ort von Winamp</translation>
+        <translation>Aktueller Pfad von Winamp</translation>
     </message>
     <message>
         <source>Player path</source>
+        <extracomment>What a screen reader calls the field that holds the path of the player&apos;s file.</extracomment>
         <translation>Pfad des Players</translation>
     </message>
     <message>
         <source>Path</source>
+        <extracomment>Button that opens a file dialog to choose where the player is (the path of the frame Winamp Path). Very narrow: a short word, such as the word for path or for change.</extracomment>
         <translation>Pfad</translation>
     </message>
     <message>
         <source>Timer</source>
+        <extracomment>Frame of Timer Mode: the clock time (hours, minutes, seconds) at which the program acts. Not a countdown (that is Counter); the same word as the check box Use Timer.</extracomment>
         <translation>Uhrzeit</translation>
     </message>
     <message>
@@ -425,18 +443,22 @@ Anmerkungen bitte an:
     </message>
     <message>
         <source>Timer seconds</source>
+        <extracomment>What a screen reader calls the field of Timer Mode&apos;s seconds (of the clock time). Timer as in the frame Timer.</extracomment>
         <translation>Uhrzeit: Sekunden</translation>
     </message>
     <message>
         <source>Timer minutes</source>
+        <extracomment>What a screen reader calls the field of Timer Mode&apos;s minutes (of the clock time). Timer as in the frame Timer.</extracomment>
         <translation>Uhrzeit: Minuten</translation>
     </message>
     <message>
         <source>Timer hours</source>
+        <extracomment>What a screen reader calls the field of Timer Mode&apos;s hours (of the clock time). Timer as in the frame Timer.</extracomment>
         <translation>Uhrzeit: Stunden</translation>
     </message>
     <message>
         <source>Time</source>
+        <extracomment>Small frame around a clock in each mode: the time left in Counter Mode, the current time in Timer Mode.</extracomment>
         <translation>Zeit</translation>
     </message>
     <message>
@@ -457,6 +479,7 @@ Anmerkungen bitte an:
     </message>
     <message>
         <source>Counter</source>
+        <extracomment>Frame of Counter Mode: a countdown of hours and minutes from now. The same word as the check box Use Counter.</extracomment>
         <translation>Countdown</translation>
     </message>
     <message>
@@ -465,18 +488,22 @@ Anmerkungen bitte an:
     </message>
     <message>
         <source>Counter hours</source>
+        <extracomment>What a screen reader calls the field of Counter Mode&apos;s hours. Counter as in the frame Counter.</extracomment>
         <translation>Countdown: Stunden</translation>
     </message>
     <message>
         <source>Counter minutes</source>
+        <extracomment>What a screen reader calls the field of Counter Mode&apos;s minutes. Counter as in the frame Counter.</extracomment>
         <translation>Countdown: Minuten</translation>
     </message>
     <message>
         <source>Click to return to all vlues to &apos;0&apos;</source>
+        <extracomment>Tool tip of the Reset button: sets the Counter&apos;s hours and minutes back to 0.</extracomment>
         <translation>Klicken, um alle Werte auf „0“ zurückzusetzen</translation>
     </message>
     <message>
         <source>Reset</source>
+        <extracomment>Narrow upright button that sets Counter Mode&apos;s hours and minutes back to 0. Only a few letters from its middle show; a screen reader speaks it whole.</extracomment>
         <translation>Zurücksetzen</translation>
     </message>
     <message>
@@ -485,19 +512,23 @@ Anmerkungen bitte an:
     </message>
     <message>
         <source>Choose to use Counter Mode</source>
+        <extracomment>Tool tip of the check box Use Counter: Counter Mode, a countdown of hours and minutes from now.</extracomment>
         <translation>Countdown verwenden</translation>
     </message>
     <message>
         <source>Use Counter</source>
+        <extracomment>Check box that chooses Counter Mode: a countdown of hours and minutes from now. Use the same word as the frame Counter. Narrow: keep it short.</extracomment>
         <translation>Countdown</translation>
     </message>
     <message>
         <source>Choose to use Timer Mode</source>
+        <extracomment>Tool tip of the check box Use Timer: Timer Mode, waiting until a clock time.</extracomment>
         <translation>Uhrzeit verwenden</translation>
     </message>
     <message>
         <source>Use Timer</source>
-        <translation>Zur Uhrzeit</translation>
+        <extracomment>Check box that chooses Timer Mode: the program acts at a clock time (HH:MM:SS), not after a countdown. Use the same word as the frame Timer, and not the desktop&apos;s word for a countdown timer (that is Counter). Narrow: keep it short.</extracomment>
+        <translation>Uhrzeit</translation>
     </message>
 </context>
 </TS>

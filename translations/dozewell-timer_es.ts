@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>%1 is not a folder of its own (a link or a file stands there)</source>
-        <translation>%1 no es una carpeta propia (en su lugar hay un enlace o un archivo)</translation>
+        <translation>%1 no es una carpeta de verdad (en su lugar hay un enlace o un archivo)</translation>
     </message>
     <message>
         <source>the folder %1 belongs to another user</source>
@@ -78,7 +78,7 @@
     <message>
         <source>Filesize too big %1Bytes, 20,000,000Bytes is the max size !</source>
         <extracomment>%1 is the file&apos;s size in bytes; the limit is 20,000,000 bytes.</extracomment>
-        <translation>¡Archivo demasiado grande: %1 bytes; el tamaño máximo es de 20.000.000 bytes!</translation>
+        <translation>Archivo demasiado grande (tamaño en bytes: %L1). ¡El tamaño máximo es de 20.000.000 bytes!</translation>
     </message>
     <message>
         <source>The file could not be copied to the staging folder %1: %2</source>
@@ -107,7 +107,7 @@
     <message>
         <source>The staged file %1 lies on no drive of the Wine prefix of the player %2, so the player could not be handed it.</source>
         <extracomment>%1 is the staged copy of the media file, %2 the player.</extracomment>
-        <translation>El archivo preparado %1 no está en ninguna unidad del prefijo de Wine del reproductor %2, así que no se le pudo pasar.</translation>
+        <translation>La copia intermedia %1 no está en ninguna unidad del prefijo de Wine del reproductor %2, así que no se le pudo pasar.</translation>
     </message>
     <message>
         <source>The player %1 did not take the command: it ended at once with status %2.</source>
@@ -162,12 +162,12 @@ En Debian, añádala con:
     </message>
     <message>
         <source>Dozewell Timer is already running for this user; a second one would delete the staged copy of the first one&apos;s run.</source>
-        <translation>Dozewell Timer ya se está ejecutando para este usuario; una segunda instancia borraría la copia preparada por la primera.</translation>
+        <translation>Dozewell Timer ya se está ejecutando para este usuario; una segunda instancia borraría la copia intermedia de la primera.</translation>
     </message>
     <message>
         <source>Dozewell Timer cannot start: its lock %1 cannot be written (%2).</source>
         <extracomment>%1 is the lock file, %2 the system&apos;s reason.</extracomment>
-        <translation>Dozewell Timer no puede iniciarse: no se puede escribir su bloqueo %1 (%2).</translation>
+        <translation>Dozewell Timer no puede iniciarse: no se puede escribir su archivo de bloqueo %1 (%2).</translation>
     </message>
     <message>
         <source>%1: no display could be opened (see %2).
@@ -197,12 +197,12 @@ un servidor X virtual con:  %3
     <message>
         <source>Dozewell Timer stops the player at %1</source>
         <extracomment>Shown by the desktop while the computer is kept awake. %1 is the clock time of the time-out.</extracomment>
-        <translation>Dozewell Timer detiene el reproductor a las %1</translation>
+        <translation>Dozewell Timer detendrá el reproductor a las %1</translation>
     </message>
     <message>
         <source>Dozewell Timer plays the chosen file at %1</source>
         <extracomment>Shown by the desktop while the computer is kept awake. %1 is the clock time of the time-out.</extracomment>
-        <translation>Dozewell Timer reproduce el archivo elegido a las %1</translation>
+        <translation>Dozewell Timer reproducirá el archivo elegido a las %1</translation>
     </message>
     <message>
         <source>Winamp was terminated by Orvo&apos;s Timer!!!</source>
@@ -217,7 +217,7 @@ un servidor X virtual con:  %3
     <message>
         <source>Playing%1...</source>
         <extracomment>The report after the player was told to play a file: %1 is the file, right after the word, as the program has always shown it.</extracomment>
-        <translation>Reproduciendo %1...</translation>
+        <translation>Reproduciendo %1…</translation>
     </message>
     <message>
         <source>Orvo&apos;s Dozewell Timer</source>
@@ -241,9 +241,9 @@ Any Comments sould be sent to:
         <translation>
 Este pequeño programa ayuda a quienes se duermen con una
 larga lista de reproducción aleatoria sonando en Winamp,
-pero no quieren música durante toda la noche...
-Con él puede fijar una hora o una cuenta atrás para que
-Winamp deje de reproducir en el momento elegido.
+pero no quieren música durante toda la noche…
+Con él puede elegir una hora fija o una cuenta atrás para
+que Winamp deje de sonar en el momento indicado.
 
 Versión: %1
 
@@ -298,8 +298,13 @@ Envíe sus comentarios a:
         <source>See what Wine says with:
 %1</source>
         <extracomment>%1 is a command, on a line of its own.</extracomment>
-        <translation>Vea lo que dice Wine con:
+        <translation>Para ver lo que dice Wine:
 %1</translation>
+    </message>
+    <message>
+        <source>The Wine here (%1) did not answer within half a minute; nothing was started.</source>
+        <extracomment>%1 is the Wine program. Start&apos;s refusal when Wine, asked whether it runs here, gives no answer within half a minute; how to see what Wine says follows on lines of its own.</extracomment>
+        <translation>El Wine instalado (%1) no respondió en medio minuto; no se inició nada.</translation>
     </message>
 </context>
 <context>
@@ -325,6 +330,7 @@ Envíe sus comentarios a:
     </message>
     <message>
         <source>Hide</source>
+        <extracomment>Button that minimizes the window; a waiting run goes on. Not close, not quit.</extracomment>
         <translation>Ocultar</translation>
     </message>
     <message>
@@ -333,6 +339,7 @@ Envíe sus comentarios a:
     </message>
     <message>
         <source>Pause</source>
+        <extracomment>Button that pauses the waiting run; Start! starts it again. Not Exit.</extracomment>
         <translation>Pausa</translation>
     </message>
     <message>
@@ -341,6 +348,7 @@ Envíe sus comentarios a:
     </message>
     <message>
         <source>Exit</source>
+        <extracomment>Button that ends the program, and with it a waiting run.</extracomment>
         <translation>Salir</translation>
     </message>
     <message>
@@ -353,34 +361,40 @@ Envíe sus comentarios a:
     </message>
     <message>
         <source>What to do</source>
+        <extracomment>Frame of the action box: what the program does at the time-out (when the wait ends).</extracomment>
         <translation>Acción</translation>
     </message>
     <message>
         <source>Select what should happend when the time is out...</source>
-        <translation>Elija qué debe ocurrir cuando se acabe el tiempo...</translation>
+        <translation>Elija qué debe ocurrir cuando se acabe el tiempo…</translation>
     </message>
     <message>
         <source>What to do at the time-out</source>
+        <extracomment>What a screen reader calls the action box. The time-out is the moment the wait ends.</extracomment>
         <translation>Acción al acabarse el tiempo</translation>
     </message>
     <message>
         <source>Shutdown Winamp</source>
+        <extracomment>Action at the time-out: stop the player (Winamp). Fills a narrow box.</extracomment>
         <translation>Detener Winamp</translation>
     </message>
     <message>
         <source>Play Mp3 File</source>
+        <extracomment>Action at the time-out: make the player play one chosen media file (any of its types, not only MP3). Fills a narrow box.</extracomment>
         <translation>Reproducir MP3</translation>
     </message>
     <message>
         <source>Mp3 File</source>
+        <extracomment>Frame of the media file that the player plays at the time-out.</extracomment>
         <translation>Archivo MP3</translation>
     </message>
     <message>
         <source>Select an MP3 file to be played when time is out...</source>
-        <translation>Elija un archivo MP3 para reproducir cuando se acabe el tiempo...</translation>
+        <translation>Elija un archivo MP3 para reproducir cuando se acabe el tiempo…</translation>
     </message>
     <message>
         <source>Open</source>
+        <extracomment>Button that opens a file dialog to choose the media file. Very narrow: a short word.</extracomment>
         <translation>Abrir</translation>
     </message>
     <message>
@@ -393,23 +407,27 @@ Envíe sus comentarios a:
     </message>
     <message>
         <source>Winamp Path</source>
+        <extracomment>Frame around the path of the player&apos;s file.</extracomment>
         <translation>Ruta de Winamp</translation>
     </message>
     <message>
         <source>Winamp current loction</source>
-        <translation>Ubicación actual de Winamp</translation>
+        <translation>Ruta actual de Winamp</translation>
     </message>
     <message>
         <source>Player path</source>
+        <extracomment>What a screen reader calls the field that holds the path of the player&apos;s file.</extracomment>
         <translation>Ruta del reproductor</translation>
     </message>
     <message>
         <source>Path</source>
+        <extracomment>Button that opens a file dialog to choose where the player is (the path of the frame Winamp Path). Very narrow: a short word, such as the word for path or for change.</extracomment>
         <translation>Ruta</translation>
     </message>
     <message>
         <source>Timer</source>
-        <translation>Hora</translation>
+        <extracomment>Frame of Timer Mode: the clock time (hours, minutes, seconds) at which the program acts. Not a countdown (that is Counter); the same word as the check box Use Timer.</extracomment>
+        <translation>Hora fija</translation>
     </message>
     <message>
         <source>More Seconds</source>
@@ -425,18 +443,22 @@ Envíe sus comentarios a:
     </message>
     <message>
         <source>Timer seconds</source>
-        <translation>Hora: segundos</translation>
+        <extracomment>What a screen reader calls the field of Timer Mode&apos;s seconds (of the clock time). Timer as in the frame Timer.</extracomment>
+        <translation>Hora fija: segundos</translation>
     </message>
     <message>
         <source>Timer minutes</source>
-        <translation>Hora: minutos</translation>
+        <extracomment>What a screen reader calls the field of Timer Mode&apos;s minutes (of the clock time). Timer as in the frame Timer.</extracomment>
+        <translation>Hora fija: minutos</translation>
     </message>
     <message>
         <source>Timer hours</source>
-        <translation>Hora: horas</translation>
+        <extracomment>What a screen reader calls the field of Timer Mode&apos;s hours (of the clock time). Timer as in the frame Timer.</extracomment>
+        <translation>Hora fija: horas</translation>
     </message>
     <message>
         <source>Time</source>
+        <extracomment>Small frame around a clock in each mode: the time left in Counter Mode, the current time in Timer Mode.</extracomment>
         <translation>Tiempo</translation>
     </message>
     <message>
@@ -457,6 +479,7 @@ Envíe sus comentarios a:
     </message>
     <message>
         <source>Counter</source>
+        <extracomment>Frame of Counter Mode: a countdown of hours and minutes from now. The same word as the check box Use Counter.</extracomment>
         <translation>Cuenta atrás</translation>
     </message>
     <message>
@@ -465,18 +488,22 @@ Envíe sus comentarios a:
     </message>
     <message>
         <source>Counter hours</source>
+        <extracomment>What a screen reader calls the field of Counter Mode&apos;s hours. Counter as in the frame Counter.</extracomment>
         <translation>Cuenta atrás: horas</translation>
     </message>
     <message>
         <source>Counter minutes</source>
+        <extracomment>What a screen reader calls the field of Counter Mode&apos;s minutes. Counter as in the frame Counter.</extracomment>
         <translation>Cuenta atrás: minutos</translation>
     </message>
     <message>
         <source>Click to return to all vlues to &apos;0&apos;</source>
+        <extracomment>Tool tip of the Reset button: sets the Counter&apos;s hours and minutes back to 0.</extracomment>
         <translation>Pulse para poner todos los valores a «0»</translation>
     </message>
     <message>
         <source>Reset</source>
+        <extracomment>Narrow upright button that sets Counter Mode&apos;s hours and minutes back to 0. Only a few letters from its middle show; a screen reader speaks it whole.</extracomment>
         <translation>Restablecer</translation>
     </message>
     <message>
@@ -485,19 +512,23 @@ Envíe sus comentarios a:
     </message>
     <message>
         <source>Choose to use Counter Mode</source>
+        <extracomment>Tool tip of the check box Use Counter: Counter Mode, a countdown of hours and minutes from now.</extracomment>
         <translation>Usar la cuenta atrás</translation>
     </message>
     <message>
         <source>Use Counter</source>
+        <extracomment>Check box that chooses Counter Mode: a countdown of hours and minutes from now. Use the same word as the frame Counter. Narrow: keep it short.</extracomment>
         <translation>Cuenta atrás</translation>
     </message>
     <message>
         <source>Choose to use Timer Mode</source>
+        <extracomment>Tool tip of the check box Use Timer: Timer Mode, waiting until a clock time.</extracomment>
         <translation>Usar una hora fija</translation>
     </message>
     <message>
         <source>Use Timer</source>
-        <translation>A una hora</translation>
+        <extracomment>Check box that chooses Timer Mode: the program acts at a clock time (HH:MM:SS), not after a countdown. Use the same word as the frame Timer, and not the desktop&apos;s word for a countdown timer (that is Counter). Narrow: keep it short.</extracomment>
+        <translation>Hora fija</translation>
     </message>
 </context>
 </TS>

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>%1 is not a folder of its own (a link or a file stands there)</source>
-        <translation>%1 n&apos;est pas un vrai dossier (un lien ou un fichier s&apos;y trouve)</translation>
+        <translation>%1 n’est pas un vrai dossier (un lien ou un fichier s’y trouve)</translation>
     </message>
     <message>
         <source>the folder %1 belongs to another user</source>
@@ -30,7 +30,7 @@
     <message>
         <source>Select An Option</source>
         <extracomment>The action box before an action is chosen.</extracomment>
-        <translation>Choisir…</translation>
+        <translation>Choisir une action</translation>
     </message>
     <message>
         <source>No File Was Selected Yet</source>
@@ -40,12 +40,12 @@
     <message>
         <source>Choose a diffrent path for the &apos;%1&apos; file</source>
         <extracomment>The tool tip of the Path button. %1 is the player&apos;s file name.</extracomment>
-        <translation>Choisir un autre emplacement pour le fichier « %1 »</translation>
+        <translation>Choisir un autre chemin pour le fichier «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>Winamp Path</source>
         <extracomment>The title of the Open dialog that asks where the player is.</extracomment>
-        <translation>Emplacement de Winamp</translation>
+        <translation>Chemin de Winamp</translation>
     </message>
     <message>
         <source>Executable Files</source>
@@ -68,64 +68,64 @@
     </message>
     <message>
         <source>No File Was Selected Yet !</source>
-        <translation>Aucun fichier n&apos;a encore été choisi !</translation>
+        <translation>Aucun fichier n’a encore été choisi&#x202f;!</translation>
     </message>
     <message>
         <source>This is not the original %1 file!</source>
         <extracomment>%1 is the player&apos;s file name.</extracomment>
-        <translation>Ce n&apos;est pas le fichier %1 d&apos;origine !</translation>
+        <translation>Ce n’est pas le fichier %1 d’origine&#x202f;!</translation>
     </message>
     <message>
         <source>Filesize too big %1Bytes, 20,000,000Bytes is the max size !</source>
         <extracomment>%1 is the file&apos;s size in bytes; the limit is 20,000,000 bytes.</extracomment>
-        <translation>Fichier trop gros : %1 octets ; la taille maximale est de 20 000 000 octets !</translation>
+        <translation>Fichier trop volumineux (taille en octets&#xa0;: %L1)&#x202f;; la taille maximale est de 20&#x202f;000&#x202f;000 octets&#x202f;!</translation>
     </message>
     <message>
         <source>The file could not be copied to the staging folder %1: %2</source>
         <extracomment>%1 is the staging folder, %2 why the copy failed.</extracomment>
-        <translation>Le fichier n&apos;a pas pu être copié dans le dossier intermédiaire %1 : %2</translation>
+        <translation>Le fichier n’a pas pu être copié dans le dossier intermédiaire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>The file %1 could not be read: %2</source>
         <extracomment>%1 is the media file, %2 the system&apos;s reason.</extracomment>
-        <translation>Le fichier %1 n&apos;a pas pu être lu : %2</translation>
+        <translation>Le fichier %1 n’a pas pu être lu&#xa0;: %2</translation>
     </message>
     <message>
         <source>The file %1 cannot be played: it is not a regular file (a pipe, a device or a link to one).</source>
-        <translation>Le fichier %1 ne peut pas être lu : ce n&apos;est pas un fichier ordinaire (c&apos;est un tube, un périphérique ou un lien vers l&apos;un d&apos;eux).</translation>
+        <translation>Le fichier %1 ne peut pas être lu&#xa0;: ce n’est pas un fichier ordinaire (c’est un tube, un périphérique ou un lien vers l’un d’eux).</translation>
     </message>
     <message>
         <source>The player could not be started: %1</source>
         <extracomment>%1 is the player.</extracomment>
-        <translation>Le lecteur n&apos;a pas pu être lancé : %1</translation>
+        <translation>Le lecteur n’a pas pu être lancé&#xa0;: %1</translation>
     </message>
     <message>
         <source>Wine could not start the player %1 (launcher: %2).</source>
         <extracomment>%1 is the player, %2 the Wine program that was to start it.</extracomment>
-        <translation>Wine n&apos;a pas pu lancer le lecteur %1 (lanceur : %2).</translation>
+        <translation>Wine n’a pas pu lancer le lecteur %1 (lanceur&#xa0;: %2).</translation>
     </message>
     <message>
         <source>The staged file %1 lies on no drive of the Wine prefix of the player %2, so the player could not be handed it.</source>
         <extracomment>%1 is the staged copy of the media file, %2 the player.</extracomment>
-        <translation>Le fichier préparé %1 ne se trouve sur aucun disque du préfixe Wine du lecteur %2 : il n&apos;a donc pas pu lui être transmis.</translation>
+        <translation>La copie intermédiaire %1 ne se trouve sur aucun disque du préfixe Wine du lecteur %2&#xa0;: elle n’a donc pas pu lui être transmise.</translation>
     </message>
     <message>
         <source>The player %1 did not take the command: it ended at once with status %2.</source>
         <extracomment>%1 is the player, %2 its exit status (a number).</extracomment>
-        <translation>Le lecteur %1 n&apos;a pas accepté la commande : il s&apos;est arrêté aussitôt avec le code %2.</translation>
+        <translation>Le lecteur %1 n’a pas accepté la commande&#xa0;: il s’est arrêté aussitôt avec le code %2.</translation>
     </message>
     <message>
         <source>The player %1 did not take the command: it crashed (%2).</source>
         <extracomment>%1 is the player, %2 the signal that ended it (SIGSEGV, ...).</extracomment>
-        <translation>Le lecteur %1 n&apos;a pas accepté la commande : il a planté (%2).</translation>
+        <translation>Le lecteur %1 n’a pas accepté la commande&#xa0;: il s’est arrêté brutalement (%2).</translation>
     </message>
     <message>
         <source>Wine cannot run this file: it is not a Windows program.</source>
-        <translation>Wine ne peut pas exécuter ce fichier : ce n&apos;est pas un programme Windows.</translation>
+        <translation>Wine ne peut pas exécuter ce fichier&#xa0;: ce n’est pas un programme Windows.</translation>
     </message>
     <message>
         <source>Wine could not load the player or a library it needs.</source>
-        <translation>Wine n&apos;a pas pu charger le lecteur ou une bibliothèque dont il a besoin.</translation>
+        <translation>Wine n’a pas pu charger le lecteur ou une bibliothèque dont il a besoin.</translation>
     </message>
     <message>
         <source>The player %1 is a Windows program and needs Wine to run, but no Wine was found.
@@ -137,7 +137,7 @@ or name the Wine launcher to use in the variable %3.</source>
         <extracomment>%1 is the player, %2 the commands that install Wine (on lines of their own), %3 the name of an environment variable.</extracomment>
         <translation>Le lecteur %1 est un programme Windows et a besoin de Wine, mais Wine est introuvable.
 
-Sous Debian, installez-le avec :
+Sous Debian, installez-le avec&#xa0;:
 %2
 
 ou indiquez le lanceur Wine à utiliser dans la variable %3.</translation>
@@ -148,26 +148,26 @@ ou indiquez le lanceur Wine à utiliser dans la variable %3.</translation>
 On Debian, add it with:
 %3</source>
         <extracomment>%1 is the player, %2 the Wine program, %3 the commands that add the 32-bit part.</extracomment>
-        <translation>Le lecteur %1 est un programme Windows 32 bits, mais le Wine installé ici (%2) n&apos;a pas de partie 32 bits et ne peut donc pas l&apos;exécuter.
+        <translation>Le lecteur %1 est un programme Windows 32 bits, mais le Wine installé ici (%2) n’a pas de partie 32 bits et ne peut donc pas l’exécuter.
 
-Sous Debian, ajoutez-la avec :
+Sous Debian, ajoutez-la avec&#xa0;:
 %3</translation>
     </message>
     <message>
         <source>A 32-bit player needs Wine&apos;s 32-bit part. On Debian, add it with:
 %1</source>
         <extracomment>%1 is the commands that add Wine&apos;s 32-bit part.</extracomment>
-        <translation>Un lecteur 32 bits a besoin de la partie 32 bits de Wine. Sous Debian, ajoutez-la avec :
+        <translation>Un lecteur 32 bits a besoin de la partie 32 bits de Wine. Sous Debian, ajoutez-la avec&#xa0;:
 %1</translation>
     </message>
     <message>
         <source>Dozewell Timer is already running for this user; a second one would delete the staged copy of the first one&apos;s run.</source>
-        <translation>Dozewell Timer est déjà lancé pour cet utilisateur ; une deuxième instance supprimerait la copie préparée par la première.</translation>
+        <translation>Dozewell Timer est déjà lancé pour cet utilisateur&#x202f;; une deuxième instance supprimerait la copie intermédiaire de la première.</translation>
     </message>
     <message>
         <source>Dozewell Timer cannot start: its lock %1 cannot be written (%2).</source>
         <extracomment>%1 is the lock file, %2 the system&apos;s reason.</extracomment>
-        <translation>Dozewell Timer ne peut pas démarrer : son verrou %1 ne peut pas être écrit (%2).</translation>
+        <translation>Dozewell Timer ne peut pas démarrer&#xa0;: impossible d’écrire son fichier de verrou %1 (%2).</translation>
     </message>
     <message>
         <source>%1: no display could be opened (see %2).
@@ -175,39 +175,39 @@ It is a desktop program: start it from a desktop session, or under a virtual
 X server with:  %3
 </source>
         <extracomment>On the terminal. %1 is the program&apos;s command, %2 the environment variables that name a display, %3 the command that starts it under a virtual X server. Keep the lines within 80 characters.</extracomment>
-        <translation>%1 : aucun affichage n&apos;a pu être ouvert (voir %2).
-C&apos;est un programme de bureau : lancez-le depuis une session de bureau, ou sous
-un serveur X virtuel avec :  %3
+        <translation>%1&#xa0;: aucun affichage n’a pu être ouvert (voir %2).
+C’est un programme de bureau&#xa0;: lancez-le depuis une session de bureau, ou sous
+un serveur X virtuel avec&#xa0;:  %3
 </translation>
     </message>
     <message>
         <source>A sleep timer: stops the media player, or makes it play one file, after a set time.</source>
         <extracomment>The first line of --help.</extracomment>
-        <translation>Un minuteur de sommeil : arrête le lecteur multimédia, ou lui fait lire un fichier, après un délai choisi.</translation>
+        <translation>Un minuteur de sommeil&#xa0;: arrête le lecteur multimédia, ou lui fait lire un fichier, après un délai choisi.</translation>
     </message>
     <message>
         <source>Unknown argument &apos;%1&apos;.</source>
-        <translation>Argument inconnu « %1 ».</translation>
+        <translation>Argument inconnu «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>Try &apos;%1&apos;.</source>
         <extracomment>After a wrong argument, on the terminal. %1 is the command that shows the help.</extracomment>
-        <translation>Essayez « %1 ».</translation>
+        <translation>Essayez «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>Dozewell Timer stops the player at %1</source>
         <extracomment>Shown by the desktop while the computer is kept awake. %1 is the clock time of the time-out.</extracomment>
-        <translation>Dozewell Timer arrête le lecteur à %1</translation>
+        <translation>Dozewell Timer arrêtera le lecteur à %1</translation>
     </message>
     <message>
         <source>Dozewell Timer plays the chosen file at %1</source>
         <extracomment>Shown by the desktop while the computer is kept awake. %1 is the clock time of the time-out.</extracomment>
-        <translation>Dozewell Timer lit le fichier choisi à %1</translation>
+        <translation>Dozewell Timer lira le fichier choisi à %1</translation>
     </message>
     <message>
         <source>Winamp was terminated by Orvo&apos;s Timer!!!</source>
         <extracomment>The report after the player was told to stop.</extracomment>
-        <translation>Winamp a été arrêté par Orvo&apos;s Timer !!!</translation>
+        <translation>Winamp a été arrêté par Orvo&apos;s Timer&#x202f;!!!</translation>
     </message>
     <message>
         <source>Orvo&apos;s Timer</source>
@@ -239,21 +239,21 @@ Any Comments sould be sent to:
 </source>
         <extracomment>The About window&apos;s text, eleven lines that fill its box: keep the line breaks and make no line longer than the longest English one. %1 is the version, %2 the address.</extracomment>
         <translation>
-Ce petit programme aide ceux qui aiment s&apos;endormir avec
+Ce petit programme aide ceux qui aiment s’endormir avec
 une très longue liste de lecture aléatoire dans Winamp,
-sans vouloir de musique toute la nuit...
-Réglez une heure ou un minuteur, et Winamp arrêtera
-la lecture au moment choisi.
+sans vouloir de musique toute la nuit…
+Réglez une heure précise ou un minuteur, et Winamp
+arrêtera la lecture au moment choisi.
 
-Version : %1
+Version&#xa0;: %1
 
-Vos remarques sont les bienvenues à :
+Vos remarques sont les bienvenues à&#xa0;:
 %2
 </translation>
     </message>
     <message>
         <source>This computer refused to run Wine&apos;s loader.</source>
-        <translation>Cet ordinateur a refusé d&apos;exécuter le chargeur de Wine.</translation>
+        <translation>Cet ordinateur a refusé d’exécuter le chargeur de Wine.</translation>
     </message>
     <message>
         <source>A program that Wine needs was not found.</source>
@@ -264,7 +264,7 @@ Vos remarques sont les bienvenues à :
 
 %4</source>
         <extracomment>%1 is the player, %2 the Wine program, %3 what Wine said (in English) or how it ended, %4 what to do (a text of its own).</extracomment>
-        <translation>Le lecteur %1 est un programme Windows, mais le Wine installé ici (%2) ne fonctionne pas sur cet ordinateur : %3
+        <translation>Le lecteur %1 est un programme Windows, mais le Wine installé ici (%2) ne fonctionne pas sur cet ordinateur&#xa0;: %3
 
 %4</translation>
     </message>
@@ -273,33 +273,38 @@ Vos remarques sont les bienvenues à :
 
 %3</source>
         <extracomment>%1 is the Wine program, %2 what Wine said (in English) or how it ended, %3 what to do.</extracomment>
-        <translation>Le Wine installé ici (%1) ne fonctionne pas sur cet ordinateur : %2
+        <translation>Le Wine installé ici (%1) ne fonctionne pas sur cet ordinateur&#xa0;: %2
 
 %3</translation>
     </message>
     <message>
         <source>it ended at once with status %1.</source>
         <extracomment>How Wine ended, after &quot;does not run on this computer:&quot;. %1 is its exit status (a number).</extracomment>
-        <translation>il s&apos;est arrêté aussitôt avec le code %1.</translation>
+        <translation>il s’est arrêté aussitôt avec le code %1.</translation>
     </message>
     <message>
         <source>it crashed (%1).</source>
         <extracomment>How Wine ended, after &quot;does not run on this computer:&quot;. %1 is the signal that ended it.</extracomment>
-        <translation>il a planté (%1).</translation>
+        <translation>il s’est arrêté brutalement (%1).</translation>
     </message>
     <message>
         <source>This computer refuses to start Wine&apos;s loader. A computer that runs no 32-bit programs (a kernel built without IA-32 emulation, or started with ia32_emulation=0) cannot run Wine&apos;s 32-bit part, nor a 32-bit player. While that part is installed, Debian&apos;s wine fails for 64-bit players too; remove it with:
 %1</source>
         <extracomment>%1 is the command that removes Wine&apos;s 32-bit part, on a line of its own.</extracomment>
-        <translation>Cet ordinateur refuse de lancer le chargeur de Wine. Un ordinateur qui n&apos;exécute aucun programme 32 bits (un noyau compilé sans émulation IA-32, ou démarré avec ia32_emulation=0) ne peut exécuter ni la partie 32 bits de Wine, ni un lecteur 32 bits. Tant que cette partie est installée, le wine de Debian échoue aussi avec les lecteurs 64 bits ; supprimez-la avec :
+        <translation>Cet ordinateur refuse de lancer le chargeur de Wine. Un ordinateur qui n’exécute aucun programme 32 bits (un noyau compilé sans émulation IA-32, ou démarré avec ia32_emulation=0) ne peut exécuter ni la partie 32 bits de Wine, ni un lecteur 32 bits. Tant que cette partie est installée, le wine de Debian échoue aussi avec les lecteurs 64 bits&#x202f;; supprimez-la avec&#xa0;:
 %1</translation>
     </message>
     <message>
         <source>See what Wine says with:
 %1</source>
         <extracomment>%1 is a command, on a line of its own.</extracomment>
-        <translation>Voyez ce que dit Wine avec :
+        <translation>Pour voir ce que dit Wine&#xa0;:
 %1</translation>
+    </message>
+    <message>
+        <source>The Wine here (%1) did not answer within half a minute; nothing was started.</source>
+        <extracomment>%1 is the Wine program. Start&apos;s refusal when Wine, asked whether it runs here, gives no answer within half a minute; how to see what Wine says follows on lines of its own.</extracomment>
+        <translation>Le Wine installé ici (%1) n’a pas répondu en une demi-minute ; rien n’a été démarré.</translation>
     </message>
 </context>
 <context>
@@ -317,7 +322,7 @@ Vos remarques sont les bienvenues à :
     <name>frmMain</name>
     <message>
         <source>Click to see the About Window</source>
-        <translation>Cliquer pour ouvrir la fenêtre « À propos »</translation>
+        <translation>Cliquer pour ouvrir la fenêtre «&#xa0;À propos&#xa0;»</translation>
     </message>
     <message>
         <source>Hide this window</source>
@@ -325,6 +330,7 @@ Vos remarques sont les bienvenues à :
     </message>
     <message>
         <source>Hide</source>
+        <extracomment>Button that minimizes the window; a waiting run goes on. Not close, not quit.</extracomment>
         <translation>Masquer</translation>
     </message>
     <message>
@@ -333,6 +339,7 @@ Vos remarques sont les bienvenues à :
     </message>
     <message>
         <source>Pause</source>
+        <extracomment>Button that pauses the waiting run; Start! starts it again. Not Exit.</extracomment>
         <translation>Pause</translation>
     </message>
     <message>
@@ -341,6 +348,7 @@ Vos remarques sont les bienvenues à :
     </message>
     <message>
         <source>Exit</source>
+        <extracomment>Button that ends the program, and with it a waiting run.</extracomment>
         <translation>Quitter</translation>
     </message>
     <message>
@@ -349,38 +357,44 @@ Vos remarques sont les bienvenues à :
     </message>
     <message>
         <source>Start!</source>
-        <translation>Démarrer !</translation>
+        <translation>Démarrer&#x202f;!</translation>
     </message>
     <message>
         <source>What to do</source>
+        <extracomment>Frame of the action box: what the program does at the time-out (when the wait ends).</extracomment>
         <translation>Action</translation>
     </message>
     <message>
         <source>Select what should happend when the time is out...</source>
-        <translation>Choisir ce qui se passe quand le temps est écoulé...</translation>
+        <translation>Choisir ce qui se passe à la fin du délai…</translation>
     </message>
     <message>
         <source>What to do at the time-out</source>
+        <extracomment>What a screen reader calls the action box. The time-out is the moment the wait ends.</extracomment>
         <translation>Action à la fin du délai</translation>
     </message>
     <message>
         <source>Shutdown Winamp</source>
+        <extracomment>Action at the time-out: stop the player (Winamp). Fills a narrow box.</extracomment>
         <translation>Arrêter Winamp</translation>
     </message>
     <message>
         <source>Play Mp3 File</source>
+        <extracomment>Action at the time-out: make the player play one chosen media file (any of its types, not only MP3). Fills a narrow box.</extracomment>
         <translation>Lire un MP3</translation>
     </message>
     <message>
         <source>Mp3 File</source>
+        <extracomment>Frame of the media file that the player plays at the time-out.</extracomment>
         <translation>Fichier MP3</translation>
     </message>
     <message>
         <source>Select an MP3 file to be played when time is out...</source>
-        <translation>Choisir un fichier MP3 à lire quand le temps est écoulé...</translation>
+        <translation>Choisir un fichier MP3 à lire à la fin du délai…</translation>
     </message>
     <message>
         <source>Open</source>
+        <extracomment>Button that opens a file dialog to choose the media file. Very narrow: a short word.</extracomment>
         <translation>Ouvrir</translation>
     </message>
     <message>
@@ -393,23 +407,27 @@ Vos remarques sont les bienvenues à :
     </message>
     <message>
         <source>Winamp Path</source>
-        <translation>Emplacement de Winamp</translation>
+        <extracomment>Frame around the path of the player&apos;s file.</extracomment>
+        <translation>Chemin de Winamp</translation>
     </message>
     <message>
         <source>Winamp current loction</source>
-        <translation>Emplacement actuel de Winamp</translation>
+        <translation>Chemin actuel de Winamp</translation>
     </message>
     <message>
         <source>Player path</source>
+        <extracomment>What a screen reader calls the field that holds the path of the player&apos;s file.</extracomment>
         <translation>Chemin du lecteur</translation>
     </message>
     <message>
         <source>Path</source>
+        <extracomment>Button that opens a file dialog to choose where the player is (the path of the frame Winamp Path). Very narrow: a short word, such as the word for path or for change.</extracomment>
         <translation>Chemin</translation>
     </message>
     <message>
         <source>Timer</source>
-        <translation>Heure</translation>
+        <extracomment>Frame of Timer Mode: the clock time (hours, minutes, seconds) at which the program acts. Not a countdown (that is Counter); the same word as the check box Use Timer.</extracomment>
+        <translation>Heure précise</translation>
     </message>
     <message>
         <source>More Seconds</source>
@@ -421,22 +439,26 @@ Vos remarques sont les bienvenues à :
     </message>
     <message>
         <source>More Hours</source>
-        <translation>Plus de heures</translation>
+        <translation>Plus d’heures</translation>
     </message>
     <message>
         <source>Timer seconds</source>
-        <translation>Heure : secondes</translation>
+        <extracomment>What a screen reader calls the field of Timer Mode&apos;s seconds (of the clock time). Timer as in the frame Timer.</extracomment>
+        <translation>Heure précise&#xa0;: secondes</translation>
     </message>
     <message>
         <source>Timer minutes</source>
-        <translation>Heure : minutes</translation>
+        <extracomment>What a screen reader calls the field of Timer Mode&apos;s minutes (of the clock time). Timer as in the frame Timer.</extracomment>
+        <translation>Heure précise&#xa0;: minutes</translation>
     </message>
     <message>
         <source>Timer hours</source>
-        <translation>Heure : heures</translation>
+        <extracomment>What a screen reader calls the field of Timer Mode&apos;s hours (of the clock time). Timer as in the frame Timer.</extracomment>
+        <translation>Heure précise&#xa0;: heures</translation>
     </message>
     <message>
         <source>Time</source>
+        <extracomment>Small frame around a clock in each mode: the time left in Counter Mode, the current time in Timer Mode.</extracomment>
         <translation>Temps</translation>
     </message>
     <message>
@@ -453,31 +475,36 @@ Vos remarques sont les bienvenues à :
     </message>
     <message>
         <source>Less Hours</source>
-        <translation>Moins de heures</translation>
+        <translation>Moins d’heures</translation>
     </message>
     <message>
         <source>Counter</source>
+        <extracomment>Frame of Counter Mode: a countdown of hours and minutes from now. The same word as the check box Use Counter.</extracomment>
         <translation>Minuteur</translation>
     </message>
     <message>
         <source>Remaining time til&apos; Winamp&apos;s shutdown</source>
-        <translation>Temps restant avant l&apos;arrêt de Winamp</translation>
+        <translation>Temps restant avant l’arrêt de Winamp</translation>
     </message>
     <message>
         <source>Counter hours</source>
-        <translation>Minuteur : heures</translation>
+        <extracomment>What a screen reader calls the field of Counter Mode&apos;s hours. Counter as in the frame Counter.</extracomment>
+        <translation>Minuteur&#xa0;: heures</translation>
     </message>
     <message>
         <source>Counter minutes</source>
-        <translation>Minuteur : minutes</translation>
+        <extracomment>What a screen reader calls the field of Counter Mode&apos;s minutes. Counter as in the frame Counter.</extracomment>
+        <translation>Minuteur&#xa0;: minutes</translation>
     </message>
     <message>
         <source>Click to return to all vlues to &apos;0&apos;</source>
-        <translation>Cliquer pour remettre toutes les valeurs à « 0 »</translation>
+        <extracomment>Tool tip of the Reset button: sets the Counter&apos;s hours and minutes back to 0.</extracomment>
+        <translation>Cliquer pour remettre toutes les valeurs à «&#xa0;0&#xa0;»</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation>Remise à zéro</translation>
+        <extracomment>Narrow upright button that sets Counter Mode&apos;s hours and minutes back to 0. Only a few letters from its middle show; a screen reader speaks it whole.</extracomment>
+        <translation>Remettre à zéro</translation>
     </message>
     <message>
         <source>About</source>
@@ -485,19 +512,23 @@ Vos remarques sont les bienvenues à :
     </message>
     <message>
         <source>Choose to use Counter Mode</source>
+        <extracomment>Tool tip of the check box Use Counter: Counter Mode, a countdown of hours and minutes from now.</extracomment>
         <translation>Utiliser le minuteur</translation>
     </message>
     <message>
         <source>Use Counter</source>
+        <extracomment>Check box that chooses Counter Mode: a countdown of hours and minutes from now. Use the same word as the frame Counter. Narrow: keep it short.</extracomment>
         <translation>Minuteur</translation>
     </message>
     <message>
         <source>Choose to use Timer Mode</source>
-        <translation>Utiliser une heure fixe</translation>
+        <extracomment>Tool tip of the check box Use Timer: Timer Mode, waiting until a clock time.</extracomment>
+        <translation>Utiliser une heure précise</translation>
     </message>
     <message>
         <source>Use Timer</source>
-        <translation>À l’heure</translation>
+        <extracomment>Check box that chooses Timer Mode: the program acts at a clock time (HH:MM:SS), not after a countdown. Use the same word as the frame Timer, and not the desktop&apos;s word for a countdown timer (that is Counter). Narrow: keep it short.</extracomment>
+        <translation>Heure précise</translation>
     </message>
 </context>
 </TS>

@@ -78,7 +78,7 @@
     <message>
         <source>Filesize too big %1Bytes, 20,000,000Bytes is the max size !</source>
         <extracomment>%1 is the file&apos;s size in bytes; the limit is 20,000,000 bytes.</extracomment>
-        <translation>File troppo grande: %1 byte; la dimensione massima è 20.000.000 byte!</translation>
+        <translation>File troppo grande (dimensione in byte: %L1); la dimensione massima è 20.000.000 byte!</translation>
     </message>
     <message>
         <source>The file could not be copied to the staging folder %1: %2</source>
@@ -107,7 +107,7 @@
     <message>
         <source>The staged file %1 lies on no drive of the Wine prefix of the player %2, so the player could not be handed it.</source>
         <extracomment>%1 is the staged copy of the media file, %2 the player.</extracomment>
-        <translation>Il file preparato %1 non si trova in nessuna unità del prefisso Wine del lettore %2, quindi non è stato possibile passarglielo.</translation>
+        <translation>La copia di appoggio %1 non si trova in nessuna unità del prefisso Wine del lettore %2, quindi non è stato possibile passargliela.</translation>
     </message>
     <message>
         <source>The player %1 did not take the command: it ended at once with status %2.</source>
@@ -162,7 +162,7 @@ Su Debian, aggiungerla con:
     </message>
     <message>
         <source>Dozewell Timer is already running for this user; a second one would delete the staged copy of the first one&apos;s run.</source>
-        <translation>Dozewell Timer è già in esecuzione per questo utente; una seconda istanza cancellerebbe la copia preparata dalla prima.</translation>
+        <translation>Dozewell Timer è già in esecuzione per questo utente; una seconda istanza cancellerebbe la copia di appoggio della prima.</translation>
     </message>
     <message>
         <source>Dozewell Timer cannot start: its lock %1 cannot be written (%2).</source>
@@ -197,17 +197,17 @@ server X virtuale con:  %3
     <message>
         <source>Dozewell Timer stops the player at %1</source>
         <extracomment>Shown by the desktop while the computer is kept awake. %1 is the clock time of the time-out.</extracomment>
-        <translation>Dozewell Timer ferma il lettore alle %1</translation>
+        <translation>Dozewell Timer fermerà il lettore alle %1</translation>
     </message>
     <message>
         <source>Dozewell Timer plays the chosen file at %1</source>
         <extracomment>Shown by the desktop while the computer is kept awake. %1 is the clock time of the time-out.</extracomment>
-        <translation>Dozewell Timer riproduce il file scelto alle %1</translation>
+        <translation>Dozewell Timer riprodurrà il file scelto alle %1</translation>
     </message>
     <message>
         <source>Winamp was terminated by Orvo&apos;s Timer!!!</source>
         <extracomment>The report after the player was told to stop.</extracomment>
-        <translation>Winamp è stato chiuso da Orvo&apos;s Timer!!!</translation>
+        <translation>Winamp è stato fermato da Orvo&apos;s Timer!!!</translation>
     </message>
     <message>
         <source>Orvo&apos;s Timer</source>
@@ -217,7 +217,7 @@ server X virtuale con:  %3
     <message>
         <source>Playing%1...</source>
         <extracomment>The report after the player was told to play a file: %1 is the file, right after the word, as the program has always shown it.</extracomment>
-        <translation>Riproduzione di %1...</translation>
+        <translation>Riproduzione di %1…</translation>
     </message>
     <message>
         <source>Orvo&apos;s Dozewell Timer</source>
@@ -241,9 +241,9 @@ Any Comments sould be sent to:
         <translation>
 Questo piccolo programma aiuta chi ama addormentarsi
 con una lunga playlist casuale in riproduzione su Winamp,
-ma non vuole dormire con la musica tutta la notte...
-Si imposta un orario o un conto alla rovescia, e allo
-scadere del tempo Winamp smette di suonare.
+ma non vuole dormire con la musica tutta la notte…
+Si imposta un orario o un timer, e allo scadere
+del tempo Winamp smette di suonare.
 
 Versione: %1
 
@@ -301,6 +301,11 @@ Inviare commenti a:
         <translation>Per vedere cosa dice Wine:
 %1</translation>
     </message>
+    <message>
+        <source>The Wine here (%1) did not answer within half a minute; nothing was started.</source>
+        <extracomment>%1 is the Wine program. Start&apos;s refusal when Wine, asked whether it runs here, gives no answer within half a minute; how to see what Wine says follows on lines of its own.</extracomment>
+        <translation>Il Wine installato (%1) non ha risposto entro mezzo minuto; non è stato avviato nulla.</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>
@@ -325,6 +330,7 @@ Inviare commenti a:
     </message>
     <message>
         <source>Hide</source>
+        <extracomment>Button that minimizes the window; a waiting run goes on. Not close, not quit.</extracomment>
         <translation>Nascondi</translation>
     </message>
     <message>
@@ -333,6 +339,7 @@ Inviare commenti a:
     </message>
     <message>
         <source>Pause</source>
+        <extracomment>Button that pauses the waiting run; Start! starts it again. Not Exit.</extracomment>
         <translation>Pausa</translation>
     </message>
     <message>
@@ -341,6 +348,7 @@ Inviare commenti a:
     </message>
     <message>
         <source>Exit</source>
+        <extracomment>Button that ends the program, and with it a waiting run.</extracomment>
         <translation>Esci</translation>
     </message>
     <message>
@@ -353,34 +361,40 @@ Inviare commenti a:
     </message>
     <message>
         <source>What to do</source>
+        <extracomment>Frame of the action box: what the program does at the time-out (when the wait ends).</extracomment>
         <translation>Azione</translation>
     </message>
     <message>
         <source>Select what should happend when the time is out...</source>
-        <translation>Scegliere cosa deve accadere allo scadere del tempo...</translation>
+        <translation>Scegli cosa deve accadere allo scadere del tempo…</translation>
     </message>
     <message>
         <source>What to do at the time-out</source>
+        <extracomment>What a screen reader calls the action box. The time-out is the moment the wait ends.</extracomment>
         <translation>Azione allo scadere del tempo</translation>
     </message>
     <message>
         <source>Shutdown Winamp</source>
+        <extracomment>Action at the time-out: stop the player (Winamp). Fills a narrow box.</extracomment>
         <translation>Ferma Winamp</translation>
     </message>
     <message>
         <source>Play Mp3 File</source>
+        <extracomment>Action at the time-out: make the player play one chosen media file (any of its types, not only MP3). Fills a narrow box.</extracomment>
         <translation>Riproduci MP3</translation>
     </message>
     <message>
         <source>Mp3 File</source>
+        <extracomment>Frame of the media file that the player plays at the time-out.</extracomment>
         <translation>File MP3</translation>
     </message>
     <message>
         <source>Select an MP3 file to be played when time is out...</source>
-        <translation>Scegliere un file MP3 da riprodurre allo scadere del tempo...</translation>
+        <translation>Scegli un file MP3 da riprodurre allo scadere del tempo…</translation>
     </message>
     <message>
         <source>Open</source>
+        <extracomment>Button that opens a file dialog to choose the media file. Very narrow: a short word.</extracomment>
         <translation>Apri</translation>
     </message>
     <message>
@@ -393,22 +407,26 @@ Inviare commenti a:
     </message>
     <message>
         <source>Winamp Path</source>
+        <extracomment>Frame around the path of the player&apos;s file.</extracomment>
         <translation>Percorso di Winamp</translation>
     </message>
     <message>
         <source>Winamp current loction</source>
-        <translation>Posizione attuale di Winamp</translation>
+        <translation>Percorso attuale di Winamp</translation>
     </message>
     <message>
         <source>Player path</source>
+        <extracomment>What a screen reader calls the field that holds the path of the player&apos;s file.</extracomment>
         <translation>Percorso del lettore</translation>
     </message>
     <message>
         <source>Path</source>
+        <extracomment>Button that opens a file dialog to choose where the player is (the path of the frame Winamp Path). Very narrow: a short word, such as the word for path or for change.</extracomment>
         <translation>Cambia</translation>
     </message>
     <message>
         <source>Timer</source>
+        <extracomment>Frame of Timer Mode: the clock time (hours, minutes, seconds) at which the program acts. Not a countdown (that is Counter); the same word as the check box Use Timer.</extracomment>
         <translation>Orario</translation>
     </message>
     <message>
@@ -425,18 +443,22 @@ Inviare commenti a:
     </message>
     <message>
         <source>Timer seconds</source>
+        <extracomment>What a screen reader calls the field of Timer Mode&apos;s seconds (of the clock time). Timer as in the frame Timer.</extracomment>
         <translation>Orario: secondi</translation>
     </message>
     <message>
         <source>Timer minutes</source>
+        <extracomment>What a screen reader calls the field of Timer Mode&apos;s minutes (of the clock time). Timer as in the frame Timer.</extracomment>
         <translation>Orario: minuti</translation>
     </message>
     <message>
         <source>Timer hours</source>
+        <extracomment>What a screen reader calls the field of Timer Mode&apos;s hours (of the clock time). Timer as in the frame Timer.</extracomment>
         <translation>Orario: ore</translation>
     </message>
     <message>
         <source>Time</source>
+        <extracomment>Small frame around a clock in each mode: the time left in Counter Mode, the current time in Timer Mode.</extracomment>
         <translation>Tempo</translation>
     </message>
     <message>
@@ -457,26 +479,31 @@ Inviare commenti a:
     </message>
     <message>
         <source>Counter</source>
-        <translation>Conto alla rovescia</translation>
+        <extracomment>Frame of Counter Mode: a countdown of hours and minutes from now. The same word as the check box Use Counter.</extracomment>
+        <translation>Timer</translation>
     </message>
     <message>
         <source>Remaining time til&apos; Winamp&apos;s shutdown</source>
-        <translation>Tempo rimanente prima della chiusura di Winamp</translation>
+        <translation>Tempo rimanente prima di fermare Winamp</translation>
     </message>
     <message>
         <source>Counter hours</source>
-        <translation>Conto alla rovescia: ore</translation>
+        <extracomment>What a screen reader calls the field of Counter Mode&apos;s hours. Counter as in the frame Counter.</extracomment>
+        <translation>Timer: ore</translation>
     </message>
     <message>
         <source>Counter minutes</source>
-        <translation>Conto alla rovescia: minuti</translation>
+        <extracomment>What a screen reader calls the field of Counter Mode&apos;s minutes. Counter as in the frame Counter.</extracomment>
+        <translation>Timer: minuti</translation>
     </message>
     <message>
         <source>Click to return to all vlues to &apos;0&apos;</source>
+        <extracomment>Tool tip of the Reset button: sets the Counter&apos;s hours and minutes back to 0.</extracomment>
         <translation>Fare clic per riportare tutti i valori a «0»</translation>
     </message>
     <message>
         <source>Reset</source>
+        <extracomment>Narrow upright button that sets Counter Mode&apos;s hours and minutes back to 0. Only a few letters from its middle show; a screen reader speaks it whole.</extracomment>
         <translation>Azzera</translation>
     </message>
     <message>
@@ -485,19 +512,23 @@ Inviare commenti a:
     </message>
     <message>
         <source>Choose to use Counter Mode</source>
-        <translation>Usa il conto alla rovescia</translation>
+        <extracomment>Tool tip of the check box Use Counter: Counter Mode, a countdown of hours and minutes from now.</extracomment>
+        <translation>Usa il timer</translation>
     </message>
     <message>
         <source>Use Counter</source>
+        <extracomment>Check box that chooses Counter Mode: a countdown of hours and minutes from now. Use the same word as the frame Counter. Narrow: keep it short.</extracomment>
         <translation>Timer</translation>
     </message>
     <message>
         <source>Choose to use Timer Mode</source>
+        <extracomment>Tool tip of the check box Use Timer: Timer Mode, waiting until a clock time.</extracomment>
         <translation>Usa un orario</translation>
     </message>
     <message>
         <source>Use Timer</source>
-        <translation>All&apos;orario</translation>
+        <extracomment>Check box that chooses Timer Mode: the program acts at a clock time (HH:MM:SS), not after a countdown. Use the same word as the frame Timer, and not the desktop&apos;s word for a countdown timer (that is Counter). Narrow: keep it short.</extracomment>
+        <translation>Orario</translation>
     </message>
 </context>
 </TS>

@@ -78,7 +78,7 @@
     <message>
         <source>Filesize too big %1Bytes, 20,000,000Bytes is the max size !</source>
         <extracomment>%1 is the file&apos;s size in bytes; the limit is 20,000,000 bytes.</extracomment>
-        <translation>Plik jest za duży: %1 bajtów; największy dozwolony rozmiar to 20 000 000 bajtów!</translation>
+        <translation>Plik jest za duży (rozmiar w bajtach: %L1); największy dozwolony rozmiar to 20&#xa0;000&#xa0;000 bajtów!</translation>
     </message>
     <message>
         <source>The file could not be copied to the staging folder %1: %2</source>
@@ -102,17 +102,17 @@
     <message>
         <source>Wine could not start the player %1 (launcher: %2).</source>
         <extracomment>%1 is the player, %2 the Wine program that was to start it.</extracomment>
-        <translation>Wine nie mógł uruchomić odtwarzacza %1 (program uruchamiający: %2).</translation>
+        <translation>Wine nie mogło uruchomić odtwarzacza %1 (program uruchamiający: %2).</translation>
     </message>
     <message>
         <source>The staged file %1 lies on no drive of the Wine prefix of the player %2, so the player could not be handed it.</source>
         <extracomment>%1 is the staged copy of the media file, %2 the player.</extracomment>
-        <translation>Przygotowany plik %1 nie leży na żadnym dysku prefiksu Wine odtwarzacza %2, więc nie można było go przekazać.</translation>
+        <translation>Kopia pośrednia %1 nie znajduje się na żadnym dysku prefiksu Wine odtwarzacza %2, więc nie można było przekazać jej odtwarzaczowi.</translation>
     </message>
     <message>
         <source>The player %1 did not take the command: it ended at once with status %2.</source>
         <extracomment>%1 is the player, %2 its exit status (a number).</extracomment>
-        <translation>Odtwarzacz %1 nie przyjął polecenia: zakończył się od razu ze stanem %2.</translation>
+        <translation>Odtwarzacz %1 nie przyjął polecenia: zakończył działanie od razu z kodem %2.</translation>
     </message>
     <message>
         <source>The player %1 did not take the command: it crashed (%2).</source>
@@ -125,7 +125,7 @@
     </message>
     <message>
         <source>Wine could not load the player or a library it needs.</source>
-        <translation>Wine nie mógł wczytać odtwarzacza lub potrzebnej mu biblioteki.</translation>
+        <translation>Wine nie mogło wczytać odtwarzacza lub potrzebnej mu biblioteki.</translation>
     </message>
     <message>
         <source>The player %1 is a Windows program and needs Wine to run, but no Wine was found.
@@ -137,7 +137,7 @@ or name the Wine launcher to use in the variable %3.</source>
         <extracomment>%1 is the player, %2 the commands that install Wine (on lines of their own), %3 the name of an environment variable.</extracomment>
         <translation>Odtwarzacz %1 jest programem dla Windows i wymaga Wine, ale nie znaleziono Wine.
 
-W Debianie można je zainstalować poleceniem:
+W Debianie można je zainstalować, wpisując:
 %2
 
 albo podać program uruchamiający Wine w zmiennej %3.</translation>
@@ -162,12 +162,12 @@ W Debianie można ją dodać poleceniami:
     </message>
     <message>
         <source>Dozewell Timer is already running for this user; a second one would delete the staged copy of the first one&apos;s run.</source>
-        <translation>Dozewell Timer jest już uruchomiony dla tego użytkownika; druga instancja usunęłaby kopię przygotowaną przez pierwszą.</translation>
+        <translation>Dozewell Timer jest już uruchomiony dla tego użytkownika; druga instancja usunęłaby kopię pośrednią pierwszej.</translation>
     </message>
     <message>
         <source>Dozewell Timer cannot start: its lock %1 cannot be written (%2).</source>
         <extracomment>%1 is the lock file, %2 the system&apos;s reason.</extracomment>
-        <translation>Nie można uruchomić Dozewell Timer: nie można zapisać jego blokady %1 (%2).</translation>
+        <translation>Nie można uruchomić Dozewell Timer: nie można zapisać jego pliku blokady %1 (%2).</translation>
     </message>
     <message>
         <source>%1: no display could be opened (see %2).
@@ -207,7 +207,7 @@ serwerze X poleceniem:  %3
     <message>
         <source>Winamp was terminated by Orvo&apos;s Timer!!!</source>
         <extracomment>The report after the player was told to stop.</extracomment>
-        <translation>Winamp został zamknięty przez Orvo&apos;s Timer!!!</translation>
+        <translation>Winamp został wyłączony przez Orvo&apos;s Timer!!!</translation>
     </message>
     <message>
         <source>Orvo&apos;s Timer</source>
@@ -217,7 +217,7 @@ serwerze X poleceniem:  %3
     <message>
         <source>Playing%1...</source>
         <extracomment>The report after the player was told to play a file: %1 is the file, right after the word, as the program has always shown it.</extracomment>
-        <translation>Odtwarzanie: %1...</translation>
+        <translation>Odtwarzanie: %1…</translation>
     </message>
     <message>
         <source>Orvo&apos;s Dozewell Timer</source>
@@ -241,9 +241,9 @@ Any Comments sould be sent to:
         <translation>
 Ten mały program pomaga tym, którzy lubią zasypiać przy
 bardzo długiej losowej liście odtwarzania w Winampie, ale
-nie chcą spać przy muzyce przez całą noc...
-Można w nim ustawić godzinę lub odliczanie, po którym
-Winamp przestanie grać.
+nie chcą spać przy muzyce przez całą noc…
+Można w nim ustawić godzinę lub odliczanie, a Winamp
+przestanie grać w wybranym momencie.
 
 Wersja: %1
 
@@ -280,7 +280,7 @@ Uwagi prosimy przesyłać na adres:
     <message>
         <source>it ended at once with status %1.</source>
         <extracomment>How Wine ended, after &quot;does not run on this computer:&quot;. %1 is its exit status (a number).</extracomment>
-        <translation>zakończyło się od razu ze stanem %1.</translation>
+        <translation>zakończyło działanie od razu z kodem %1.</translation>
     </message>
     <message>
         <source>it crashed (%1).</source>
@@ -300,6 +300,11 @@ Uwagi prosimy przesyłać na adres:
         <extracomment>%1 is a command, on a line of its own.</extracomment>
         <translation>Komunikat Wine pokaże polecenie:
 %1</translation>
+    </message>
+    <message>
+        <source>The Wine here (%1) did not answer within half a minute; nothing was started.</source>
+        <extracomment>%1 is the Wine program. Start&apos;s refusal when Wine, asked whether it runs here, gives no answer within half a minute; how to see what Wine says follows on lines of its own.</extracomment>
+        <translation>Zainstalowane tu Wine (%1) nie odpowiedziało w ciągu pół minuty; niczego nie uruchomiono.</translation>
     </message>
 </context>
 <context>
@@ -325,6 +330,7 @@ Uwagi prosimy przesyłać na adres:
     </message>
     <message>
         <source>Hide</source>
+        <extracomment>Button that minimizes the window; a waiting run goes on. Not close, not quit.</extracomment>
         <translation>Ukryj</translation>
     </message>
     <message>
@@ -333,6 +339,7 @@ Uwagi prosimy przesyłać na adres:
     </message>
     <message>
         <source>Pause</source>
+        <extracomment>Button that pauses the waiting run; Start! starts it again. Not Exit.</extracomment>
         <translation>Wstrzymaj</translation>
     </message>
     <message>
@@ -341,6 +348,7 @@ Uwagi prosimy przesyłać na adres:
     </message>
     <message>
         <source>Exit</source>
+        <extracomment>Button that ends the program, and with it a waiting run.</extracomment>
         <translation>Zakończ</translation>
     </message>
     <message>
@@ -353,34 +361,40 @@ Uwagi prosimy przesyłać na adres:
     </message>
     <message>
         <source>What to do</source>
+        <extracomment>Frame of the action box: what the program does at the time-out (when the wait ends).</extracomment>
         <translation>Działanie</translation>
     </message>
     <message>
         <source>Select what should happend when the time is out...</source>
-        <translation>Wybierz, co ma się stać po upływie czasu...</translation>
+        <translation>Wybierz, co ma się stać po upływie czasu…</translation>
     </message>
     <message>
         <source>What to do at the time-out</source>
+        <extracomment>What a screen reader calls the action box. The time-out is the moment the wait ends.</extracomment>
         <translation>Działanie po upływie czasu</translation>
     </message>
     <message>
         <source>Shutdown Winamp</source>
+        <extracomment>Action at the time-out: stop the player (Winamp). Fills a narrow box.</extracomment>
         <translation>Wyłącz Winampa</translation>
     </message>
     <message>
         <source>Play Mp3 File</source>
+        <extracomment>Action at the time-out: make the player play one chosen media file (any of its types, not only MP3). Fills a narrow box.</extracomment>
         <translation>Odtwórz MP3</translation>
     </message>
     <message>
         <source>Mp3 File</source>
+        <extracomment>Frame of the media file that the player plays at the time-out.</extracomment>
         <translation>Plik MP3</translation>
     </message>
     <message>
         <source>Select an MP3 file to be played when time is out...</source>
-        <translation>Wybierz plik MP3 do odtworzenia po upływie czasu...</translation>
+        <translation>Wybierz plik MP3 do odtworzenia po upływie czasu…</translation>
     </message>
     <message>
         <source>Open</source>
+        <extracomment>Button that opens a file dialog to choose the media file. Very narrow: a short word.</extracomment>
         <translation>Otwórz</translation>
     </message>
     <message>
@@ -393,22 +407,26 @@ Uwagi prosimy przesyłać na adres:
     </message>
     <message>
         <source>Winamp Path</source>
+        <extracomment>Frame around the path of the player&apos;s file.</extracomment>
         <translation>Ścieżka do Winampa</translation>
     </message>
     <message>
         <source>Winamp current loction</source>
-        <translation>Obecne położenie Winampa</translation>
+        <translation>Obecna ścieżka do Winampa</translation>
     </message>
     <message>
         <source>Player path</source>
-        <translation>Ścieżka odtwarzacza</translation>
+        <extracomment>What a screen reader calls the field that holds the path of the player&apos;s file.</extracomment>
+        <translation>Ścieżka do odtwarzacza</translation>
     </message>
     <message>
         <source>Path</source>
+        <extracomment>Button that opens a file dialog to choose where the player is (the path of the frame Winamp Path). Very narrow: a short word, such as the word for path or for change.</extracomment>
         <translation>Zmień</translation>
     </message>
     <message>
         <source>Timer</source>
+        <extracomment>Frame of Timer Mode: the clock time (hours, minutes, seconds) at which the program acts. Not a countdown (that is Counter); the same word as the check box Use Timer.</extracomment>
         <translation>Godzina</translation>
     </message>
     <message>
@@ -425,18 +443,22 @@ Uwagi prosimy przesyłać na adres:
     </message>
     <message>
         <source>Timer seconds</source>
+        <extracomment>What a screen reader calls the field of Timer Mode&apos;s seconds (of the clock time). Timer as in the frame Timer.</extracomment>
         <translation>Godzina: sekundy</translation>
     </message>
     <message>
         <source>Timer minutes</source>
+        <extracomment>What a screen reader calls the field of Timer Mode&apos;s minutes (of the clock time). Timer as in the frame Timer.</extracomment>
         <translation>Godzina: minuty</translation>
     </message>
     <message>
         <source>Timer hours</source>
+        <extracomment>What a screen reader calls the field of Timer Mode&apos;s hours (of the clock time). Timer as in the frame Timer.</extracomment>
         <translation>Godzina: godziny</translation>
     </message>
     <message>
         <source>Time</source>
+        <extracomment>Small frame around a clock in each mode: the time left in Counter Mode, the current time in Timer Mode.</extracomment>
         <translation>Czas</translation>
     </message>
     <message>
@@ -457,6 +479,7 @@ Uwagi prosimy przesyłać na adres:
     </message>
     <message>
         <source>Counter</source>
+        <extracomment>Frame of Counter Mode: a countdown of hours and minutes from now. The same word as the check box Use Counter.</extracomment>
         <translation>Odliczanie</translation>
     </message>
     <message>
@@ -465,18 +488,22 @@ Uwagi prosimy przesyłać na adres:
     </message>
     <message>
         <source>Counter hours</source>
+        <extracomment>What a screen reader calls the field of Counter Mode&apos;s hours. Counter as in the frame Counter.</extracomment>
         <translation>Odliczanie: godziny</translation>
     </message>
     <message>
         <source>Counter minutes</source>
+        <extracomment>What a screen reader calls the field of Counter Mode&apos;s minutes. Counter as in the frame Counter.</extracomment>
         <translation>Odliczanie: minuty</translation>
     </message>
     <message>
         <source>Click to return to all vlues to &apos;0&apos;</source>
+        <extracomment>Tool tip of the Reset button: sets the Counter&apos;s hours and minutes back to 0.</extracomment>
         <translation>Kliknij, aby wyzerować wszystkie wartości</translation>
     </message>
     <message>
         <source>Reset</source>
+        <extracomment>Narrow upright button that sets Counter Mode&apos;s hours and minutes back to 0. Only a few letters from its middle show; a screen reader speaks it whole.</extracomment>
         <translation>Zeruj</translation>
     </message>
     <message>
@@ -485,19 +512,23 @@ Uwagi prosimy przesyłać na adres:
     </message>
     <message>
         <source>Choose to use Counter Mode</source>
+        <extracomment>Tool tip of the check box Use Counter: Counter Mode, a countdown of hours and minutes from now.</extracomment>
         <translation>Użyj odliczania</translation>
     </message>
     <message>
         <source>Use Counter</source>
+        <extracomment>Check box that chooses Counter Mode: a countdown of hours and minutes from now. Use the same word as the frame Counter. Narrow: keep it short.</extracomment>
         <translation>Odliczanie</translation>
     </message>
     <message>
         <source>Choose to use Timer Mode</source>
+        <extracomment>Tool tip of the check box Use Timer: Timer Mode, waiting until a clock time.</extracomment>
         <translation>Użyj godziny</translation>
     </message>
     <message>
         <source>Use Timer</source>
-        <translation>O godzinie</translation>
+        <extracomment>Check box that chooses Timer Mode: the program acts at a clock time (HH:MM:SS), not after a countdown. Use the same word as the frame Timer, and not the desktop&apos;s word for a countdown timer (that is Counter). Narrow: keep it short.</extracomment>
+        <translation>Godzina</translation>
     </message>
 </context>
 </TS>

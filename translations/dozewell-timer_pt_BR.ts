@@ -78,7 +78,7 @@
     <message>
         <source>Filesize too big %1Bytes, 20,000,000Bytes is the max size !</source>
         <extracomment>%1 is the file&apos;s size in bytes; the limit is 20,000,000 bytes.</extracomment>
-        <translation>Arquivo grande demais: %1 bytes; o tamanho máximo é 20.000.000 bytes!</translation>
+        <translation>Arquivo grande demais (tamanho em bytes: %L1); o tamanho máximo é 20.000.000 bytes!</translation>
     </message>
     <message>
         <source>The file could not be copied to the staging folder %1: %2</source>
@@ -107,7 +107,7 @@
     <message>
         <source>The staged file %1 lies on no drive of the Wine prefix of the player %2, so the player could not be handed it.</source>
         <extracomment>%1 is the staged copy of the media file, %2 the player.</extracomment>
-        <translation>O arquivo preparado %1 não está em nenhuma unidade do prefixo Wine do reprodutor %2, por isso não pôde ser entregue a ele.</translation>
+        <translation>A cópia intermediária %1 não está em nenhuma unidade do prefixo Wine do reprodutor %2, por isso não pôde ser entregue a ele.</translation>
     </message>
     <message>
         <source>The player %1 did not take the command: it ended at once with status %2.</source>
@@ -162,12 +162,12 @@ No Debian, adicione-a com:
     </message>
     <message>
         <source>Dozewell Timer is already running for this user; a second one would delete the staged copy of the first one&apos;s run.</source>
-        <translation>O Dozewell Timer já está em execução para este usuário; uma segunda instância apagaria a cópia preparada pela primeira.</translation>
+        <translation>O Dozewell Timer já está em execução para este usuário; uma segunda instância apagaria a cópia intermediária da primeira.</translation>
     </message>
     <message>
         <source>Dozewell Timer cannot start: its lock %1 cannot be written (%2).</source>
         <extracomment>%1 is the lock file, %2 the system&apos;s reason.</extracomment>
-        <translation>O Dozewell Timer não pode iniciar: não é possível gravar sua trava %1 (%2).</translation>
+        <translation>O Dozewell Timer não pode iniciar: não é possível gravar seu arquivo de trava %1 (%2).</translation>
     </message>
     <message>
         <source>%1: no display could be opened (see %2).
@@ -183,7 +183,7 @@ servidor X virtual com:  %3
     <message>
         <source>A sleep timer: stops the media player, or makes it play one file, after a set time.</source>
         <extracomment>The first line of --help.</extracomment>
-        <translation>Um temporizador para dormir: para o reprodutor de mídia, ou faz com que toque um arquivo, após um tempo definido.</translation>
+        <translation>Um temporizador para dormir: depois de um tempo definido, faz o reprodutor de mídia parar ou tocar um arquivo.</translation>
     </message>
     <message>
         <source>Unknown argument &apos;%1&apos;.</source>
@@ -197,17 +197,17 @@ servidor X virtual com:  %3
     <message>
         <source>Dozewell Timer stops the player at %1</source>
         <extracomment>Shown by the desktop while the computer is kept awake. %1 is the clock time of the time-out.</extracomment>
-        <translation>O Dozewell Timer para o reprodutor às %1</translation>
+        <translation>O Dozewell Timer vai parar o reprodutor às %1</translation>
     </message>
     <message>
         <source>Dozewell Timer plays the chosen file at %1</source>
         <extracomment>Shown by the desktop while the computer is kept awake. %1 is the clock time of the time-out.</extracomment>
-        <translation>O Dozewell Timer toca o arquivo escolhido às %1</translation>
+        <translation>O Dozewell Timer vai tocar o arquivo escolhido às %1</translation>
     </message>
     <message>
         <source>Winamp was terminated by Orvo&apos;s Timer!!!</source>
         <extracomment>The report after the player was told to stop.</extracomment>
-        <translation>O Winamp foi encerrado pelo Orvo&apos;s Timer!!!</translation>
+        <translation>O Winamp foi parado pelo Orvo&apos;s Timer!!!</translation>
     </message>
     <message>
         <source>Orvo&apos;s Timer</source>
@@ -217,7 +217,7 @@ servidor X virtual com:  %3
     <message>
         <source>Playing%1...</source>
         <extracomment>The report after the player was told to play a file: %1 is the file, right after the word, as the program has always shown it.</extracomment>
-        <translation>Tocando %1...</translation>
+        <translation>Tocando %1…</translation>
     </message>
     <message>
         <source>Orvo&apos;s Dozewell Timer</source>
@@ -241,8 +241,8 @@ Any Comments sould be sent to:
         <translation>
 Este pequeno programa ajuda quem gosta de dormir ouvindo
 uma longa playlist aleatória no Winamp, mas não quer
-passar a noite toda com música...
-Com ele você define um horário ou uma contagem regressiva
+passar a noite toda com música…
+Com ele você define um horário ou um temporizador
 para que o Winamp pare de tocar no momento certo.
 
 Versão: %1
@@ -298,8 +298,13 @@ Envie seus comentários para:
         <source>See what Wine says with:
 %1</source>
         <extracomment>%1 is a command, on a line of its own.</extracomment>
-        <translation>Veja o que o Wine diz com:
+        <translation>Para ver o que o Wine diz:
 %1</translation>
+    </message>
+    <message>
+        <source>The Wine here (%1) did not answer within half a minute; nothing was started.</source>
+        <extracomment>%1 is the Wine program. Start&apos;s refusal when Wine, asked whether it runs here, gives no answer within half a minute; how to see what Wine says follows on lines of its own.</extracomment>
+        <translation>O Wine instalado (%1) não respondeu em meio minuto; nada foi iniciado.</translation>
     </message>
 </context>
 <context>
@@ -325,6 +330,7 @@ Envie seus comentários para:
     </message>
     <message>
         <source>Hide</source>
+        <extracomment>Button that minimizes the window; a waiting run goes on. Not close, not quit.</extracomment>
         <translation>Ocultar</translation>
     </message>
     <message>
@@ -333,6 +339,7 @@ Envie seus comentários para:
     </message>
     <message>
         <source>Pause</source>
+        <extracomment>Button that pauses the waiting run; Start! starts it again. Not Exit.</extracomment>
         <translation>Pausar</translation>
     </message>
     <message>
@@ -341,6 +348,7 @@ Envie seus comentários para:
     </message>
     <message>
         <source>Exit</source>
+        <extracomment>Button that ends the program, and with it a waiting run.</extracomment>
         <translation>Sair</translation>
     </message>
     <message>
@@ -353,34 +361,40 @@ Envie seus comentários para:
     </message>
     <message>
         <source>What to do</source>
+        <extracomment>Frame of the action box: what the program does at the time-out (when the wait ends).</extracomment>
         <translation>O que fazer</translation>
     </message>
     <message>
         <source>Select what should happend when the time is out...</source>
-        <translation>Escolha o que deve acontecer quando o tempo acabar...</translation>
+        <translation>Escolha o que deve acontecer quando o tempo acabar…</translation>
     </message>
     <message>
         <source>What to do at the time-out</source>
-        <translation>Ação ao fim do tempo</translation>
+        <extracomment>What a screen reader calls the action box. The time-out is the moment the wait ends.</extracomment>
+        <translation>O que fazer quando o tempo acabar</translation>
     </message>
     <message>
         <source>Shutdown Winamp</source>
+        <extracomment>Action at the time-out: stop the player (Winamp). Fills a narrow box.</extracomment>
         <translation>Parar o Winamp</translation>
     </message>
     <message>
         <source>Play Mp3 File</source>
+        <extracomment>Action at the time-out: make the player play one chosen media file (any of its types, not only MP3). Fills a narrow box.</extracomment>
         <translation>Tocar MP3</translation>
     </message>
     <message>
         <source>Mp3 File</source>
+        <extracomment>Frame of the media file that the player plays at the time-out.</extracomment>
         <translation>Arquivo MP3</translation>
     </message>
     <message>
         <source>Select an MP3 file to be played when time is out...</source>
-        <translation>Escolha um arquivo MP3 para tocar quando o tempo acabar...</translation>
+        <translation>Escolha um arquivo MP3 para tocar quando o tempo acabar…</translation>
     </message>
     <message>
         <source>Open</source>
+        <extracomment>Button that opens a file dialog to choose the media file. Very narrow: a short word.</extracomment>
         <translation>Abrir</translation>
     </message>
     <message>
@@ -393,22 +407,26 @@ Envie seus comentários para:
     </message>
     <message>
         <source>Winamp Path</source>
+        <extracomment>Frame around the path of the player&apos;s file.</extracomment>
         <translation>Caminho do Winamp</translation>
     </message>
     <message>
         <source>Winamp current loction</source>
-        <translation>Local atual do Winamp</translation>
+        <translation>Caminho atual do Winamp</translation>
     </message>
     <message>
         <source>Player path</source>
+        <extracomment>What a screen reader calls the field that holds the path of the player&apos;s file.</extracomment>
         <translation>Caminho do reprodutor</translation>
     </message>
     <message>
         <source>Path</source>
-        <translation>Mudar</translation>
+        <extracomment>Button that opens a file dialog to choose where the player is (the path of the frame Winamp Path). Very narrow: a short word, such as the word for path or for change.</extracomment>
+        <translation>Alterar</translation>
     </message>
     <message>
         <source>Timer</source>
+        <extracomment>Frame of Timer Mode: the clock time (hours, minutes, seconds) at which the program acts. Not a countdown (that is Counter); the same word as the check box Use Timer.</extracomment>
         <translation>Horário</translation>
     </message>
     <message>
@@ -425,18 +443,22 @@ Envie seus comentários para:
     </message>
     <message>
         <source>Timer seconds</source>
+        <extracomment>What a screen reader calls the field of Timer Mode&apos;s seconds (of the clock time). Timer as in the frame Timer.</extracomment>
         <translation>Horário: segundos</translation>
     </message>
     <message>
         <source>Timer minutes</source>
+        <extracomment>What a screen reader calls the field of Timer Mode&apos;s minutes (of the clock time). Timer as in the frame Timer.</extracomment>
         <translation>Horário: minutos</translation>
     </message>
     <message>
         <source>Timer hours</source>
+        <extracomment>What a screen reader calls the field of Timer Mode&apos;s hours (of the clock time). Timer as in the frame Timer.</extracomment>
         <translation>Horário: horas</translation>
     </message>
     <message>
         <source>Time</source>
+        <extracomment>Small frame around a clock in each mode: the time left in Counter Mode, the current time in Timer Mode.</extracomment>
         <translation>Tempo</translation>
     </message>
     <message>
@@ -457,7 +479,8 @@ Envie seus comentários para:
     </message>
     <message>
         <source>Counter</source>
-        <translation>Duração</translation>
+        <extracomment>Frame of Counter Mode: a countdown of hours and minutes from now. The same word as the check box Use Counter.</extracomment>
+        <translation>Temporizador</translation>
     </message>
     <message>
         <source>Remaining time til&apos; Winamp&apos;s shutdown</source>
@@ -465,18 +488,22 @@ Envie seus comentários para:
     </message>
     <message>
         <source>Counter hours</source>
-        <translation>Contagem regressiva: horas</translation>
+        <extracomment>What a screen reader calls the field of Counter Mode&apos;s hours. Counter as in the frame Counter.</extracomment>
+        <translation>Temporizador: horas</translation>
     </message>
     <message>
         <source>Counter minutes</source>
-        <translation>Contagem regressiva: minutos</translation>
+        <extracomment>What a screen reader calls the field of Counter Mode&apos;s minutes. Counter as in the frame Counter.</extracomment>
+        <translation>Temporizador: minutos</translation>
     </message>
     <message>
         <source>Click to return to all vlues to &apos;0&apos;</source>
+        <extracomment>Tool tip of the Reset button: sets the Counter&apos;s hours and minutes back to 0.</extracomment>
         <translation>Clique para zerar todos os valores</translation>
     </message>
     <message>
         <source>Reset</source>
+        <extracomment>Narrow upright button that sets Counter Mode&apos;s hours and minutes back to 0. Only a few letters from its middle show; a screen reader speaks it whole.</extracomment>
         <translation>Zerar</translation>
     </message>
     <message>
@@ -485,19 +512,23 @@ Envie seus comentários para:
     </message>
     <message>
         <source>Choose to use Counter Mode</source>
-        <translation>Usar a contagem regressiva</translation>
+        <extracomment>Tool tip of the check box Use Counter: Counter Mode, a countdown of hours and minutes from now.</extracomment>
+        <translation>Usar o temporizador</translation>
     </message>
     <message>
         <source>Use Counter</source>
-        <translation>Contagem</translation>
+        <extracomment>Check box that chooses Counter Mode: a countdown of hours and minutes from now. Use the same word as the frame Counter. Narrow: keep it short.</extracomment>
+        <translation>Temporizador</translation>
     </message>
     <message>
         <source>Choose to use Timer Mode</source>
+        <extracomment>Tool tip of the check box Use Timer: Timer Mode, waiting until a clock time.</extracomment>
         <translation>Usar um horário</translation>
     </message>
     <message>
         <source>Use Timer</source>
-        <translation>No horário</translation>
+        <extracomment>Check box that chooses Timer Mode: the program acts at a clock time (HH:MM:SS), not after a countdown. Use the same word as the frame Timer, and not the desktop&apos;s word for a countdown timer (that is Counter). Narrow: keep it short.</extracomment>
+        <translation>Horário</translation>
     </message>
 </context>
 </TS>

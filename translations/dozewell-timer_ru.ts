@@ -78,7 +78,7 @@
     <message>
         <source>Filesize too big %1Bytes, 20,000,000Bytes is the max size !</source>
         <extracomment>%1 is the file&apos;s size in bytes; the limit is 20,000,000 bytes.</extracomment>
-        <translation>Файл слишком большой: %1 байт; наибольший размер — 20 000 000 байт!</translation>
+        <translation>Файл слишком большой (размер в байтах: %L1); наибольший допустимый размер — 20&#xa0;000&#xa0;000 байт!</translation>
     </message>
     <message>
         <source>The file could not be copied to the staging folder %1: %2</source>
@@ -102,12 +102,12 @@
     <message>
         <source>Wine could not start the player %1 (launcher: %2).</source>
         <extracomment>%1 is the player, %2 the Wine program that was to start it.</extracomment>
-        <translation>Wine не смог запустить проигрыватель %1 (загрузчик: %2).</translation>
+        <translation>Wine не смог запустить проигрыватель %1 (программа запуска: %2).</translation>
     </message>
     <message>
         <source>The staged file %1 lies on no drive of the Wine prefix of the player %2, so the player could not be handed it.</source>
         <extracomment>%1 is the staged copy of the media file, %2 the player.</extracomment>
-        <translation>Подготовленный файл %1 не находится ни на одном диске префикса Wine проигрывателя %2, поэтому его не удалось передать.</translation>
+        <translation>Промежуточная копия %1 не находится ни на одном диске префикса Wine проигрывателя %2, поэтому её не удалось передать проигрывателю.</translation>
     </message>
     <message>
         <source>The player %1 did not take the command: it ended at once with status %2.</source>
@@ -137,10 +137,10 @@ or name the Wine launcher to use in the variable %3.</source>
         <extracomment>%1 is the player, %2 the commands that install Wine (on lines of their own), %3 the name of an environment variable.</extracomment>
         <translation>Проигрыватель %1 — программа для Windows, и ему нужен Wine, но Wine не найден.
 
-В Debian установите его командой:
+В Debian установите его так:
 %2
 
-или укажите нужный загрузчик Wine в переменной %3.</translation>
+или укажите программу запуска Wine в переменной %3.</translation>
     </message>
     <message>
         <source>The player %1 is a 32-bit Windows program, but the Wine here (%2) has no 32-bit part, so it cannot run it.
@@ -148,7 +148,7 @@ or name the Wine launcher to use in the variable %3.</source>
 On Debian, add it with:
 %3</source>
         <extracomment>%1 is the player, %2 the Wine program, %3 the commands that add the 32-bit part.</extracomment>
-        <translation>Проигрыватель %1 — 32-битная программа для Windows, но у установленного здесь Wine (%2) нет 32-битной части, поэтому он не может её запустить.
+        <translation>Проигрыватель %1 — 32-битная программа для Windows, но у установленного здесь Wine (%2) нет 32-битной части, поэтому он не может запустить этот проигрыватель.
 
 В Debian добавьте её командами:
 %3</translation>
@@ -162,7 +162,7 @@ On Debian, add it with:
     </message>
     <message>
         <source>Dozewell Timer is already running for this user; a second one would delete the staged copy of the first one&apos;s run.</source>
-        <translation>Dozewell Timer уже запущен для этого пользователя; второй экземпляр удалил бы копию, подготовленную первым.</translation>
+        <translation>Dozewell Timer уже запущен для этого пользователя; второй экземпляр удалил бы промежуточную копию первого.</translation>
     </message>
     <message>
         <source>Dozewell Timer cannot start: its lock %1 cannot be written (%2).</source>
@@ -207,7 +207,7 @@ X server with:  %3
     <message>
         <source>Winamp was terminated by Orvo&apos;s Timer!!!</source>
         <extracomment>The report after the player was told to stop.</extracomment>
-        <translation>Winamp остановлен программой Orvo&apos;s Timer!!!</translation>
+        <translation>Winamp закрыт программой Orvo&apos;s Timer!!!</translation>
     </message>
     <message>
         <source>Orvo&apos;s Timer</source>
@@ -217,7 +217,7 @@ X server with:  %3
     <message>
         <source>Playing%1...</source>
         <extracomment>The report after the player was told to play a file: %1 is the file, right after the word, as the program has always shown it.</extracomment>
-        <translation>Воспроизводится %1...</translation>
+        <translation>Воспроизводится %1…</translation>
     </message>
     <message>
         <source>Orvo&apos;s Dozewell Timer</source>
@@ -241,8 +241,8 @@ Any Comments sould be sent to:
         <translation>
 Эта небольшая программа поможет тем, кто любит
 засыпать под длинный случайный плейлист в Winamp,
-но не хочет слушать музыку всю ночь...
-Задайте время или обратный отсчёт, и Winamp
+но не хочет слушать музыку всю ночь…
+Задайте время по часам или таймер, и Winamp
 остановит воспроизведение в нужный момент.
 
 Версия: %1
@@ -301,6 +301,11 @@ Any Comments sould be sent to:
         <translation>Что сообщает Wine, покажет команда:
 %1</translation>
     </message>
+    <message>
+        <source>The Wine here (%1) did not answer within half a minute; nothing was started.</source>
+        <extracomment>%1 is the Wine program. Start&apos;s refusal when Wine, asked whether it runs here, gives no answer within half a minute; how to see what Wine says follows on lines of its own.</extracomment>
+        <translation>Установленный здесь Wine (%1) не ответил за полминуты; ничего не запущено.</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>
@@ -325,6 +330,7 @@ Any Comments sould be sent to:
     </message>
     <message>
         <source>Hide</source>
+        <extracomment>Button that minimizes the window; a waiting run goes on. Not close, not quit.</extracomment>
         <translation>Скрыть</translation>
     </message>
     <message>
@@ -333,6 +339,7 @@ Any Comments sould be sent to:
     </message>
     <message>
         <source>Pause</source>
+        <extracomment>Button that pauses the waiting run; Start! starts it again. Not Exit.</extracomment>
         <translation>Пауза</translation>
     </message>
     <message>
@@ -341,6 +348,7 @@ Any Comments sould be sent to:
     </message>
     <message>
         <source>Exit</source>
+        <extracomment>Button that ends the program, and with it a waiting run.</extracomment>
         <translation>Выход</translation>
     </message>
     <message>
@@ -353,34 +361,40 @@ Any Comments sould be sent to:
     </message>
     <message>
         <source>What to do</source>
+        <extracomment>Frame of the action box: what the program does at the time-out (when the wait ends).</extracomment>
         <translation>Действие</translation>
     </message>
     <message>
         <source>Select what should happend when the time is out...</source>
-        <translation>Выберите, что произойдёт по истечении времени...</translation>
+        <translation>Выберите, что произойдёт по истечении времени…</translation>
     </message>
     <message>
         <source>What to do at the time-out</source>
+        <extracomment>What a screen reader calls the action box. The time-out is the moment the wait ends.</extracomment>
         <translation>Действие по истечении времени</translation>
     </message>
     <message>
         <source>Shutdown Winamp</source>
+        <extracomment>Action at the time-out: stop the player (Winamp). Fills a narrow box.</extracomment>
         <translation>Закрыть Winamp</translation>
     </message>
     <message>
         <source>Play Mp3 File</source>
-        <translation>Играть MP3</translation>
+        <extracomment>Action at the time-out: make the player play one chosen media file (any of its types, not only MP3). Fills a narrow box.</extracomment>
+        <translation>Включить MP3</translation>
     </message>
     <message>
         <source>Mp3 File</source>
+        <extracomment>Frame of the media file that the player plays at the time-out.</extracomment>
         <translation>Файл MP3</translation>
     </message>
     <message>
         <source>Select an MP3 file to be played when time is out...</source>
-        <translation>Выберите файл MP3, который зазвучит по истечении времени...</translation>
+        <translation>Выберите файл MP3, который зазвучит по истечении времени…</translation>
     </message>
     <message>
         <source>Open</source>
+        <extracomment>Button that opens a file dialog to choose the media file. Very narrow: a short word.</extracomment>
         <translation>Обзор</translation>
     </message>
     <message>
@@ -393,22 +407,26 @@ Any Comments sould be sent to:
     </message>
     <message>
         <source>Winamp Path</source>
+        <extracomment>Frame around the path of the player&apos;s file.</extracomment>
         <translation>Путь к Winamp</translation>
     </message>
     <message>
         <source>Winamp current loction</source>
-        <translation>Текущее расположение Winamp</translation>
+        <translation>Текущий путь к Winamp</translation>
     </message>
     <message>
         <source>Player path</source>
+        <extracomment>What a screen reader calls the field that holds the path of the player&apos;s file.</extracomment>
         <translation>Путь к проигрывателю</translation>
     </message>
     <message>
         <source>Path</source>
+        <extracomment>Button that opens a file dialog to choose where the player is (the path of the frame Winamp Path). Very narrow: a short word, such as the word for path or for change.</extracomment>
         <translation>Путь</translation>
     </message>
     <message>
         <source>Timer</source>
+        <extracomment>Frame of Timer Mode: the clock time (hours, minutes, seconds) at which the program acts. Not a countdown (that is Counter); the same word as the check box Use Timer.</extracomment>
         <translation>По часам</translation>
     </message>
     <message>
@@ -425,18 +443,22 @@ Any Comments sould be sent to:
     </message>
     <message>
         <source>Timer seconds</source>
+        <extracomment>What a screen reader calls the field of Timer Mode&apos;s seconds (of the clock time). Timer as in the frame Timer.</extracomment>
         <translation>По часам: секунды</translation>
     </message>
     <message>
         <source>Timer minutes</source>
+        <extracomment>What a screen reader calls the field of Timer Mode&apos;s minutes (of the clock time). Timer as in the frame Timer.</extracomment>
         <translation>По часам: минуты</translation>
     </message>
     <message>
         <source>Timer hours</source>
+        <extracomment>What a screen reader calls the field of Timer Mode&apos;s hours (of the clock time). Timer as in the frame Timer.</extracomment>
         <translation>По часам: часы</translation>
     </message>
     <message>
         <source>Time</source>
+        <extracomment>Small frame around a clock in each mode: the time left in Counter Mode, the current time in Timer Mode.</extracomment>
         <translation>Время</translation>
     </message>
     <message>
@@ -457,26 +479,31 @@ Any Comments sould be sent to:
     </message>
     <message>
         <source>Counter</source>
-        <translation>Обратный отсчёт</translation>
+        <extracomment>Frame of Counter Mode: a countdown of hours and minutes from now. The same word as the check box Use Counter.</extracomment>
+        <translation>Таймер</translation>
     </message>
     <message>
         <source>Remaining time til&apos; Winamp&apos;s shutdown</source>
-        <translation>Время до остановки Winamp</translation>
+        <translation>Время до закрытия Winamp</translation>
     </message>
     <message>
         <source>Counter hours</source>
-        <translation>Отсчёт: часы</translation>
+        <extracomment>What a screen reader calls the field of Counter Mode&apos;s hours. Counter as in the frame Counter.</extracomment>
+        <translation>Таймер: часы</translation>
     </message>
     <message>
         <source>Counter minutes</source>
-        <translation>Отсчёт: минуты</translation>
+        <extracomment>What a screen reader calls the field of Counter Mode&apos;s minutes. Counter as in the frame Counter.</extracomment>
+        <translation>Таймер: минуты</translation>
     </message>
     <message>
         <source>Click to return to all vlues to &apos;0&apos;</source>
+        <extracomment>Tool tip of the Reset button: sets the Counter&apos;s hours and minutes back to 0.</extracomment>
         <translation>Нажмите, чтобы сбросить все значения на «0»</translation>
     </message>
     <message>
         <source>Reset</source>
+        <extracomment>Narrow upright button that sets Counter Mode&apos;s hours and minutes back to 0. Only a few letters from its middle show; a screen reader speaks it whole.</extracomment>
         <translation>Сброс</translation>
     </message>
     <message>
@@ -485,18 +512,22 @@ Any Comments sould be sent to:
     </message>
     <message>
         <source>Choose to use Counter Mode</source>
-        <translation>Использовать обратный отсчёт</translation>
+        <extracomment>Tool tip of the check box Use Counter: Counter Mode, a countdown of hours and minutes from now.</extracomment>
+        <translation>Использовать таймер</translation>
     </message>
     <message>
         <source>Use Counter</source>
-        <translation>Отсчёт</translation>
+        <extracomment>Check box that chooses Counter Mode: a countdown of hours and minutes from now. Use the same word as the frame Counter. Narrow: keep it short.</extracomment>
+        <translation>Таймер</translation>
     </message>
     <message>
         <source>Choose to use Timer Mode</source>
+        <extracomment>Tool tip of the check box Use Timer: Timer Mode, waiting until a clock time.</extracomment>
         <translation>Использовать время по часам</translation>
     </message>
     <message>
         <source>Use Timer</source>
+        <extracomment>Check box that chooses Timer Mode: the program acts at a clock time (HH:MM:SS), not after a countdown. Use the same word as the frame Timer, and not the desktop&apos;s word for a countdown timer (that is Counter). Narrow: keep it short.</extracomment>
         <translation>По часам</translation>
     </message>
 </context>

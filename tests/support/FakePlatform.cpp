@@ -30,11 +30,20 @@ bool FakePlatform::StartProcess(const QString &program, const QStringList &argum
     return true;
 }
 
-BriefRun FakePlatform::RunBriefly(const QString &program, const QStringList &arguments,
-                                  const QStringList &environment, int)
+void FakePlatform::RunBriefly(const QString &program, const QStringList &arguments, const QStringList &environment,
+                              int, QObject *context, BriefRunDone done)
 {
     calls.append({Call::RunBriefly, {}, {}, MsgIcon::None, {}, program, arguments, environment});
-    return briefRun;
+    m_briefRuns.append({context, std::move(done)});
+    if (!holdBriefRuns)
+        answerBriefRun(briefRun);
+}
+
+void FakePlatform::answerBriefRun(const BriefRun &run)
+{
+    auto [context, done] = m_briefRuns.takeFirst();
+    if (context)
+        done(run);
 }
 
 void FakePlatform::settle(const ProcessOutcome &outcome)

@@ -27,8 +27,8 @@ public:
     std::optional<QString> ShowOpen(const QString &title, const QString &filter, const QString &fileName) override;
     bool StartProcess(const QString &program, const QStringList &arguments, const QStringList &environment,
                       int settleMs, QObject *context, ProcessSettled settled) override;
-    BriefRun RunBriefly(const QString &program, const QStringList &arguments, const QStringList &environment,
-                        int) override;
+    void RunBriefly(const QString &program, const QStringList &arguments, const QStringList &environment, int,
+                    QObject *context, BriefRunDone done) override;
     QDateTime Now() const override { return std::exchange(now, now.addMSecs(readingMovesClockMs)); }
     qint64 SinceBootMs() const override { return sinceBootMs; }
     void KeepAwake(const QString &reason, QWidget *) override { record(Call::KeepAwake, reason); keptAwake = true; }
@@ -37,6 +37,7 @@ public:
     { m_screenSaver = {context, changed}; }
     // The desktop's screen saver comes on or goes off.
     void setScreenSaver(bool active) { if (m_screenSaver.first) m_screenSaver.second(active); }
+    void WatchColourScheme(QObject *, std::function<void(ColourScheme)>) override {}
     void EndProgram() override;
     QProcessEnvironment Environment() const override { return environment; }
     QString HomeFolder() const override { return home; }
@@ -60,8 +61,11 @@ public:
     // unless `settleLater`: then the watch stays open until settle() tells it.
     ProcessOutcome processOutcome;
     bool settleLater = false;
-    // What every program run briefly answers.
+    // What every program run briefly answers: at once, unless `holdBriefRuns`:
+    // then when answerBriefRun() tells it.
     BriefRun briefRun{true, exited(0), {}};
+    bool holdBriefRuns = false;
+    void answerBriefRun(const BriefRun &run);
     void settle(const ProcessOutcome &outcome);
     static ProcessOutcome exited(int status) { return {ProcessOutcome::Ending::Exited, status, {}}; }
     qsizetype unsettled() const { return m_watches.size(); }
@@ -76,6 +80,7 @@ public:
 private:
     void record(Call::Kind kind, const QString &text) { calls.append({kind, text, {}, MsgIcon::None, {}, {}, {}, {}}); }
     QList<std::pair<QPointer<QObject>, ProcessSettled>> m_watches;
+    QList<std::pair<QPointer<QObject>, BriefRunDone>> m_briefRuns;
     std::pair<QPointer<QObject>, std::function<void(bool)>> m_screenSaver;
 };
 
