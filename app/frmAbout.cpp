@@ -3,9 +3,12 @@
 
 #include "app/BuildInfo.h"
 #include "app/CaptionFit.h"
+#include "app/Keyboard.h"
 #include "app/Texts.h"
 #include "app/WindowPlacement.h"
 #include "ui_frmAbout.h"
+
+#include <QShortcut>
 
 namespace dozewell {
 
@@ -31,6 +34,9 @@ frmAbout::frmAbout(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::f
         FitCaptions(ui->Text1);
     });
     connect(ui->cmdClose, &QPushButton::clicked, this, &frmAbout::cmdClose_Click);
+    // Escape puts the window away, as it closes a dialog.
+    connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this, &frmAbout::cmdClose_Click);
+    ForKeyboardUse(this);
 }
 
 frmAbout::~frmAbout() = default;

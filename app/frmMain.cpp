@@ -4,6 +4,7 @@
 #include "app/CaptionFit.h"
 #include "app/CommonDialog.h"
 #include "app/IntervalTimer.h"
+#include "app/Keyboard.h"
 #include "app/Texts.h"
 #include "app/WindowPlacement.h"
 #include "app/frmAbout.h"
@@ -63,6 +64,7 @@ frmMain::frmMain(Platform &platform, QWidget *parent)
     Timer1 = new IntervalTimer(QStringLiteral("Timer1"), ui->wfrmMain);
 
     ConnectHandlers();
+    ForKeyboardUse(this);
     Timer3->setInterval(kClockInterval);
     m_platform.WatchScreenSaver(this, [this](bool active) {
         m_screenOff = active;

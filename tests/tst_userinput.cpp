@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The keyboard user, and input that could be taken the wrong way.
 #include "app/CursorBlink.h"
+#include "app/frmAbout.h"
 #include "support/Harness.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QStyleOption>
 
 using namespace dozewell;
 using namespace dozewell::testing;
@@ -77,6 +80,30 @@ private slots:
         h->w("cmdHide")->setFocus();
         key(Qt::Key_Space);
         QVERIFY(h->form->isMinimized());
+    }
+
+    void theFocusShowsAndReturnPressesButtons()
+    {
+        QStyleOptionButton ring; // drawn from the start, not only after the first Tab
+        ring.initFrom(h->w("cmdHide"));
+        QVERIFY(ring.state & QStyle::State_HasFocus && ring.state & QStyle::State_KeyboardFocusChange);
+        h->w("chkUseCounter")->setFocus();
+        key(Qt::Key_Return);
+        QVERIFY(h->w<QCheckBox>("chkUseCounter")->isChecked());
+        h->w("cmdMoreMMCounter")->setFocus();
+        key(Qt::Key_Enter);
+        QCOMPARE(h->text("txtMMCounter"), "1");
+        h->w("cmbWhatToDo")->setFocus();
+        key(Qt::Key_Return);
+        QVERIFY(h->w<QComboBox>("cmbWhatToDo")->view()->isVisible());
+        h->w<QComboBox>("cmbWhatToDo")->hidePopup();
+        h->w("cmdAbout")->setFocus();
+        key(Qt::Key_Return);
+        frmAbout *about = h->form->aboutWindow();
+        QVERIFY(about && about->isVisible());
+        QVERIFY(QTest::qWaitForWindowActive(about));
+        key(Qt::Key_Escape);
+        QVERIFY(!about->isVisible());
     }
 
     void actionBoxWorksWithTheArrowKeys()
