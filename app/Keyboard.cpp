@@ -2,7 +2,7 @@
 #include "app/Keyboard.h"
 
 #include <QAbstractButton>
-#include <QCoreApplication>
+#include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
 
@@ -12,6 +12,21 @@ namespace {
 bool IsEnter(const QKeyEvent *key)
 {
     return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+}
+
+bool PressesButton(const QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        return true;
+    case QEvent::KeyPress: {
+        const auto *key = static_cast<const QKeyEvent *>(event);
+        return !key->isAutoRepeat() && (IsEnter(key) || key->key() == Qt::Key_Space || key->key() == Qt::Key_Select);
+    }
+    default:
+        return false;
+    }
 }
 
 // Hands Return and Enter on a button to it as Space; on a combo box that
@@ -61,6 +76,39 @@ void ForKeyboardUse(QWidget *window)
         if (box->insertPolicy() == QComboBox::NoInsert)
             box->installEventFilter(keyboardUse);
     }
+}
+
+SharedPlace::SharedPlace(QAbstractButton *first, QAbstractButton *second, QObject *parent)
+    : QObject(parent), m_first(first), m_second(second)
+{
+    first->installEventFilter(this);
+    second->installEventFilter(this);
+}
+
+void SharedPlace::show(QAbstractButton *button)
+{
+    QAbstractButton *other = button == m_first ? m_second : m_first;
+    if (other->isHidden())
+        return;
+    button->setVisible(true);
+    // Hidden with the focus, the other button would hand it to the next
+    // control in the tab order: Exit, after Start!.
+    if (other->window()->focusWidget() == other)
+        button->setFocus(Qt::OtherFocusReason);
+    other->setVisible(false);
+    m_swapped = true;
+}
+
+bool SharedPlace::eventFilter(QObject *, QEvent *event)
+{
+    if (!PressesButton(event))
+        return false;
+    const quint64 at = static_cast<QInputEvent *>(event)->timestamp();
+    if (m_swapped && m_pressedAt && at - *m_pressedAt < quint64(QApplication::doubleClickInterval()))
+        return true;
+    m_pressedAt = at;
+    m_swapped = false;
+    return false;
 }
 
 } // namespace dozewell

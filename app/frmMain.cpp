@@ -63,6 +63,7 @@ frmMain::frmMain(Platform &platform, QWidget *parent)
     Timer2 = new IntervalTimer(QStringLiteral("Timer2"), ui->wfrmMain, [this] { return m_platform.SinceBootMs(); });
     Timer1 = new IntervalTimer(QStringLiteral("Timer1"), ui->wfrmMain);
 
+    m_startPause = new SharedPlace(ui->cmdStart, ui->cmdStop, this);
     ConnectHandlers();
     ForKeyboardUse(this);
     Timer3->setInterval(kClockInterval);
@@ -314,7 +315,7 @@ void frmMain::SetTimerMode()
 
 void frmMain::cmdStart_Click()
 {
-    if (!ui->cmdStart->isEnabled())
+    if (m_askingWine)
         return; // it waits for Wine's answer, and goes on with it
     if ((!ui->chkUseCounter->isChecked() && !ui->chkUseTimer->isChecked())
         || ui->cmbWhatToDo->currentIndex() == NoAction) {
@@ -432,14 +433,11 @@ void frmMain::AskWineThenStart(const PlayerStart &start)
 
 void frmMain::ShowWaitingForWine(bool waiting)
 {
-    // The window draws and answers on; Start takes no second click, and
-    // gets back the keyboard focus that its disabling passed on.
-    const bool refocus = !waiting && m_startHadFocus;
-    m_startHadFocus = waiting && focusWidget() == ui->cmdStart;
-    ui->cmdStart->setEnabled(!waiting);
+    // The window draws and answers on, and Start takes no second click. It
+    // stays enabled: disabled, it would hand the keyboard focus on to Exit,
+    // where a second press of Space would end the program.
+    m_askingWine = waiting;
     waiting ? setCursor(Qt::BusyCursor) : unsetCursor();
-    if (refocus)
-        ui->cmdStart->setFocus();
 }
 
 void frmMain::cmdStop_Click()
@@ -484,8 +482,7 @@ bool frmMain::SetRunningState()
         m_platform.MsgBox(texts::kNoFileSelectedRefusal(), MsgIcon::Critical, texts::kErrorTitle());
         return false;
     }
-    ui->cmdStart->setVisible(false);
-    ui->cmdStop->setVisible(true);
+    m_startPause->show(ui->cmdStop);
     ui->chkUseCounter->setEnabled(false);
     ui->chkUseTimer->setEnabled(false);
     ui->cmdPath->setEnabled(false);
@@ -498,8 +495,7 @@ void frmMain::SetIdleState()
 {
     Timer2->setInterval(0);
     m_run.stop();
-    ui->cmdStop->setVisible(false);
-    ui->cmdStart->setVisible(true);
+    m_startPause->show(ui->cmdStart);
     ui->cmdPath->setEnabled(true);
     ui->cmdReset->setEnabled(true);
     ui->cmbWhatToDo->setEnabled(true);

@@ -317,8 +317,8 @@ private slots:
     }
 
     // Wine may take seconds to answer at Start, here 10: the window draws and
-    // answers meanwhile, Start takes no second click and asks no second
-    // time, then goes on with the answer as a Start does. A Wine with no
+    // answers meanwhile, Start keeps the focus, takes no second click and asks
+    // no second time, then goes on with the answer as a Start does. A Wine with no
     // answer within half a minute refuses the run, changing nothing else.
     void startWaitsForWine_data()
     {
@@ -335,7 +335,7 @@ private slots:
         h->counterRun(0, 1);
         h->w("cmdStart")->setFocus();
         h->click("cmdStart");
-        QVERIFY(!h->w("cmdStart")->isEnabled() && h->w("cmdStart")->isVisible());
+        QVERIFY(h->w("cmdStart")->isVisible() && h->form->focusWidget() == h->w("cmdStart"));
         h->form->cmdStart_Click();
         QCOMPARE(h->platform.ofKind(Call::RunBriefly).size(), 1);
         bool fired = false;

@@ -27,6 +27,15 @@ class UserInputTest : public QObject {
         return focus ? focus->objectName() : QString();
     }
     void key(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
+    // A key pressed and let go on the focused control at `ms`, the window system's time.
+    void keyAt(Qt::Key key, quint64 ms)
+    {
+        for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+            QKeyEvent event(type, key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+            event.setTimestamp(ms);
+            QApplication::sendEvent(QApplication::focusWidget(), &event);
+        }
+    }
 
 private slots:
     void init()
@@ -80,6 +89,28 @@ private slots:
         h->w("cmdHide")->setFocus();
         key(Qt::Key_Space);
         QVERIFY(h->form->isMinimized());
+    }
+
+    void theFocusStaysWhereStartAndPauseStand()
+    {
+        h->counterRun(0, 2);
+        h->w("cmdStart")->setFocus();
+        keyAt(Qt::Key_Space, 1000);
+        keyAt(Qt::Key_Space, 1200); // a double press starts the run once
+        QCOMPARE(focused(), "cmdStop");
+        QVERIFY(h->form->sleepTimer().running());
+        keyAt(Qt::Key_Space, 3000);
+        QCOMPARE(focused(), "cmdStart");
+        QVERIFY(!h->form->sleepTimer().running());
+        keyAt(Qt::Key_Return, 5000);
+        QCOMPARE(focused(), "cmdStop");
+        // The report opens over Start!, which the focus goes back to.
+        QString focusUnderTheReport;
+        h->platform.whileMessageShown = [&] { focusUnderTheReport = h->form->focusWidget()->objectName(); };
+        h->second(120);
+        QCOMPARE(h->platform.messages(), QStringList{"Winamp was terminated by Orvo's Timer!!!"});
+        QCOMPARE(focusUnderTheReport, "cmdStart");
+        QCOMPARE(focused(), "cmdStart");
     }
 
     void theFocusShowsAndReturnPressesButtons()
