@@ -24,6 +24,9 @@ struct Text {
 inline constexpr Text kSelectAnOption{QT_TRANSLATE_NOOP("Texts", "Select An Option")};
 //: The media file box before a file is chosen; short, it fills the box.
 inline constexpr Text kNoFileSelected{QT_TRANSLATE_NOOP("Texts", "No File Was Selected Yet")};
+//: What a screen reader says of a + or - button beside a time field: %1 is
+//: what the button does, its tool tip ("More Minutes"), %2 the field's value.
+inline constexpr Text kStepButtonName{QT_TRANSLATE_NOOP("Texts", "%1: %2")};
 //: The tool tip of the Path button. %1 is the player's file name.
 inline constexpr Text kChooseAnotherPlayer{QT_TRANSLATE_NOOP("Texts", "Choose a diffrent path for the '%1' file")};
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/frmAbout.h"
 
+#include "app/Accessibility.h"
 #include "app/BuildInfo.h"
 #include "app/CaptionFit.h"
 #include "app/Keyboard.h"
@@ -19,6 +20,7 @@ const QString kContactAddress = QStringLiteral("dozewell-timer@example.invalid")
 
 frmAbout::frmAbout(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::frmAbout>())
 {
+    InstallAccessibleInterfaces();
     ui->setupUi(this);
     OfferNoMaximize(this);
     setAttribute(Qt::WA_DeleteOnClose);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/frmMain.h"
 
+#include "app/Accessibility.h"
 #include "app/CaptionFit.h"
 #include "app/CommonDialog.h"
 #include "app/IntervalTimer.h"
@@ -43,6 +44,7 @@ void SetEnabled(std::initializer_list<QWidget *> controls, bool enabled)
 frmMain::frmMain(Platform &platform, QWidget *parent)
     : QWidget(parent), ui(std::make_unique<Ui::frmMain>()), m_platform(platform), m_player(platform)
 {
+    InstallAccessibleInterfaces();
     ui->setupUi(this);
     OfferNoMaximize(this);
     BannerLabel::StyleBanner(ui->lblName, ui->lbl666, ui->lblYear);
@@ -55,6 +57,7 @@ frmMain::frmMain(Platform &platform, QWidget *parent)
     KeepFitting(this, [this] { FitCaptions(this, {ui->cmdReset, ui->txtPath}); });
     for (QWidget *shape : {ui->shpFrameLogo1, ui->shpFrameLogo2})
         shape->setAttribute(Qt::WA_TransparentForMouseEvents);
+    NameForScreenReaders();
 
     Timer3 = new IntervalTimer(QStringLiteral("Timer3"), ui->wfrmMain);
     cmd1 = new CommonDialog(platform, ui->wfrmMain);
@@ -78,6 +81,19 @@ frmMain::frmMain(Platform &platform, QWidget *parent)
 frmMain::~frmMain()
 {
     delete m_about;
+}
+
+void frmMain::NameForScreenReaders()
+{
+    // The action box's text takes its focus.
+    ui->cmbWhatToDo->lineEdit()->setAccessibleName(ui->cmbWhatToDo->accessibleName());
+    // A step button changes a field that has not the focus: the button
+    // tells the field's value, so that a screen reader says the new one.
+    NameByValue(ui->txtHHCounter, {ui->cmdMoreHHCounter, ui->cmdLessHHCounter});
+    NameByValue(ui->txtMMCounter, {ui->cmdMoreMMCounter, ui->cmdLessMMCounter});
+    NameByValue(ui->txtHH, {ui->cmdMoreHH, ui->cmdLessHH});
+    NameByValue(ui->txtMM, {ui->cmdMoreMM, ui->cmdLessMM});
+    NameByValue(ui->txtSS, {ui->cmdMoreSS, ui->cmdLessSS});
 }
 
 void frmMain::ConnectHandlers()

@@ -130,6 +130,7 @@ private:
     void ShowAbout();
     void Step(QLineEdit *field, qint16 (*stepping)(qint16));
     void WatchSeen();
+    void NameForScreenReaders();
     void ConnectHandlers();
     // Wine and the staging folder, as the user's environment has them now.
     WineSetup Wine() const;

@@ -1,15 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The keyboard user, and input that could be taken the wrong way.
 #include "app/CursorBlink.h"
+#include "app/Translations.h"
 #include "app/frmAbout.h"
 #include "support/Harness.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QStyleOption>
 
 using namespace dozewell;
@@ -36,6 +40,7 @@ class UserInputTest : public QObject {
             QApplication::sendEvent(QApplication::focusWidget(), &event);
         }
     }
+    static QString name(QObject *object) { return QAccessible::queryAccessibleInterface(object)->text(QAccessible::Name); }
 
 private slots:
     void init()
@@ -135,6 +140,46 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(about));
         key(Qt::Key_Escape);
         QVERIFY(!about->isVisible());
+    }
+
+    void everyControlAndPictureSaysWhatItIs_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("English") << "";
+        QTest::newRow("German") << "de";
+    }
+    void everyControlAndPictureSaysWhatItIs()
+    {
+        QFETCH(QString, language);
+        std::optional<Translations> translations;
+        if (!language.isEmpty())
+            translations.emplace(QLocale(language));
+        Harness fresh;
+        frmAbout about;
+        QCOMPARE(QAccessible::queryAccessibleInterface(fresh.form.get())->role(), QAccessible::Window);
+        QCOMPARE(QAccessible::queryAccessibleInterface(&about)->role(), QAccessible::Dialog);
+        QCOMPARE(name(&about), about.windowTitle());
+        const QRegularExpression word(QStringLiteral("\\w\\w"));
+        for (const QWidget *window : QWidgetList{fresh.form.get(), &about}) {
+            for (QWidget *control : window->findChildren<QWidget *>()) {
+                const auto *label = qobject_cast<QLabel *>(control);
+                if (control->window() == window // not the action box's list, a window of its own
+                    && (control->focusPolicy() & Qt::TabFocus || (label && !label->pixmap().isNull())))
+                    QVERIFY2(name(control).contains(word), qPrintable(control->objectName() + ": " + name(control)));
+            }
+        }
+        auto *box = fresh.w<QComboBox>("cmbWhatToDo");
+        const QString actionBox = QCoreApplication::translate("frmMain", "What to do at the time-out");
+        QCOMPARE(actionBox == "What to do at the time-out", language.isEmpty());
+        QCOMPARE(name(box), actionBox);
+        QCOMPARE(name(box->lineEdit()), actionBox);
+        fresh.w<QAbstractButton>("chkUseCounter")->click();
+        fresh.w<QAbstractButton>("cmdLessMMCounter")->click(); // heard after the press
+        QCOMPARE(name(fresh.w("cmdLessMMCounter")), fresh.w("cmdLessMMCounter")->toolTip() + ": 59");
+        QAccessibleInterface *logo = QAccessible::queryAccessibleInterface(fresh.w("imgLogo1"));
+        QCOMPARE(logo->role(), QAccessible::Button);
+        logo->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QVERIFY(fresh.form->aboutWindow());
     }
 
     void actionBoxWorksWithTheArrowKeys()
