@@ -47,6 +47,7 @@ frmMain::frmMain(Platform &platform, QWidget *parent)
     InstallAccessibleInterfaces();
     ui->setupUi(this);
     OfferNoMaximize(this);
+    GiveProgramIcon(this);
     BannerLabel::StyleBanner(ui->lblName, ui->lbl666, ui->lblYear);
 
     ui->cmbWhatToDo->setCurrentIndex(-1);

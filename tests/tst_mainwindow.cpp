@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QStyleOption>
 #include <QTextEdit>
+#include <algorithm>
 #include <optional>
 
 using namespace dozewell;
@@ -162,7 +163,9 @@ private slots:
         QCOMPARE(h->form->windowTitle(), QStringLiteral("Dozewell Timer"));
         QCOMPARE(h->form->size(), QSize(345, 441));
         QCOMPARE(h->form->minimumSize(), h->form->maximumSize());
-        QCOMPARE(h->form->windowIcon().pixmap(32, 32).size(), QSize(32, 32));
+        const QList<QSize> iconSizes = h->form->windowIcon().availableSizes(), installed{{16, 16}, {22, 22}, {32, 32},
+                                                                                       {48, 48}, {64, 64}, {128, 128}};
+        QVERIFY(std::is_permutation(iconSizes.begin(), iconSizes.end(), installed.begin(), installed.end()));
         int named = 0;
         for (QWidget *control : h->form->findChildren<QWidget *>())
             named += !control->objectName().isEmpty() && !control->objectName().startsWith(QLatin1String("qt_"));
