@@ -59,6 +59,9 @@ inline constexpr Text kNoDisplay{QT_TRANSLATE_NOOP(
     "Texts", "%1: no display could be opened (see %2).\n"
              "It is a desktop program: start it from a desktop session, or under a virtual\n"
              "X server with:  %3\n")};
+//: After "see" in the no-display message: %1, %2 and %3 are the environment
+//: variables that name a display.
+inline constexpr Text kDisplayVariables{QT_TRANSLATE_NOOP("Texts", "%1, %2 and %3")};
 
 //: The first line of --help.
 inline constexpr Text kCommandLineDescription{

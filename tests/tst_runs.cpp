@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Whole runs: the countdown and clock ticks, the time-out action, the title
 // banner and the media picker with its staging.
+#include "app/Translations.h"
 #include "support/Harness.h"
 
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QScopeGuard>
 #include <QTimer>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -492,6 +494,18 @@ private slots:
             if (size < 100000)
                 QCOMPARE(Harness::contents(staging() + staged), Harness::contents(chosen));
         }
+    }
+
+    // The size is a number, which a translation groups as its language does.
+    void tooBigInTheUsersDigits()
+    {
+        const Translations german(QLocale(QLocale::German));
+        QLocale::setDefault(QLocale(QLocale::German));
+        const auto restore = qScopeGuard([] { QLocale::setDefault(QLocale::system()); });
+        h->choose(1);
+        pick(h->file(QStringLiteral("music/huge.avi"), 20000001));
+        QVERIFY2(h->platform.messages().value(0).contains(QStringLiteral("20.000.001")),
+                 qPrintable(h->platform.messages().value(0)));
     }
 
     void laterPicksReplaceAndKeepCopies()

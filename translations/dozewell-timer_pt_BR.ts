@@ -311,6 +311,11 @@ Envie seus comentários para:
         <extracomment>What a screen reader says of a + or - button beside a time field: %1 is what the button does, its tool tip (&quot;More Minutes&quot;), %2 the field&apos;s value.</extracomment>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>%1, %2 and %3</source>
+        <extracomment>After &quot;see&quot; in the no-display message: %1, %2 and %3 are the environment variables that name a display.</extracomment>
+        <translation>%1, %2 e %3</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>
