@@ -1,24 +1,68 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Shared by the real-window tests: a virtual X display of their own, a work
-# folder, and the moves a person makes in the main window. Each move waits for
-# what it does (a field that changes, a window that opens or closes, the
-# caption) instead of trusting a pause; a failure saves a picture of the
-# screen and lists the windows. Sourced with the program as $1 and an optional
-# screenshot folder as $2; DOZEWELL_GRAB names the screen grabber.
+# shellcheck shell=bash
+# Shared by the real-window tests, one script a case. Each runs on a desktop
+# of its own: started in any way, a script starts itself again under a session
+# bus of its own (dbus-run-session), in an environment cleared of the caller's
+# desktop whose home, runtime, settings, cache and data folders lie in a fresh
+# work folder and whose system bus is none until the script starts a private
+# one; then it opens a virtual X display of its own. Run by hand from a
+# desktop, a test so leaves that desktop's bus, display, services and settings
+# alone, and sees the same world as under CTest.
+#
+# Then the moves a person makes in the main window. Each move waits for what
+# it does (a field that changes, a window that opens or closes, the caption)
+# instead of trusting a pause; a failure saves a picture of the screen and
+# lists the windows. Sourced with the program as $1 and an optional
+# screenshot folder as $2; DOZEWELL_GRAB names the screen grabber, by default
+# the one built beside the program (build/tests/dozewell-grab).
 set -u
+
+# Whether this script runs under the dbus-run-session it started for itself:
+# the one that took the place of its first start, and so its process id.
+on_own_bus() { [ "${DOZEWELL_BUS_RUNNER:-}" = "$PPID" ]; }
+if ! on_own_bus; then
+    [ -x "${1:-}" ] || { echo "usage: $0 path/to/dozewell-timer [screenshot-folder]" >&2; exit 2; }
+    grab=$(readlink -f "${DOZEWELL_GRAB:-$(dirname "$1")/tests/dozewell-grab}")
+    [ -x "$grab" ] || { echo "no screen grabber at $grab: build it, or name it in DOZEWELL_GRAB" >&2; exit 2; }
+    [ "${DOZEWELL_DEPTH:-0}" -lt 3 ] || { echo "started again and again, never on a bus of its own" >&2; exit 2; }
+    work=$(mktemp -d)
+    mkdir -p "$work/home" "$work/config" "$work/cache" "$work/data" "$work/run" && chmod 700 "$work/run"
+    exec env -i PATH="$PATH" USER="$(id -un)" LOGNAME="$(id -un)" LANG=C.UTF-8 TMPDIR="${TMPDIR:-/tmp}" \
+        HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_CACHE_HOME="$work/cache" XDG_DATA_HOME="$work/data" \
+        XDG_RUNTIME_DIR="$work/run" DBUS_SYSTEM_BUS_ADDRESS="unix:path=$work/system-bus" \
+        DOZEWELL_GRAB="$grab" DOZEWELL_FAILURES="${DOZEWELL_FAILURES:-$PWD/realwindow-failures}" \
+        DOZEWELL_WM="${DOZEWELL_WM:-}" DOZEWELL_DESKTOP="$work" DOZEWELL_BUS_RUNNER=$$ \
+        DOZEWELL_DEPTH=$((${DOZEWELL_DEPTH:-0} + 1)) dbus-run-session -- bash "$0" "$@" 3>&2 2> "$work/out-bus.log"
+fi
+exec 2>&3 3>&-   # the bus's messages, and those of the services it starts, in out-bus.log
+
+work=$DOZEWELL_DESKTOP
 program=$(readlink -f "$1")
 shots=${2:-}
-grab=${DOZEWELL_GRAB:?DOZEWELL_GRAB must name the screen grabber}
-failures=${DOZEWELL_FAILURES:-$PWD/realwindow-failures}
-work=$(mktemp -d)
+grab=$DOZEWELL_GRAB
+failures=$DOZEWELL_FAILURES
+standins=$(dirname "$0")/standins
 pids=()
 
+# At the end: what the script started, then every other client of its buses
+# (the services they started when asked, such as the portal and its document
+# store, whose files are mounted in the runtime folder), and the work folder.
 on_exit=()
 cleanup() {
     [ ${#on_exit[@]} -gt 0 ] && "${on_exit[@]}"
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
+    local clients
+    mapfile -t clients < <(bus_clients --session; [ -S "$work/system-bus" ] && bus_clients --system)
+    end_all "${pids[@]}"
     wait 2>/dev/null
-    rm -rf "$work"
+    end_all "${clients[@]}"
+    within 5 bash -c "! findmnt -rn -o TARGET | grep -q '^$work/'"
+    rm -rf --one-file-system "$work"
+}
+# Ends the processes $@, killing those that have not ended within 5 s.
+end_all() {
+    local pid
+    for pid in "$@"; do kill "$pid" 2>/dev/null; done
+    for pid in "$@"; do within 5 gone "$pid" || kill -KILL "$pid" 2>/dev/null; done
 }
 trap cleanup EXIT
 fail() {
@@ -33,7 +77,7 @@ fail() {
     tail -n 20 "$work"/out*.log 2>/dev/null
     exit 1
 }
-step() { echo "--- $*"; }
+step() { echo "--- $(date +%T) $*"; }
 
 # Waits up to $1 seconds for the command that follows to succeed.
 within() {
@@ -44,13 +88,16 @@ within() {
         sleep 0.1
     done
 }
+# Whether process $1 has ended (or is only waiting to be told it has).
+gone() { [ "$(sed -E 's/.*\) (.).*/\1/' "/proc/$1/stat" 2>/dev/null || echo Z)" = Z ]; }
 window_named() { xdotool search --onlyvisible --name "$1" | head -1; }
 has_window() { [ -n "$(window_named "$1")" ]; }
 no_window() { ! has_window "$1"; }
 shot() { [ -z "$shots" ] || "$grab" "$shots/$1.png"; }
 
-# What the area X Y W H of window $1 shows, as a hash; the hashes it shows
-# over a blink of a text cursor; and whether it shows none of the hashes $1.
+# What the area X Y W H of window $1 shows, as a hash (or with X Y alone, the
+# lightness of that pixel); the hashes it shows over a blink of a text cursor;
+# and whether it shows none of the hashes $1.
 looks() { "$grab" "$@"; }
 looks_over_a_blink() { for _ in 1 2 3 4 5 6 7; do looks "$@"; sleep 0.2; done | sort -u; }
 looks_other_than() {
@@ -143,6 +190,12 @@ timer_run() {
     echo "caption: Dozewell Timer $target"
 }
 
+# Presses cmdStart, or cmdStop in its place, and waits for the caption $1.
+start_or_pause() {
+    click_at "$main" 52 408
+    within 10 bash -c "xdotool getwindowname $main | grep -Eqx '$1'" || fail "no caption $1"
+}
+
 # Closes the message box titled $1 with Enter and gives the focus back to $2.
 close_box() {
     focus_window "^$1\$"
@@ -156,7 +209,7 @@ close_box() {
 start_program() {
     "$program" > "$work/out$1.log" 2>&1 &
     app=$!
-    pids+=($app)
+    pids+=("$app")
     within 15 has_window "^Dozewell Timer$" || fail "no main window"
     has_window "^Winamp Path$" && fail "the start-up dialog opened"
     main=$(window_named "^Dozewell Timer$")
@@ -166,21 +219,107 @@ start_program() {
 # Presses Exit in the main window $1 and checks that process $2 ends with 0.
 exit_program() {
     click_at "$1" 292 408                # cmdClose
-    within 10 bash -c "! kill -0 $2" || fail "Exit did not end the program"
-    wait "$2"; local status=$?
-    [ "$status" -eq 0 ] || fail "exit status $status"
+    ends_with "$2" 0
 }
 
-# A virtual display of our own.
-exec 5< <(Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp 2>/dev/null)
+# Waits for process $1 to end and checks its status is $2.
+ends_with() {
+    within 10 gone "$1" || fail "process $1 did not end"
+    wait "$1"; local status=$?
+    [ "$status" -eq "$2" ] || fail "process $1 ended with status $status, not $2"
+}
+
+# The stand-in player at $1/winamp.exe: records its arguments, NUL-separated,
+# beside itself (args), and a line for each start (starts); lingers 3 s when
+# a file "linger" lies beside it; padded to a size inside the player file check.
+make_player() {
+    mkdir -p "$1"
+    {
+        printf '#!/bin/sh\necho >> "$(dirname "$0")/starts"\nprintf "%%s\\0" "$@" > "$(dirname "$0")/args.part" && mv "$(dirname "$0")/args.part" "$(dirname "$0")/args"\n[ -e "$(dirname "$0")/linger" ] && sleep 3\nexit 0\n'
+        head -c 1000000 /dev/zero | tr '\0' '#'
+    } > "$1/winamp.exe"
+    chmod +x "$1/winamp.exe"
+}
+# The stand-in player where Winamp installs in Wine's drive C:, so that the
+# program finds it without asking; sets $default_dir.
+player_in_wine() {
+    export WINEPREFIX="$work/prefix"
+    default_dir="$WINEPREFIX/dosdevices/c:/Program Files/Winamp"
+    make_player "$default_dir"
+}
+
+# The desktop's services ------------------------------------------------------
+# The process id of the owner of name $2 on bus $1 (--session or --system),
+# and whether it is $3.
+owner() {
+    gdbus call "$1" --dest org.freedesktop.DBus --object-path / --method \
+        org.freedesktop.DBus.GetConnectionUnixProcessID "$2" 2>/dev/null | sed -nE 's/^\(uint32 ([0-9]+),\)$/\1/p'
+}
+owned_by() { [ "$(owner "$1" "$2")" = "$3" ]; }
+# The process ids of every client of bus $1 (--session or --system).
+bus_clients() {
+    local name
+    for name in $(gdbus call "$1" --dest org.freedesktop.DBus --object-path / --method org.freedesktop.DBus.ListNames \
+        2>/dev/null | grep -o "':[0-9.]*'" | tr -d "'"); do
+        owner "$1" "$name"
+    done | sort -u
+}
+
+# Starts the command $3.. and waits until it owns the name $2 on bus $1
+# (--session or --system); its output goes to $work/out-<name>.log. Sets
+# $served to its process id.
+serve() {
+    local bus=$1 name=$2; shift 2
+    "$@" > "$work/out-$name.log" 2>&1 &
+    served=$!
+    pids+=("$served")
+    within 10 owned_by "$bus" "$name" "$served" || fail "$name did not come on the bus: $(tail -n 5 "$work/out-$name.log")"
+}
+
+# A stand-in from a python3-dbusmock template: one of its own (logind,
+# upower, ...) or a file $1.py in standins/, with the template's parameters as
+# JSON in $2, on the bus and under the name the template gives. Its calls are
+# logged to $work/$1.log. Sets $stand_in to its process id.
+stand_in() {
+    local template=$1 parameters=${2:-'{}'} name bus
+    [ -f "$standins/$1.py" ] && template=$standins/$1.py
+    read -r name bus < <(/usr/bin/python3 -c "import sys, dbusmock.mockobject as m; t = m.load_module(sys.argv[1]); \
+print(t.BUS_NAME, '--system' if t.SYSTEM_BUS else '--session')" "$template") || fail "no template $template"
+    serve "$bus" "$name" /usr/bin/python3 -m dbusmock "$bus" --template "$template" -p "$parameters" -l "$work/$1.log"
+    # shellcheck disable=SC2034 # for the scripts
+    stand_in=$served
+}
+
+# A system bus of the script's own, at the address its environment names
+# (none is there until this starts it), with logind's stand-in on it.
+private_system_bus() {
+    pids+=("$(dbus-daemon --session --address="$DBUS_SYSTEM_BUS_ADDRESS" --fork --print-pid)")
+    stand_in logind
+}
+
+# Changes the environment that the session bus gives the services it starts
+# to the values of the variables named; only ever on the script's own bus.
+activation_environment() {
+    on_own_bus || fail "not on the test's own session bus"
+    dbus-update-activation-environment "$@" || fail "the bus's activation environment did not change"
+}
+
+# A window manager (Openbox) on the virtual display, once it manages it.
+window_manager() {
+    openbox > "$work/out-openbox.log" 2>&1 &
+    pids+=($!)
+    within 15 bash -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'" || fail "the window manager did not start"
+}
+
+# A virtual display of our own, which stays as it is when its last window
+# closes (a server that resets then refuses a program that starts meanwhile).
+exec 5< <(Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp -noreset 2>/dev/null)
 pids+=($!)
 read -r -t 10 display <&5 || fail "Xvfb did not start"
 export DISPLAY=":$display"
 # For pictures with title bars, a window manager may be named (say twm).
 if [ -n "${DOZEWELL_WM:-}" ]; then
-    HOME="$work" $DOZEWELL_WM >/dev/null 2>&1 &
+    $DOZEWELL_WM >/dev/null 2>&1 &
     pids+=($!)
     sleep 1
 fi
-export HOME="$work/home" XDG_CACHE_HOME="$work/cache" XDG_RUNTIME_DIR="$work/run"
-mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
