@@ -39,9 +39,8 @@ public:
 
     QString text(QAccessible::Text text) const override
     {
-        if (text == QAccessible::Value || (text == QAccessible::Name && box()->accessibleName().isEmpty()))
-            return box()->currentText();
-        return QAccessibleWidget::text(text);
+        const bool value = text == QAccessible::Value || (text == QAccessible::Name && box()->accessibleName().isEmpty());
+        return value && !box()->currentText().isEmpty() ? box()->currentText() : QAccessibleWidget::text(text);
     }
     int childCount() const override { return box()->isEditable() ? 2 : 1; }
     QAccessibleInterface *child(int index) const override
