@@ -306,6 +306,16 @@ Anmerkungen bitte an:
         <extracomment>%1 is the Wine program. Start&apos;s refusal when Wine, asked whether it runs here, gives no answer within half a minute; how to see what Wine says follows on lines of its own.</extracomment>
         <translation>Das hier installierte Wine (%1) hat nicht innerhalb einer halben Minute geantwortet; es wurde nichts gestartet.</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>What a screen reader says of a + or - button beside a time field: %1 is what the button does, its tool tip (&quot;More Minutes&quot;), %2 the field&apos;s value.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 and %3</source>
+        <extracomment>After &quot;see&quot; in the no-display message: %1, %2 and %3 are the environment variables that name a display.</extracomment>
+        <translation>%1, %2 und %3</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>
@@ -316,6 +326,10 @@ Anmerkungen bitte an:
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Dozewell Timer logo</source>
+        <translation>Logo von Dozewell Timer</translation>
     </message>
 </context>
 <context>

@@ -306,6 +306,16 @@ Uwagi prosimy przesyłać na adres:
         <extracomment>%1 is the Wine program. Start&apos;s refusal when Wine, asked whether it runs here, gives no answer within half a minute; how to see what Wine says follows on lines of its own.</extracomment>
         <translation>Zainstalowane tu Wine (%1) nie odpowiedziało w ciągu pół minuty; niczego nie uruchomiono.</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>What a screen reader says of a + or - button beside a time field: %1 is what the button does, its tool tip (&quot;More Minutes&quot;), %2 the field&apos;s value.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 and %3</source>
+        <extracomment>After &quot;see&quot; in the no-display message: %1, %2 and %3 are the environment variables that name a display.</extracomment>
+        <translation>%1, %2 i %3</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>
@@ -316,6 +326,10 @@ Uwagi prosimy przesyłać na adres:
     <message>
         <source>Close</source>
         <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Dozewell Timer logo</source>
+        <translation>Logo programu Dozewell Timer</translation>
     </message>
 </context>
 <context>

@@ -306,6 +306,16 @@ Envie seus comentários para:
         <extracomment>%1 is the Wine program. Start&apos;s refusal when Wine, asked whether it runs here, gives no answer within half a minute; how to see what Wine says follows on lines of its own.</extracomment>
         <translation>O Wine instalado (%1) não respondeu em meio minuto; nada foi iniciado.</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>What a screen reader says of a + or - button beside a time field: %1 is what the button does, its tool tip (&quot;More Minutes&quot;), %2 the field&apos;s value.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 and %3</source>
+        <extracomment>After &quot;see&quot; in the no-display message: %1, %2 and %3 are the environment variables that name a display.</extracomment>
+        <translation>%1, %2 e %3</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>
@@ -316,6 +326,10 @@ Envie seus comentários para:
     <message>
         <source>Close</source>
         <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Dozewell Timer logo</source>
+        <translation>Logotipo do Dozewell Timer</translation>
     </message>
 </context>
 <context>
