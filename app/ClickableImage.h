@@ -12,6 +12,10 @@ class ClickableImage : public QLabel {
 public:
     using QLabel::QLabel;
 
+public slots:
+    // What a click does, as a button's click() does it.
+    void click() { emit clicked(); }
+
 signals:
     void clicked();
 

@@ -24,6 +24,9 @@ struct Text {
 inline constexpr Text kSelectAnOption{QT_TRANSLATE_NOOP("Texts", "Select An Option")};
 //: The media file box before a file is chosen; short, it fills the box.
 inline constexpr Text kNoFileSelected{QT_TRANSLATE_NOOP("Texts", "No File Was Selected Yet")};
+//: What a screen reader says of a + or - button beside a time field: %1 is
+//: what the button does, its tool tip ("More Minutes"), %2 the field's value.
+inline constexpr Text kStepButtonName{QT_TRANSLATE_NOOP("Texts", "%1: %2")};
 //: The tool tip of the Path button. %1 is the player's file name.
 inline constexpr Text kChooseAnotherPlayer{QT_TRANSLATE_NOOP("Texts", "Choose a diffrent path for the '%1' file")};
 
@@ -56,6 +59,9 @@ inline constexpr Text kNoDisplay{QT_TRANSLATE_NOOP(
     "Texts", "%1: no display could be opened (see %2).\n"
              "It is a desktop program: start it from a desktop session, or under a virtual\n"
              "X server with:  %3\n")};
+//: After "see" in the no-display message: %1, %2 and %3 are the environment
+//: variables that name a display.
+inline constexpr Text kDisplayVariables{QT_TRANSLATE_NOOP("Texts", "%1, %2 and %3")};
 
 //: The first line of --help.
 inline constexpr Text kCommandLineDescription{

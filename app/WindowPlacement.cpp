@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/WindowPlacement.h"
 
+#include <QDirIterator>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QScreen>
 #include <QWidget>
 
@@ -43,6 +45,15 @@ void FocusFirstFrom(QWidget *first)
         }
         control = control->nextInFocusChain();
     } while (control != first && control != first->window());
+}
+
+void GiveProgramIcon(QWidget *window)
+{
+    QIcon icon;
+    QDirIterator sizes(QStringLiteral(":/icons"), {QStringLiteral("*.png")}, QDir::Files, QDirIterator::Subdirectories);
+    while (sizes.hasNext())
+        icon.addFile(sizes.next());
+    window->setWindowIcon(icon);
 }
 
 } // namespace dozewell

@@ -20,4 +20,8 @@ void OfferNoMaximize(QWidget *window);
 // from `first` on along its window's focus chain.
 void FocusFirstFrom(QWidget *first);
 
+// Gives a window the program's icon, at each size the icon theme has it, so
+// that the frame, the task bar and the window switcher each find theirs.
+void GiveProgramIcon(QWidget *window);
+
 } // namespace dozewell

@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/frmAbout.h"
 
+#include "app/Accessibility.h"
 #include "app/BuildInfo.h"
 #include "app/CaptionFit.h"
+#include "app/Keyboard.h"
 #include "app/Texts.h"
 #include "app/WindowPlacement.h"
 #include "ui_frmAbout.h"
+
+#include <QShortcut>
 
 namespace dozewell {
 
@@ -16,6 +20,7 @@ const QString kContactAddress = QStringLiteral("dozewell-timer@example.invalid")
 
 frmAbout::frmAbout(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::frmAbout>())
 {
+    InstallAccessibleInterfaces();
     ui->setupUi(this);
     OfferNoMaximize(this);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -31,6 +36,9 @@ frmAbout::frmAbout(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::f
         FitCaptions(ui->Text1);
     });
     connect(ui->cmdClose, &QPushButton::clicked, this, &frmAbout::cmdClose_Click);
+    // Escape puts the window away, as it closes a dialog.
+    connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this, &frmAbout::cmdClose_Click);
+    ForKeyboardUse(this);
 }
 
 frmAbout::~frmAbout() = default;

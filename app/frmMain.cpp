@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/frmMain.h"
 
+#include "app/Accessibility.h"
 #include "app/CaptionFit.h"
 #include "app/CommonDialog.h"
 #include "app/IntervalTimer.h"
+#include "app/Keyboard.h"
 #include "app/Texts.h"
 #include "app/WindowPlacement.h"
 #include "app/frmAbout.h"
@@ -42,8 +44,10 @@ void SetEnabled(std::initializer_list<QWidget *> controls, bool enabled)
 frmMain::frmMain(Platform &platform, QWidget *parent)
     : QWidget(parent), ui(std::make_unique<Ui::frmMain>()), m_platform(platform), m_player(platform)
 {
+    InstallAccessibleInterfaces();
     ui->setupUi(this);
     OfferNoMaximize(this);
+    GiveProgramIcon(this);
     BannerLabel::StyleBanner(ui->lblName, ui->lbl666, ui->lblYear);
 
     ui->cmbWhatToDo->setCurrentIndex(-1);
@@ -54,6 +58,7 @@ frmMain::frmMain(Platform &platform, QWidget *parent)
     KeepFitting(this, [this] { FitCaptions(this, {ui->cmdReset, ui->txtPath}); });
     for (QWidget *shape : {ui->shpFrameLogo1, ui->shpFrameLogo2})
         shape->setAttribute(Qt::WA_TransparentForMouseEvents);
+    NameForScreenReaders();
 
     Timer3 = new IntervalTimer(QStringLiteral("Timer3"), ui->wfrmMain);
     cmd1 = new CommonDialog(platform, ui->wfrmMain);
@@ -62,7 +67,9 @@ frmMain::frmMain(Platform &platform, QWidget *parent)
     Timer2 = new IntervalTimer(QStringLiteral("Timer2"), ui->wfrmMain, [this] { return m_platform.SinceBootMs(); });
     Timer1 = new IntervalTimer(QStringLiteral("Timer1"), ui->wfrmMain);
 
+    m_startPause = new SharedPlace(ui->cmdStart, ui->cmdStop, this);
     ConnectHandlers();
+    ForKeyboardUse(this);
     Timer3->setInterval(kClockInterval);
     m_platform.WatchScreenSaver(this, [this](bool active) {
         m_screenOff = active;
@@ -75,6 +82,19 @@ frmMain::frmMain(Platform &platform, QWidget *parent)
 frmMain::~frmMain()
 {
     delete m_about;
+}
+
+void frmMain::NameForScreenReaders()
+{
+    // The action box's text takes its focus.
+    ui->cmbWhatToDo->lineEdit()->setAccessibleName(ui->cmbWhatToDo->accessibleName());
+    // A step button changes a field that has not the focus: the button
+    // tells the field's value, so that a screen reader says the new one.
+    NameByValue(ui->txtHHCounter, {ui->cmdMoreHHCounter, ui->cmdLessHHCounter});
+    NameByValue(ui->txtMMCounter, {ui->cmdMoreMMCounter, ui->cmdLessMMCounter});
+    NameByValue(ui->txtHH, {ui->cmdMoreHH, ui->cmdLessHH});
+    NameByValue(ui->txtMM, {ui->cmdMoreMM, ui->cmdLessMM});
+    NameByValue(ui->txtSS, {ui->cmdMoreSS, ui->cmdLessSS});
 }
 
 void frmMain::ConnectHandlers()
@@ -312,7 +332,7 @@ void frmMain::SetTimerMode()
 
 void frmMain::cmdStart_Click()
 {
-    if (!ui->cmdStart->isEnabled())
+    if (m_askingWine)
         return; // it waits for Wine's answer, and goes on with it
     if ((!ui->chkUseCounter->isChecked() && !ui->chkUseTimer->isChecked())
         || ui->cmbWhatToDo->currentIndex() == NoAction) {
@@ -430,14 +450,11 @@ void frmMain::AskWineThenStart(const PlayerStart &start)
 
 void frmMain::ShowWaitingForWine(bool waiting)
 {
-    // The window draws and answers on; Start takes no second click, and
-    // gets back the keyboard focus that its disabling passed on.
-    const bool refocus = !waiting && m_startHadFocus;
-    m_startHadFocus = waiting && focusWidget() == ui->cmdStart;
-    ui->cmdStart->setEnabled(!waiting);
+    // The window draws and answers on, and Start takes no second click. It
+    // stays enabled: disabled, it would hand the keyboard focus on to Exit,
+    // where a second press of Space would end the program.
+    m_askingWine = waiting;
     waiting ? setCursor(Qt::BusyCursor) : unsetCursor();
-    if (refocus)
-        ui->cmdStart->setFocus();
 }
 
 void frmMain::cmdStop_Click()
@@ -482,8 +499,7 @@ bool frmMain::SetRunningState()
         m_platform.MsgBox(texts::kNoFileSelectedRefusal(), MsgIcon::Critical, texts::kErrorTitle());
         return false;
     }
-    ui->cmdStart->setVisible(false);
-    ui->cmdStop->setVisible(true);
+    m_startPause->show(ui->cmdStop);
     ui->chkUseCounter->setEnabled(false);
     ui->chkUseTimer->setEnabled(false);
     ui->cmdPath->setEnabled(false);
@@ -496,8 +512,7 @@ void frmMain::SetIdleState()
 {
     Timer2->setInterval(0);
     m_run.stop();
-    ui->cmdStop->setVisible(false);
-    ui->cmdStart->setVisible(true);
+    m_startPause->show(ui->cmdStart);
     ui->cmdPath->setEnabled(true);
     ui->cmdReset->setEnabled(true);
     ui->cmbWhatToDo->setEnabled(true);

@@ -23,6 +23,7 @@ namespace dozewell {
 
 class CommonDialog;
 class IntervalTimer;
+class SharedPlace;
 class frmAbout;
 
 // The main window. Its controls hold the values the user sets; the sleep
@@ -130,6 +131,7 @@ private:
     void Step(QLineEdit *field, qint16 (*stepping)(qint16));
     void WatchSeen();
     void ShowCaption(const QString &caption);
+    void NameForScreenReaders();
     void ConnectHandlers();
     // Wine and the staging folder, as the user's environment has them now.
     WineSetup Wine() const;
@@ -146,12 +148,15 @@ private:
     IntervalTimer *Timer2;
     IntervalTimer *Timer3;
     CommonDialog *cmd1;
+    // Start! and Pause, one in the place of the other.
+    SharedPlace *m_startPause;
     QPointer<frmAbout> m_about;
     PlayerCommand m_player;
     bool m_ended = false;
     // Start's refusal for Wine's answer (empty: none), while Start goes on with it.
     std::optional<QString> m_wineRefusal;
-    bool m_startHadFocus = false;
+    // Start waits for Wine's answer.
+    bool m_askingWine = false;
     // The desktop's screen saver blanks or locks the screen.
     bool m_screenOff = false;
     // The run's caption while the screen is off, shown when it comes back.

@@ -26,7 +26,8 @@
 namespace {
 
 // Where the no-display message sends the user.
-const QString kDisplayVariables = QStringLiteral("DISPLAY, WAYLAND_DISPLAY and QT_QPA_PLATFORM");
+const QString kDisplayVariableNames[] = {QStringLiteral("DISPLAY"), QStringLiteral("WAYLAND_DISPLAY"),
+                                         QStringLiteral("QT_QPA_PLATFORM")};
 const QString kUnderVirtualServer = QStringLiteral("xvfb-run -a dozewell-timer");
 const QString kNoDisplayCause = QStringLiteral("(%1)\n");
 
@@ -39,9 +40,10 @@ void WhileConnecting(QtMsgType type, const QMessageLogContext &, const QString &
 {
     if (type == QtFatalMsg) {
         namespace texts = dozewell::texts;
+        const QString variables = dozewell::TranslatedEarly(texts::kDisplayVariables)
+                                      .arg(kDisplayVariableNames[0], kDisplayVariableNames[1], kDisplayVariableNames[2]);
         std::fputs(qPrintable(dozewell::TranslatedEarly(texts::kNoDisplay)
-                                  .arg(QCoreApplication::applicationName(), kDisplayVariables,
-                                       kUnderVirtualServer)),
+                                  .arg(QCoreApplication::applicationName(), variables, kUnderVirtualServer)),
                    stderr);
         // The toolkit's first word on it names the display it tried.
         if (!g_displayMessages->isEmpty())

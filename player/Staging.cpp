@@ -216,7 +216,7 @@ StagedChoice StageChosenFile(const QString &chosen, const QString &stagingFolder
     if (!size)
         return {};
     if (*size > kMaxMediaSize)
-        return {{}, Tr(kFileTooBig).arg(QString::number(*size, 'f', 0))};
+        return {{}, Tr(kFileTooBig).arg(qint64(*size))}; // a number, which %L1 groups as the language does
     const QString staged = StagedName(stagingFolder, extension);
     if (const std::optional<StageFailure> failure = StageCopy(chosen, staged)) {
         return {{}, failure->culprit == StageFailure::ChosenFile

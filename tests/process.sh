@@ -28,6 +28,9 @@ no_display "DISPLAY names no server" DISPLAY=:987
 no_display "stale WAYLAND_DISPLAY" WAYLAND_DISPLAY=wayland-987
 no_display "QT_QPA_PLATFORM set but empty" QT_QPA_PLATFORM=
 no_display "a platform that does not exist" QT_QPA_PLATFORM=nosuchplatform
+out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LANGUAGE= LC_ALL=de_DE.UTF-8 "$program" 2>&1)
+grep -q '(siehe DISPLAY, WAYLAND_DISPLAY und QT_QPA_PLATFORM)' <<< "$out" && pass "no display, in German" \
+    || fail "no display, in German" "$out"
 
 # Runs the program offscreen, as user $1 ("" for this one), with its runtime
 # folder $2 and the arguments after them, until it has taken its lock or

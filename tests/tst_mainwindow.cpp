@@ -9,6 +9,7 @@
 #include "app/frmAbout.h"
 #include "support/Harness.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -16,6 +17,7 @@
 #include <QMessageBox>
 #include <QScopeGuard>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStyleOption>
 #include <QTextEdit>
 #include <optional>
@@ -162,7 +164,7 @@ private slots:
         QCOMPARE(h->form->windowTitle(), QStringLiteral("Dozewell Timer"));
         QCOMPARE(h->form->size(), QSize(345, 441));
         QCOMPARE(h->form->minimumSize(), h->form->maximumSize());
-        QCOMPARE(h->form->windowIcon().pixmap(32, 32).size(), QSize(32, 32));
+        QCOMPARE(h->form->windowIcon().availableSizes().size(), 6); // each the icon theme gets, 16 to 128 pixels
         int named = 0;
         for (QWidget *control : h->form->findChildren<QWidget *>())
             named += !control->objectName().isEmpty() && !control->objectName().startsWith(QLatin1String("qt_"));
@@ -175,8 +177,9 @@ private slots:
         auto *dialog = h->form->findChild<CommonDialog *>(QStringLiteral("cmd1"));
         QCOMPARE(dialog->DialogTitle, QStringLiteral("Winamp Path"));
         QVERIFY(!dialog->CancelError);
-        QCOMPARE(h->w<QLabel>("imgLogo1")->pixmap().size(), QSize(64, 64));
-        QCOMPARE(h->w<QLabel>("imgLogo2")->pixmap().size(), QSize(79, 79));
+        // The logos have pixels enough to stay sharp on a screen scaled up to three times.
+        for (const char *name : {"imgLogo1", "imgLogo2"})
+            QVERIFY(h->w<QLabel>(name)->pixmap().width() >= 3 * h->w(name)->width());
     }
 
     void controlsOfEachKind()
@@ -275,6 +278,21 @@ private slots:
             larger.setPixelSize(font.pixelSize() + 1);
             QVERIFY(font.pixelSize() == QFontInfo(desktop).pixelSize() || !CutCaptions(window, larger, exempt).isEmpty());
         }
+        // A screen reader hears, in the row's language, what each control that takes the focus and each
+        // picture is; a logo is a button it can press.
+        const QRegularExpression word(QStringLiteral("\\w\\w"), QRegularExpression::UseUnicodePropertiesOption);
+        for (QWidget *window : QWidgetList{fresh.form.get(), &about}) {
+            for (QWidget *control : window->findChildren<QWidget *>()) {
+                const auto *label = qobject_cast<QLabel *>(control);
+                if (control->window() == window // not the action box's list, a window of its own
+                    && (control->focusPolicy() & Qt::TabFocus || (label && !label->pixmap().isNull())))
+                    QVERIFY2(QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).contains(word),
+                             qPrintable(control->objectName()));
+            }
+        }
+        QAccessibleInterface *logo = QAccessible::queryAccessibleInterface(fresh.w("imgLogo1"));
+        logo->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QVERIFY(fresh.form->aboutWindow());
         // The banner's labels: whole, at 13.5 points where that fits, else as large as they all fit.
         QFont banner(QStringLiteral("MS Sans Serif")), larger = fresh.w("lblName")->font();
         banner.setPointSizeF(13.5);

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Whole runs: the countdown and clock ticks, the time-out action, the title
 // banner and the media picker with its staging.
+#include "app/Translations.h"
 #include "support/Harness.h"
 
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QScopeGuard>
 #include <QTimer>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -317,8 +319,8 @@ private slots:
     }
 
     // Wine may take seconds to answer at Start, here 10: the window draws and
-    // answers meanwhile, Start takes no second click and asks no second
-    // time, then goes on with the answer as a Start does. A Wine with no
+    // answers meanwhile, Start keeps the focus, takes no second click and asks
+    // no second time, then goes on with the answer as a Start does. A Wine with no
     // answer within half a minute refuses the run, changing nothing else.
     void startWaitsForWine_data()
     {
@@ -335,7 +337,7 @@ private slots:
         h->counterRun(0, 1);
         h->w("cmdStart")->setFocus();
         h->click("cmdStart");
-        QVERIFY(!h->w("cmdStart")->isEnabled() && h->w("cmdStart")->isVisible());
+        QVERIFY(h->w("cmdStart")->isVisible() && h->form->focusWidget() == h->w("cmdStart"));
         h->form->cmdStart_Click();
         QCOMPARE(h->platform.ofKind(Call::RunBriefly).size(), 1);
         bool fired = false;
@@ -466,10 +468,14 @@ private slots:
         QTest::addColumn<qint64>("size");
         QTest::addColumn<QString>("staged"); // empty: nothing taken
         QTest::addColumn<QString>("message");
-        QTest::newRow("Song.MP3") << "Song.MP3" << qint64(5000) << "QDX.mp3" << "";
+        QTest::addColumn<QString>("language"); // the size a number, which a translation groups as its language does
+        QTest::newRow("Song.MP3") << "Song.MP3" << qint64(5000) << "QDX.mp3" << "" << "";
         QTest::newRow("one byte over") << "huge.avi" << qint64(20000001) << ""
-                                       << "Filesize too big 20000001Bytes, 20,000,000Bytes is the max size !";
-        QTest::newRow(".mpeg") << "clip.mpeg" << qint64(10) << "" << "";
+                                       << "Filesize too big 20000001Bytes, 20,000,000Bytes is the max size !" << "";
+        QTest::newRow("one byte over, in German")
+            << "huge.avi" << qint64(20000001) << ""
+            << "Die Datei ist zu groß (Größe in Bytes: 20.000.001); erlaubt sind höchstens 20.000.000 Bytes!" << "de";
+        QTest::newRow(".mpeg") << "clip.mpeg" << qint64(10) << "" << "" << "";
     }
     void mediaPicker()
     {
@@ -477,12 +483,19 @@ private slots:
         QFETCH(qint64, size);
         QFETCH(QString, staged);
         QFETCH(QString, message);
+        QFETCH(QString, language);
+        std::optional<Translations> translations;
+        if (!language.isEmpty()) {
+            translations.emplace(QLocale(language));
+            QLocale::setDefault(QLocale(language));
+        }
+        const auto restore = qScopeGuard([] { QLocale::setDefault(QLocale::system()); });
         h->choose(1);
         const QString chosen = h->file("music/" + name, size);
         pick(chosen);
         const Call shown = h->platform.ofKind(Call::ShowOpen).first();
-        QCOMPARE(shown.filter,
-                 QStringLiteral("Winamp Media File and Playlists|*.mp3;*.m3u;*.wav;*.mid;*.voc;*.mod;*.avi;*.mpg"));
+        QCOMPARE(shown.filter, QCoreApplication::translate("Texts", "Winamp Media File and Playlists")
+                                   + QStringLiteral("|*.mp3;*.m3u;*.wav;*.mid;*.voc;*.mod;*.avi;*.mpg"));
         QCOMPARE(shown.title, QStringLiteral("Winamp Path"));
         QCOMPARE(h->platform.messages(), message.isEmpty() ? QStringList() : QStringList{message});
         if (staged.isEmpty()) {

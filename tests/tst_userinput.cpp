@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QStyleOption>
 
 using namespace dozewell;
 using namespace dozewell::testing;
@@ -24,6 +25,15 @@ class UserInputTest : public QObject {
         return focus ? focus->objectName() : QString();
     }
     void key(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
+    // A key pressed and let go on the focused control at `ms`, the window system's time.
+    void keyAt(Qt::Key key, quint64 ms)
+    {
+        for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+            QKeyEvent event(type, key, Qt::NoModifier);
+            event.setTimestamp(ms);
+            QApplication::sendEvent(QApplication::focusWidget(), &event);
+        }
+    }
 
 private slots:
     void init()
@@ -66,6 +76,9 @@ private slots:
 
     void buttonsAndBoxesWorkWithSpace()
     {
+        QStyleOptionButton ring; // the focus shows from the start, not only after the first Tab
+        ring.initFrom(h->w("cmdHide"));
+        QVERIFY(ring.state & QStyle::State_HasFocus && ring.state & QStyle::State_KeyboardFocusChange);
         h->w("chkUseTimer")->setFocus();
         key(Qt::Key_Space);
         QVERIFY(h->w<QCheckBox>("chkUseTimer")->isChecked());
@@ -74,6 +87,20 @@ private slots:
         h->w("cmdMoreSS")->setFocus();
         key(Qt::Key_Space);
         QCOMPARE(h->text("txtSS").toInt(), (seconds + 1) % 60);
+        // Start! and Pause hand the focus to each other, also under the report; Return presses as Space
+        // does, and a second press within a double click's time of the first is part of it.
+        h->choose(0);
+        h->w("cmdStart")->setFocus();
+        keyAt(Qt::Key_Space, 1000);
+        keyAt(Qt::Key_Return, 1200);
+        QCOMPARE(focused(), "cmdStop");
+        keyAt(Qt::Key_Space, 3000);
+        QCOMPARE(focused(), "cmdStart");
+        keyAt(Qt::Key_Enter, 5000);
+        QString underTheReport;
+        h->platform.whileMessageShown = [&] { underTheReport = h->form->focusWidget()->objectName(); };
+        h->second(2);
+        QCOMPARE(underTheReport + ' ' + focused(), "cmdStart cmdStart");
         h->w("cmdHide")->setFocus();
         key(Qt::Key_Space);
         QVERIFY(h->form->isMinimized());

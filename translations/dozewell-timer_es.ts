@@ -307,6 +307,16 @@ Envíe sus comentarios a:
         <translation>El Wine instalado (%1) no respondió en medio minuto; no se inició nada.</translation>
     </message>
     <message>
+        <source>%1: %2</source>
+        <extracomment>What a screen reader says of a + or - button beside a time field: %1 is what the button does, its tool tip (&quot;More Minutes&quot;), %2 the field&apos;s value.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 and %3</source>
+        <extracomment>After &quot;see&quot; in the no-display message: %1, %2 and %3 are the environment variables that name a display.</extracomment>
+        <translation>%1, %2 y %3</translation>
+    </message>
+    <message>
         <source>the computer may suspend before the time-out: it could not be kept awake (%1)</source>
         <extracomment>On standard error when no way keeps the computer awake. %1 is each way&apos;s answer.</extracomment>
         <translation>el equipo puede suspenderse antes de que se acabe el tiempo: no se pudo evitar que el equipo se suspenda (%1)</translation>
@@ -321,6 +331,10 @@ Envíe sus comentarios a:
     <message>
         <source>Close</source>
         <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Dozewell Timer logo</source>
+        <translation>Logotipo de Dozewell Timer</translation>
     </message>
 </context>
 <context>

@@ -304,7 +304,17 @@ Vos remarques sont les bienvenues à&#xa0;:
     <message>
         <source>The Wine here (%1) did not answer within half a minute; nothing was started.</source>
         <extracomment>%1 is the Wine program. Start&apos;s refusal when Wine, asked whether it runs here, gives no answer within half a minute; how to see what Wine says follows on lines of its own.</extracomment>
-        <translation>Le Wine installé ici (%1) n’a pas répondu en une demi-minute ; rien n’a été démarré.</translation>
+        <translation>Le Wine installé ici (%1) n’a pas répondu en une demi-minute&#x202f;; rien n’a été démarré.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>What a screen reader says of a + or - button beside a time field: %1 is what the button does, its tool tip (&quot;More Minutes&quot;), %2 the field&apos;s value.</extracomment>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 and %3</source>
+        <extracomment>After &quot;see&quot; in the no-display message: %1, %2 and %3 are the environment variables that name a display.</extracomment>
+        <translation>%1, %2 et %3</translation>
     </message>
     <message>
         <source>the computer may suspend before the time-out: it could not be kept awake (%1)</source>
@@ -321,6 +331,10 @@ Vos remarques sont les bienvenues à&#xa0;:
     <message>
         <source>Close</source>
         <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Dozewell Timer logo</source>
+        <translation>Logo de Dozewell Timer</translation>
     </message>
 </context>
 <context>

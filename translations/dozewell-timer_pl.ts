@@ -307,6 +307,16 @@ Uwagi prosimy przesyłać na adres:
         <translation>Zainstalowane tu Wine (%1) nie odpowiedziało w ciągu pół minuty; niczego nie uruchomiono.</translation>
     </message>
     <message>
+        <source>%1: %2</source>
+        <extracomment>What a screen reader says of a + or - button beside a time field: %1 is what the button does, its tool tip (&quot;More Minutes&quot;), %2 the field&apos;s value.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 and %3</source>
+        <extracomment>After &quot;see&quot; in the no-display message: %1, %2 and %3 are the environment variables that name a display.</extracomment>
+        <translation>%1, %2 i %3</translation>
+    </message>
+    <message>
         <source>the computer may suspend before the time-out: it could not be kept awake (%1)</source>
         <extracomment>On standard error when no way keeps the computer awake. %1 is each way&apos;s answer.</extracomment>
         <translation>komputer może zostać uśpiony przed upływem czasu: nie udało się zapobiec uśpieniu komputera (%1)</translation>
@@ -321,6 +331,10 @@ Uwagi prosimy przesyłać na adres:
     <message>
         <source>Close</source>
         <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Dozewell Timer logo</source>
+        <translation>Logo programu Dozewell Timer</translation>
     </message>
 </context>
 <context>

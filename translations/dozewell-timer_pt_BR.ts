@@ -307,6 +307,16 @@ Envie seus comentários para:
         <translation>O Wine instalado (%1) não respondeu em meio minuto; nada foi iniciado.</translation>
     </message>
     <message>
+        <source>%1: %2</source>
+        <extracomment>What a screen reader says of a + or - button beside a time field: %1 is what the button does, its tool tip (&quot;More Minutes&quot;), %2 the field&apos;s value.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 and %3</source>
+        <extracomment>After &quot;see&quot; in the no-display message: %1, %2 and %3 are the environment variables that name a display.</extracomment>
+        <translation>%1, %2 e %3</translation>
+    </message>
+    <message>
         <source>the computer may suspend before the time-out: it could not be kept awake (%1)</source>
         <extracomment>On standard error when no way keeps the computer awake. %1 is each way&apos;s answer.</extracomment>
         <translation>o computador pode entrar em suspensão antes de o tempo acabar: não foi possível impedir a suspensão (%1)</translation>
@@ -321,6 +331,10 @@ Envie seus comentários para:
     <message>
         <source>Close</source>
         <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Dozewell Timer logo</source>
+        <translation>Logotipo do Dozewell Timer</translation>
     </message>
 </context>
 <context>

@@ -307,6 +307,16 @@ Any Comments sould be sent to:
         <translation>Установленный здесь Wine (%1) не ответил за полминуты; ничего не запущено.</translation>
     </message>
     <message>
+        <source>%1: %2</source>
+        <extracomment>What a screen reader says of a + or - button beside a time field: %1 is what the button does, its tool tip (&quot;More Minutes&quot;), %2 the field&apos;s value.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 and %3</source>
+        <extracomment>After &quot;see&quot; in the no-display message: %1, %2 and %3 are the environment variables that name a display.</extracomment>
+        <translation>%1, %2 и %3</translation>
+    </message>
+    <message>
         <source>the computer may suspend before the time-out: it could not be kept awake (%1)</source>
         <extracomment>On standard error when no way keeps the computer awake. %1 is each way&apos;s answer.</extracomment>
         <translation>компьютер может перейти в ждущий режим до истечения времени: не удалось не дать компьютеру уснуть (%1)</translation>
@@ -321,6 +331,10 @@ Any Comments sould be sent to:
     <message>
         <source>Close</source>
         <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Dozewell Timer logo</source>
+        <translation>Логотип Dozewell Timer</translation>
     </message>
 </context>
 <context>

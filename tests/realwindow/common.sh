@@ -191,7 +191,10 @@ timer_run() {
 }
 
 # Presses cmdStart, or cmdStop in its place, and waits for the caption $1.
+# It waits out a double click first: a press that comes within a double
+# click's time of the one that swapped the two buttons counts with it.
 start_or_pause() {
+    sleep 0.5
     click_at "$main" 52 408
     within 10 bash -c "xdotool getwindowname $main | grep -Eqx '$1'" || fail "no caption $1"
 }

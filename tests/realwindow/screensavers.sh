@@ -29,23 +29,22 @@ for saver in "$locker/usr/bin/light-locker" xscreensaver; do
     "$saver" $([ $saver = xscreensaver ] || echo --late-locking --lock-after-screensaver=3600) > "$work/saver.log" 2>&1 &
     saver_pid=$!
     pids+=($saver_pid)
-    on="$saver-command -a; sleep 1; gdbus call --session -d org.freedesktop.ScreenSaver -o /org/freedesktop/ScreenSaver \
-        -m org.freedesktop.ScreenSaver.GetActive | grep -q true" off=("$saver-command" -d)
-    [ $saver = xscreensaver ] && on="xscreensaver-command -activate; sleep 1; xscreensaver-command -time | grep -q blanked" \
-        off=(xscreensaver-command -deactivate)
+    active="gdbus call --session -d org.freedesktop.ScreenSaver -o /org/freedesktop/ScreenSaver \
+        -m org.freedesktop.ScreenSaver.GetActive | grep -q true" on=-a off=-d
+    [ $saver = xscreensaver ] && active="xscreensaver-command -time | grep -q ' blanked'" on=-activate off=-deactivate
     sleep 2
     start_program "${saver##*/}"
     idle=$(wakeups 3)
     counter_run 5
-    within 10 bash -c "$on" || fail "${saver##*/} did not blank the screen: $(tail -3 "$work/saver.log")"
+    within 10 bash -c "$saver-command $on > /dev/null; sleep 1; $active" || fail "${saver##*/} did not blank the screen: $(tail -3 "$work/saver.log")"
     sleep 2
     blanked=$(xdotool getwindowname "$main") resting=$(wakeups 3)
     echo "wake-ups a second: the idle window $idle, a run behind ${saver##*/} $resting"
     [ "$(xdotool getwindowname "$main")" = "$blanked" ] || fail "the caption changed behind the screen saver"
     [ "$resting" -le $((3 * idle + 3)) ] || fail "$resting wake-ups a second behind the screen saver, $idle idle"
-    "${off[@]}" > /dev/null
+    "$saver-command" $off > /dev/null
     within 3 bash -c "[ \"\$(xdotool getwindowname $main)\" != '$blanked' ]" || fail "the caption did not catch up"
-    sleep 1   # the screen saver's window goes
+    within 5 bash -c "! { $active; }" && sleep 0.5 || fail "the screen saver stayed"   # and its window goes
     exit_program "$main" "$app"
     [ $saver = xscreensaver ] || { kill $saver_pid; wait $saver_pid; }   # xscreensaver stays for the target
 done
