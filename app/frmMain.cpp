@@ -137,7 +137,7 @@ void frmMain::ConnectHandlers()
 
     connect(&m_run, &SleepTimer::countdownChanged, ui->lblTimer, &QLabel::setText);
     connect(&m_run, &SleepTimer::timeOfDayChanged, ui->lblTime, &QLabel::setText);
-    connect(&m_run, &SleepTimer::captionChanged, this, &QWidget::setWindowTitle);
+    connect(&m_run, &SleepTimer::captionChanged, this, &frmMain::ShowCaption);
     connect(&m_run, &SleepTimer::bannerMoved, this, [this](float nameLeft, float yearLeft, float versionLeft) {
         ui->lblName->placeAt(nameLeft);
         ui->lblYear->placeAt(yearLeft);
@@ -581,11 +581,25 @@ void frmMain::WatchSeen()
     // its labels catch up on the ticks left out when it is seen again; the
     // clock, whose label nobody reads, ticks along with a running countdown,
     // so that the two wake the program once a second, not twice. Behind the
-    // screen saver nothing is painted until the screen comes back.
+    // screen saver nothing is painted, nor the caption changed, until the
+    // screen comes back.
     const bool unseen = !isVisible() || isMinimized() || m_screenOff;
     setUpdatesEnabled(!m_screenOff);
+    if (m_captionWaiting && !m_screenOff)
+        setWindowTitle(*std::exchange(m_captionWaiting, std::nullopt));
     Timer2->setSuspended(unseen);
     Timer3->rideOn(unseen ? Timer1 : nullptr);
+}
+
+void frmMain::ShowCaption(const QString &caption)
+{
+    // The taskbar shows a minimized run's time; behind the screen saver
+    // nobody reads it, and the window manager's answers to each change
+    // would wake the program: it waits for the screen to come back.
+    if (m_screenOff)
+        m_captionWaiting = caption;
+    else
+        setWindowTitle(caption);
 }
 
 // The time-out

@@ -130,6 +130,7 @@ private:
     void ShowAbout();
     void Step(QLineEdit *field, qint16 (*stepping)(qint16));
     void WatchSeen();
+    void ShowCaption(const QString &caption);
     void NameForScreenReaders();
     void ConnectHandlers();
     // Wine and the staging folder, as the user's environment has them now.
@@ -158,6 +159,8 @@ private:
     bool m_askingWine = false;
     // The desktop's screen saver blanks or locks the screen.
     bool m_screenOff = false;
+    // The run's caption while the screen is off, shown when it comes back.
+    std::optional<QString> m_captionWaiting;
 };
 
 } // namespace dozewell

@@ -134,6 +134,9 @@ int main(int argc, char *argv[])
     case dozewell::InstanceLock::State::Failed:
         return Refuse(platform, dozewell::texts::kLockFailed().arg(lock.path(), lock.problem()));
     }
+    // Now the only instance: what a run that died left keeping the computer
+    // awake is let go.
+    platform.LetSleep();
     dozewell::frmMain form(platform);
     session.setWindow(&form);
     if (!dozewell::StartUp(form))

@@ -84,6 +84,7 @@ public:
     // never fails the program: what cannot be inhibited is only said on
     // standard error.
     virtual void KeepAwake(const QString &reason, QWidget *window) = 0;
+    // Also lets go what a run of an earlier start, which died, left holding.
     virtual void LetSleep() = 0;
     // Tells `changed`, while `context` lives, whenever the desktop's screen
     // saver comes on (the screen blanked or locked) or goes off.

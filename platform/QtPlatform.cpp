@@ -4,6 +4,7 @@
 #include "platform/ColourScheme.h"
 #include "platform/ScreenSaverWatch.h"
 #include "platform/SuspendInhibitor.h"
+#include "platform/XfceSuspendSetting.h"
 
 #include <QApplication>
 #include <QDir>
@@ -311,6 +312,10 @@ void QtPlatform::KeepAwake(const QString &reason, QWidget *window)
 
 void QtPlatform::LetSleep()
 {
+    // A run that died may have left the desktop's setting changed: made
+    // now, the inhibitor gives it back.
+    if (!m_inhibitor && QFile::exists(XfceSuspendSetting::RecordPath()))
+        m_inhibitor = std::make_unique<SuspendInhibitor>(QDBusConnection::sessionBus());
     if (m_inhibitor)
         m_inhibitor->release();
 }

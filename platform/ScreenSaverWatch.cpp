@@ -23,6 +23,7 @@ int SaverOf(const QString &name)
 ScreenSaverWatch::ScreenSaverWatch(QDBusConnection bus, QObject *parent)
     : QObject(parent), m_bus(std::move(bus)), m_owners(QString(), m_bus, QDBusServiceWatcher::WatchForOwnerChange)
 {
+    connect(&m_xscreensaver, &XScreenSaverStatus::changed, this, [this](bool active) { set(2, active); });
     if (!m_bus.isConnected())
         return;
     m_owners.setWatchedServices({kSavers[0], kSavers[1]});

@@ -9,6 +9,7 @@
 #include <QDBusPendingReply>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QTimer>
 #include <QVariantMap>
 #include <cstdio>
 #include <limits>
@@ -16,254 +17,176 @@
 namespace dozewell {
 
 namespace {
+// The ways, in the order they are asked outside a sandbox: the holder's
+// service, path and interface, and its calls to begin and to end (the
+// portal's ends on its request).
+enum WayId { GnomeSession, XfceSession, XfceSetting, PowerManager, Portal };
+struct Way {
+    QString service, path, interface, inhibit, uninhibit;
+};
+const Way kWays[] = {
+    {"org.gnome.SessionManager", "/org/gnome/SessionManager", "org.gnome.SessionManager", "Inhibit", "Uninhibit"},
+    {"org.xfce.SessionManager", "/org/xfce/SessionManager", "org.xfce.Session.Manager", "Inhibit", "Uninhibit"},
+    // Whether Xfce's power manager runs, whose own Inhibit keeps the screen lit: its setting holds.
+    {"org.xfce.PowerManager", "/org/xfce/PowerManager", "org.freedesktop.DBus.Peer", "Ping", {}},
+    {"org.freedesktop.PowerManagement", "/org/freedesktop/PowerManagement/Inhibit",
+     "org.freedesktop.PowerManagement.Inhibit", "Inhibit", "UnInhibit"},
+    {kPortalService, kPortalPath, "org.freedesktop.portal.Inhibit", "Inhibit", "Close"},
+};
+const QString kPortalRequest = QStringLiteral("org.freedesktop.portal.Request");
+
 // Automatic suspend only, not idle: the screen may still blank and lock.
 constexpr uint kInhibitSuspend = 4;
-
-const QString kSessionService = QStringLiteral("org.gnome.SessionManager");
-const QString kSessionPath = QStringLiteral("/org/gnome/SessionManager");
-
-const QString kPowerService = QStringLiteral("org.freedesktop.PowerManagement");
-const QString kPowerPath = QStringLiteral("/org/freedesktop/PowerManagement/Inhibit");
-const QString kPowerInhibit = QStringLiteral("org.freedesktop.PowerManagement.Inhibit");
-
-const QString kPortalInhibit = QStringLiteral("org.freedesktop.portal.Inhibit");
-const QString kPortalRequest = QStringLiteral("org.freedesktop.portal.Request");
-// The portal's answer to a request that was carried out.
 constexpr uint kPortalSuccess = 0;
 // The portal may ask the user; its answer comes when it comes.
 constexpr int kNoTimeOut = std::numeric_limits<int>::max();
-
-const QString kBusService = QStringLiteral("org.freedesktop.DBus");
-const QString kBusPath = QStringLiteral("/org/freedesktop/DBus");
-
 constexpr int kAskAgainAfterMs = 2000;
-
-const char *const kCannotInhibit =
-    "dozewell-timer: the computer may suspend before the time-out: it could not be kept awake (%1)\n";
-
-// Where the portal puts the request made with `token`: known before the
-// call, so that an answer sent before the call's reply is not missed.
-QString RequestPath(const QDBusConnection &bus, const QString &token)
-{
-    const QString sender = bus.baseService().mid(1).replace(QLatin1Char('.'), QLatin1Char('_'));
-    return kPortalPath + QStringLiteral("/request/") + sender + QLatin1Char('/') + token;
-}
-
-// A program inside a sandbox reaches the desktop only through its portal.
-bool Sandboxed()
-{
-    return QFileInfo::exists(QStringLiteral("/.flatpak-info")) || qEnvironmentVariableIsSet("SNAP");
-}
 } // namespace
 
 SuspendInhibitor::SuspendInhibitor(QDBusConnection bus, QObject *parent)
-    : QObject(parent), m_bus(std::move(bus)),
-      m_ways(Sandboxed() ? QList{Way::Portal, Way::SessionManager, Way::PowerManager}
-                         : QList{Way::SessionManager, Way::PowerManager, Way::Portal}),
+    : QObject(parent), m_bus(std::move(bus)), m_xfce(m_bus),
+      // A program inside a sandbox reaches the desktop only through its portal.
+      m_ways(QFileInfo::exists(QStringLiteral("/.flatpak-info")) || qEnvironmentVariableIsSet("SNAP")
+                 ? QList<int>{Portal, GnomeSession, XfceSession, XfceSetting, PowerManager}
+                 : QList<int>{GnomeSession, XfceSession, XfceSetting, PowerManager, Portal}),
       m_owners(QString(), m_bus, QDBusServiceWatcher::WatchForOwnerChange)
 {
-    m_owners.setWatchedServices({kSessionService, kPowerService, kPortalService});
+    for (const Way &way : kWays)
+        m_owners.addWatchedService(way.service);
     connect(&m_owners, &QDBusServiceWatcher::serviceOwnerChanged, this, &SuspendInhibitor::ownerChanged);
-    m_again.setSingleShot(true);
-    connect(&m_again, &QTimer::timeout, this, &SuspendInhibitor::askAgain);
-}
-
-SuspendInhibitor::~SuspendInhibitor()
-{
-    release();
+    m_bus.connect({}, {}, kPortalRequest, QStringLiteral("Response"), this,
+                  SLOT(portalAnswered(uint, QVariantMap, QDBusMessage)));
 }
 
 void SuspendInhibitor::hold(const QString &reason, uint window)
 {
     m_reason = reason;
     m_window = window;
-    m_wanted = true;
-    m_again.stop();
-    askAgain();
+    m_problems.clear();
+    ask(0); // what holds now holds until the answer
 }
 
 void SuspendInhibitor::release()
 {
-    m_wanted = false;
-    m_again.stop();
-    undo(std::exchange(m_asked, {}));
+    ++m_question;
+    m_asking = -1;
+    undo(std::exchange(m_held, {}));
 }
 
-void SuspendInhibitor::askAgain()
+void SuspendInhibitor::ask(qsizetype way)
 {
-    // The new question first, so that the computer is not left free between
-    // the two.
-    const Asked before = m_asked;
-    m_problems.clear();
-    askFrom(0);
-    undo(before);
-}
-
-void SuspendInhibitor::askAgainSoon()
-{
-    // A service that crashes at every request, restarted by the bus each
-    // time, must not keep the program busy all night.
-    if (!m_again.isActive())
-        m_again.start(int(qMax<qint64>(0, kAskAgainAfterMs - m_sinceAsked.elapsed())));
-}
-
-void SuspendInhibitor::askFrom(qsizetype way)
-{
-    m_asked = {way, ++m_questions, false, 0, {}};
-    m_sinceAsked.start();
-    if (!m_bus.isConnected())
-        m_problems = QStringList{QStringLiteral("no session bus")};
-    if (way >= m_ways.size() || !m_bus.isConnected()) {
-        m_asked.way = m_ways.size(); // any way that comes is better
-        std::fputs(qPrintable(QString::fromLatin1(kCannotInhibit).arg(m_problems.join(QStringLiteral("; ")))),
-                   stderr);
+    const quint64 question = ++m_question;
+    m_asking = way;
+    m_portal = {};
+    if (!m_bus.isConnected() || way >= m_ways.size()) {
+        //: On standard error when no way keeps the computer awake. %1 is each way's answer.
+        const QString cannot = QCoreApplication::translate(
+            "Texts", "the computer may suspend before the time-out: it could not be kept awake (%1)");
+        const QString why = m_bus.isConnected() ? m_problems.join(QStringLiteral("; ")) : QStringLiteral("no session bus");
+        std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()), qPrintable(cannot.arg(why)));
         return;
     }
-    const auto cookie = [this, asked = m_asked](const QDBusPendingReply<uint> &reply) {
-        answered(asked, reply.isValid() ? reply.value() : 0, reply.isError() ? reply.error().message() : QString());
-    };
-    switch (m_ways.at(way)) {
-    case Way::SessionManager: {
-        QDBusMessage inhibit =
-            QDBusMessage::createMethodCall(kSessionService, kSessionPath, kSessionService, QStringLiteral("Inhibit"));
-        const QString appId = QGuiApplication::desktopFileName();
-        inhibit << (appId.isEmpty() ? QCoreApplication::applicationName() : appId) << m_window << m_reason
-                << kInhibitSuspend;
-        CallLater<QDBusPendingReply<uint>>(m_bus, inhibit, this, cookie);
-        break;
-    }
-    case Way::PowerManager: {
-        QDBusMessage inhibit =
-            QDBusMessage::createMethodCall(kPowerService, kPowerPath, kPowerInhibit, QStringLiteral("Inhibit"));
+    const int id = m_ways.at(way);
+    QDBusMessage inhibit = QDBusMessage::createMethodCall(kWays[id].service, kWays[id].path, kWays[id].interface,
+                                                          kWays[id].inhibit);
+    if (id == GnomeSession || id == XfceSession)
+        inhibit << QGuiApplication::desktopFileName() << m_window << m_reason << kInhibitSuspend;
+    else if (id == XfceSetting)
+        inhibit.setAutoStartService(false);
+    else if (id == PowerManager)
         inhibit << QCoreApplication::applicationName() << m_reason;
-        CallLater<QDBusPendingReply<uint>>(m_bus, inhibit, this, cookie);
-        break;
-    }
-    case Way::Portal: {
-        static int tokens = 0;
-        const QString token = QStringLiteral("dozewell%1").arg(++tokens);
-        // Listened on, and told who the portal is, before the portal can answer.
-        m_asked.request = RequestPath(m_bus, token);
-        listen(m_asked.request, true);
-        QDBusMessage owner =
-            QDBusMessage::createMethodCall(kBusService, kBusPath, kBusService, QStringLiteral("GetNameOwner"));
-        owner << kPortalService;
-        CallLater<QDBusPendingReply<QString>>(m_bus, owner, this, [this](const auto &reply) {
-            if (reply.isValid())
-                m_portalOwner = reply.value();
-        });
-        QDBusMessage inhibit =
-            QDBusMessage::createMethodCall(kPortalService, kPortalPath, kPortalInhibit, QStringLiteral("Inhibit"));
+    if (id == Portal) {
+        // Where the portal puts the request: known before it can answer there.
+        const QString token = QStringLiteral("dozewell%1").arg(question);
+        m_portal.request = kPortalPath + QStringLiteral("/request/")
+                    + m_bus.baseService().mid(1).replace(QLatin1Char('.'), QLatin1Char('_')) + QLatin1Char('/') + token;
         inhibit << (m_window ? QStringLiteral("x11:%1").arg(m_window, 0, 16) : QString()) << kInhibitSuspend
                 << QVariantMap{{QStringLiteral("handle_token"), token}, {QStringLiteral("reason"), m_reason}};
-        CallLater<QDBusPendingReply<QDBusObjectPath>>(
-            m_bus, inhibit, this,
-            [this, asked = m_asked](const auto &reply) {
-                // A portal older than the request paths it documents puts it elsewhere.
-                if (const QString path = reply.isValid() ? reply.value().path() : asked.request; path != asked.request) {
-                    if (asked.question == m_asked.question) {
-                        listen(asked.request, false);
-                        listen(path, true);
-                        m_asked.request = path;
-                    } else {
-                        undo({asked.way, asked.question, true, 0, path});
-                    }
-                }
-                answered(asked, 0, reply.isError() ? reply.error().message() : QString());
-            },
-            kNoTimeOut);
-        break;
     }
-    }
+    CallLater<QDBusPendingReply<>>(
+        m_bus, inhibit, this,
+        [this, way, question](const QDBusPendingReply<> &reply) { answered(way, question, reply.reply()); },
+        id == Portal ? kNoTimeOut : -1);
 }
 
-void SuspendInhibitor::answered(Asked asked, uint cookie, const QString &error)
+void SuspendInhibitor::answered(qsizetype way, quint64 question, const QDBusMessage &reply)
 {
-    if (asked.question != m_asked.question) {
-        // Granted to a question no longer asked: a cookie is handed back; the
-        // portal's request was closed when the question was dropped.
-        if (error.isEmpty() && m_ways.at(asked.way) != Way::Portal)
-            undo({asked.way, asked.question, true, cookie, {}});
+    const bool granted = reply.type() == QDBusMessage::ReplyMessage;
+    const Held held{way, reply.arguments().value(0)};
+    // Granted to a question no longer asked: undone, also the portal's
+    // request whose Close the bus refused because it came before the portal.
+    if (question != m_question) {
+        if (granted)
+            undo(held);
         return;
     }
-    if (!error.isEmpty())
-        return refused(error);
-    m_asked.holds = true;
-    m_asked.cookie = cookie;
+    if (!granted)
+        return refused(reply.errorMessage());
+    if (m_ways.at(way) == Portal && m_portal.early.first == (m_portal.owner = reply.service()))
+        return refused(m_portal.early.second);
+    // Where Xfce's setting cannot be held, its power manager's Inhibit is
+    // next: the screen stays lit then, but the computer awake.
+    if (m_ways.at(way) == XfceSetting)
+        m_xfce.hold([this, question](const QString &why) {
+            if (question == m_question)
+                refused(why);
+        });
+    undo(std::exchange(m_held, held));
 }
 
 void SuspendInhibitor::portalAnswered(uint response, const QVariantMap &, const QDBusMessage &message)
 {
-    // Any client may send on the request's path; only the portal answers.
-    const bool asked = m_asked.way < m_ways.size() && m_asked.way >= 0 && m_ways.at(m_asked.way) == Way::Portal
-                       && message.path() == m_asked.request;
-    if (asked && !m_portalOwner.isEmpty() && message.service() == m_portalOwner && response != kPortalSuccess)
-        refused(QStringLiteral("the desktop portal refused it with response %1").arg(response));
+    // Any client may send on the request's path: only the portal that
+    // replied to the call counts, also when it refused before its reply.
+    if (response == kPortalSuccess || message.path() != m_portal.request)
+        return;
+    const QString why = QStringLiteral("the desktop portal refused it with response %1").arg(response);
+    if (m_portal.owner.isEmpty())
+        m_portal.early = {message.service(), why};
+    else if (message.service() == m_portal.owner)
+        refused(why);
 }
 
 void SuspendInhibitor::refused(const QString &why)
 {
     m_problems << why;
-    const Asked refused = m_asked;
-    askFrom(refused.way + 1);
-    undo(refused);
+    if (m_ways.at(m_asking) == Portal)
+        undo({m_asking, QVariant::fromValue(QDBusObjectPath(m_portal.request))});
+    ask(m_asking + 1);
 }
 
-void SuspendInhibitor::undo(const Asked &asked)
+void SuspendInhibitor::undo(const Held &held)
 {
-    if (asked.way < 0 || asked.way >= m_ways.size())
+    const int id = held.way < 0 ? -1 : m_ways.at(held.way);
+    if (id == XfceSetting && m_held.way != held.way) // not while it goes on holding
+        m_xfce.giveBack();
+    if (id < 0 || id == XfceSetting)
         return;
-    // No answer is waited for: what fails to end has nothing left to end.
-    // Nothing is started to be told so.
-    const auto send = [this](QDBusMessage message) {
-        message.setAutoStartService(false);
-        m_bus.send(message);
-    };
-    switch (m_ways.at(asked.way)) {
-    case Way::SessionManager:
-        if (asked.holds)
-            send(QDBusMessage::createMethodCall(kSessionService, kSessionPath, kSessionService,
-                                                QStringLiteral("Uninhibit"))
-                 << asked.cookie);
-        break;
-    case Way::PowerManager:
-        if (asked.holds)
-            send(QDBusMessage::createMethodCall(kPowerService, kPowerPath, kPowerInhibit, QStringLiteral("UnInhibit"))
-                 << asked.cookie);
-        break;
-    case Way::Portal:
-        // Closed whether its reply came, comes late or never came.
-        listen(asked.request, false);
-        send(QDBusMessage::createMethodCall(kPortalService, asked.request, kPortalRequest, QStringLiteral("Close")));
-        break;
-    }
+    // The portal's request is closed at its own path; the others take back their cookie.
+    const bool request = id == Portal;
+    QDBusMessage end = QDBusMessage::createMethodCall(
+        kWays[id].service, request ? held.token.value<QDBusObjectPath>().path() : kWays[id].path,
+        request ? kPortalRequest : kWays[id].interface, kWays[id].uninhibit);
+    if (!request)
+        end << held.token;
+    // No answer is waited for, and nothing is started to be told so.
+    end.setAutoStartService(false);
+    m_bus.send(end);
 }
 
 void SuspendInhibitor::ownerChanged(const QString &service, const QString &oldOwner, const QString &newOwner)
 {
-    if (service == kPortalService)
-        m_portalOwner = newOwner;
-    if (!m_wanted)
-        return;
+    const qsizetype way = m_ways.indexOf(
+        std::find_if(std::begin(kWays), std::end(kWays), [&](const Way &w) { return service == w.service; }) - kWays);
     // A call still under way learns of a departure from its own reply.
-    const Way changed = service == kSessionService ? Way::SessionManager
-                        : service == kPowerService ? Way::PowerManager
-                                                   : Way::Portal;
-    const qsizetype way = m_ways.indexOf(changed);
-    const bool holderLeft = way == m_asked.way && m_asked.holds && !oldOwner.isEmpty();
-    const bool betterCame = way < m_asked.way && !newOwner.isEmpty();
+    const bool holderLeft = way == m_held.way && !oldOwner.isEmpty();
+    const bool betterCame = way < m_asking && !newOwner.isEmpty();
+    // Asked again a little later, so that one that comes and goes at once is asked at most that often.
     if (holderLeft || betterCame)
-        askAgainSoon();
-}
-
-void SuspendInhibitor::listen(const QString &path, bool on)
-{
-    if (on)
-        m_bus.connect(QString(), path, kPortalRequest, QStringLiteral("Response"), this,
-                      SLOT(portalAnswered(uint, QVariantMap, QDBusMessage)));
-    else
-        m_bus.disconnect(QString(), path, kPortalRequest, QStringLiteral("Response"), this,
-                         SLOT(portalAnswered(uint, QVariantMap, QDBusMessage)));
+        QTimer::singleShot(kAskAgainAfterMs, this, [this, question = m_question] {
+            if (question == m_question)
+                ask(0);
+        });
 }
 
 } // namespace dozewell

@@ -1,79 +1,68 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/XfceSuspendSetting.h"
+
 #include <QDBusConnection>
 #include <QDBusServiceWatcher>
-#include <QElapsedTimer>
-#include <QList>
 #include <QObject>
 #include <QStringList>
-#include <QTimer>
 
 class QDBusMessage;
 
 namespace dozewell {
 
-// Asks the desktop, over the session bus, not to suspend the computer on its
-// own, the way the desktop lets a program that is not sandboxed ask: GNOME's
-// session manager (org.gnome.SessionManager, under the program's desktop id),
-// else the power manager of KDE and Xfce (org.freedesktop.PowerManagement),
-// else the desktop portal, which a sandbox (Flatpak, Snap) asks first. Each
-// way is asked in turn until one holds. Nothing waits for the bus, and an
-// answer to a question no longer asked is undone. A holder that leaves the
-// bus, or a better way that comes, is asked again. Only when no way holds
-// does one line on standard error say so. Should the program die, the bus
-// ends the inhibition with its connection.
+// Keeps the computer from suspending on its own, never the screen from
+// blanking, the way each desktop lets a program ask: GNOME's session
+// manager, Xfce's (4.19 and later), Xfce's own setting where its power
+// manager runs, KDE's power manager, the desktop portal (first in a
+// sandbox). The ways are asked in turn until one holds; every question has
+// a number, and an answer to any but the last is undone. A holder that
+// leaves the bus, or an earlier way that comes, is asked again. Only when
+// no way holds does one line on standard error say so.
 class SuspendInhibitor : public QObject {
     Q_OBJECT
 
 public:
     explicit SuspendInhibitor(QDBusConnection bus, QObject *parent = nullptr);
-    ~SuspendInhibitor() override;
+    ~SuspendInhibitor() override { release(); }
 
-    // Holds an inhibition with `reason`, for the X11 window `window` (0 for
-    // none), in place of the one held so far.
+    // Holds with `reason`, for the X11 window `window` (0: none), in place
+    // of what held so far.
     void hold(const QString &reason, uint window);
-    // Ends the inhibition held, also one whose answer is still to come.
     void release();
 
 private slots:
     void portalAnswered(uint response, const QVariantMap &results, const QDBusMessage &message);
 
 private:
-    enum class Way { SessionManager, PowerManager, Portal };
-    // The one state: the way asked, whether it said yes, and what it gave to
-    // end the inhibition with. Each question has a number of its own;
-    // answers to any other are undone.
-    struct Asked {
+    // What holds: the way (its place in the table) and what ends it, a
+    // cookie or the portal's request.
+    struct Held {
         qsizetype way = -1;
-        quint64 question = 0;
-        bool holds = false;
-        uint cookie = 0;
-        QString request; // the portal's
+        QVariant token;
     };
-
-    void askFrom(qsizetype way);
-    void askAgainSoon();
-    void askAgain();
-    void answered(Asked asked, uint cookie, const QString &error);
+    void ask(qsizetype way);
+    void answered(qsizetype way, quint64 question, const QDBusMessage &reply);
     void refused(const QString &why);
-    void undo(const Asked &asked);
+    void undo(const Held &held);
     void ownerChanged(const QString &service, const QString &oldOwner, const QString &newOwner);
-    void listen(const QString &path, bool on);
 
     QDBusConnection m_bus;
-    QList<Way> m_ways;
+    XfceSuspendSetting m_xfce;
+    QList<int> m_ways;
     QString m_reason;
     uint m_window = 0;
-    bool m_wanted = false;
-    Asked m_asked;
-    quint64 m_questions = 0;
+    quint64 m_question = 0; // the last one asked
+    qsizetype m_asking = -1; // the way it asked; -1 when released
+    struct {
+        QString request; // where its answer comes
+        QString owner; // the portal that replied to the call
+        QPair<QString, QString> early; // a refusal sent before the reply: by whom, and why
+    } m_portal; // while the portal is asked
     QStringList m_problems;
-    QString m_portalOwner;
+    Held m_held;
     QDBusServiceWatcher m_owners;
-    // A service that leaves and comes again at once is asked at most this often.
-    QTimer m_again;
-    QElapsedTimer m_sinceAsked;
 };
 
 } // namespace dozewell

@@ -2,6 +2,7 @@
 // The real platform layer: a real stand-in player process, real modal
 // boxes and the real Open dialog, and the places it keeps.
 #include "platform/QtPlatform.h"
+#include "platform/XfceSuspendSetting.h"
 #include "player/CommandLine.h"
 #include "player/Places.h"
 #include "player/WinePaths.h"
@@ -281,6 +282,23 @@ private slots:
         QTRY_VERIFY2_WITH_TIMEOUT(!QFileInfo::exists(process), "not reaped", 5000);
         QCOMPARE(told.size(), 1);
         QVERIFY2(wakeups <= 2, qPrintable(QStringLiteral("woken %1 times while told").arg(wakeups)));
+    }
+
+    // The record of Xfce's settings outlives a restart: in the state folder,
+    // not the runtime folder; a relative XDG_STATE_HOME is none.
+    void xfceRecordIsInTheStateFolder_data()
+    {
+        QTest::addColumn<QByteArray>("stateHome");
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("XDG_STATE_HOME") << QByteArray("/srv/state") << QStringLiteral("/srv/state");
+        QTest::newRow("relative") << QByteArray("state") << QDir::homePath() + QStringLiteral("/.local/state");
+    }
+    void xfceRecordIsInTheStateFolder()
+    {
+        QFETCH(QByteArray, stateHome);
+        QFETCH(QString, folder);
+        qputenv("XDG_STATE_HOME", stateHome);
+        QCOMPARE(XfceSuspendSetting::RecordPath(), folder + QStringLiteral("/tst_qtplatform/xfce4-power-manager"));
     }
 
     // A program run briefly, such as Wine's check: how it ended and what it

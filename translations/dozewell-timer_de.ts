@@ -316,6 +316,11 @@ Anmerkungen bitte an:
         <extracomment>After &quot;see&quot; in the no-display message: %1, %2 and %3 are the environment variables that name a display.</extracomment>
         <translation>%1, %2 und %3</translation>
     </message>
+    <message>
+        <source>the computer may suspend before the time-out: it could not be kept awake (%1)</source>
+        <extracomment>On standard error when no way keeps the computer awake. %1 is each way&apos;s answer.</extracomment>
+        <translation>der Computer kann vor Ablauf der Zeit in Bereitschaft gehen: er konnte nicht wach gehalten werden (%1)</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

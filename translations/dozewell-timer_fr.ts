@@ -316,6 +316,11 @@ Vos remarques sont les bienvenues à&#xa0;:
         <extracomment>After &quot;see&quot; in the no-display message: %1, %2 and %3 are the environment variables that name a display.</extracomment>
         <translation>%1, %2 et %3</translation>
     </message>
+    <message>
+        <source>the computer may suspend before the time-out: it could not be kept awake (%1)</source>
+        <extracomment>On standard error when no way keeps the computer awake. %1 is each way&apos;s answer.</extracomment>
+        <translation>l’ordinateur peut se mettre en veille avant la fin du délai&#xa0;: impossible d’empêcher la mise en veille (%1)</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

@@ -316,6 +316,11 @@ Envie seus comentários para:
         <extracomment>After &quot;see&quot; in the no-display message: %1, %2 and %3 are the environment variables that name a display.</extracomment>
         <translation>%1, %2 e %3</translation>
     </message>
+    <message>
+        <source>the computer may suspend before the time-out: it could not be kept awake (%1)</source>
+        <extracomment>On standard error when no way keeps the computer awake. %1 is each way&apos;s answer.</extracomment>
+        <translation>o computador pode entrar em suspensão antes de o tempo acabar: não foi possível impedir a suspensão (%1)</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

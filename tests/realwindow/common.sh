@@ -219,6 +219,17 @@ start_program() {
     action_now=-1
 }
 
+# Sets up a Counter Mode run of $1 minutes that stops the player, in a main
+# window just started, and starts it.
+counter_run() {
+    click_changing "$main" 170 72 56 40 25 25                            # chkUseCounter
+    for _ in $(seq "$1"); do click_changing "$main" 68 73 56 40 25 25; done   # cmdMoreMMCounter
+    click_at "$main" 80 314                                              # cmbWhatToDo: Shutdown Winamp
+    key_changing "$main" Down "${cmbWhatToDo_area[@]}"
+    action_now=0
+    start_or_pause 'Dozewell Timer [0-9]+:[0-9]+'
+}
+
 # Presses Exit in the main window $1 and checks that process $2 ends with 0.
 exit_program() {
     click_at "$1" 292 408                # cmdClose

@@ -21,14 +21,10 @@ inhibitors() { "$standins/session_inhibitors.py"; }   # each inhibitor's desktop
 export -f inhibitors && export standins   # for "within"
 within 15 inhibitors || fail "gnome-session did not start"
 start_program ""
-click_changing "$main" 170 72 56 40 25 25                                # chkUseCounter
-click_changing "$main" 68 73 56 40 25 25                                 # cmdMoreMMCounter
-click_at "$main" 80 314                                                  # cmbWhatToDo: Shutdown Winamp
-key_changing "$main" Down "${cmbWhatToDo_area[@]}"
 held="io.github.dozewell.DozewellTimer 4 $main
 1"
 for end in pause exit; do
-    start_or_pause 'Dozewell Timer 0:[0-9]+'
+    [ $end = pause ] && counter_run 1 || start_or_pause 'Dozewell Timer 0:[0-9]+'
     within 5 bash -c "[ \"\$(inhibitors)\" = '$held' ]" || fail "gnome-session holds: $(inhibitors)"
     if [ $end = pause ]; then start_or_pause 'Dozewell Timer'; else exit_program "$main" "$app"; fi
     within 5 bash -c "[ \"\$(inhibitors)\" = 0 ]" || fail "after $end gnome-session still holds: $(inhibitors)"

@@ -37,12 +37,7 @@ click_at "$main" 52 408                  # cmdStart with nothing chosen
 focus_window "^ERROR$"
 rests "an ERROR box"
 close_box ERROR "$main"
-click_changing "$main" 170 72 56 40 25 25                                # chkUseCounter
-click_changing "$main" 68 73 56 40 25 25                                 # cmdMoreMMCounter
-click_at "$main" 80 314                                                  # cmbWhatToDo: Shutdown Winamp
-key_changing "$main" Down "${cmbWhatToDo_area[@]}"
-action_now=0
-start_or_pause 'Dozewell Timer 0:[0-9]+'   # the portal last: no session manager, no power manager here
+counter_run 1   # the portal last: no session manager, no power manager here
 logged portal "Inhibit \"x11:[0-9a-f]*\" 4 {\"handle_token\": \"dozewell[0-9]*\", \"reason\": $reason}\$" 1 \
     || fail "no Inhibit"
 start_or_pause 'Dozewell Timer'   # before the portal's answer: the request it brings is closed

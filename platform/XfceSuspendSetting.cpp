@@ -1,0 +1,126 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/XfceSuspendSetting.h"
+
+#include "platform/BusCall.h"
+
+#include <QCoreApplication>
+#include <QDBusMessage>
+#include <QDBusPendingReply>
+#include <QDBusArgument>
+#include <QDBusVariant>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+
+namespace dozewell {
+
+namespace {
+const QString kXfconf = QStringLiteral("org.xfce.Xfconf");
+const QString kXfconfPath = QStringLiteral("/org/xfce/Xfconf");
+const QString kChannel = QStringLiteral("xfce4-power-manager");
+const QString kKeys[] = {QStringLiteral("/xfce4-power-manager/inactivity-on-ac"),
+                         QStringLiteral("/xfce4-power-manager/inactivity-on-battery")};
+// The power manager's minutes of inactivity that mean Never.
+constexpr uint kNever = 14;
+// How long the program's end waits for the settings to be given back.
+constexpr int kAtEndMs = 2000;
+
+QDBusMessage Xfconf(const QString &method, const QVariantList &arguments)
+{
+    QDBusMessage call = QDBusMessage::createMethodCall(kXfconf, kXfconfPath, kXfconf, method);
+    call.setArguments(arguments);
+    return call;
+}
+
+// Sets `key` to `value`; a value the user never set is removed again, so
+// that the power manager's own default holds.
+QDBusMessage Setting(const QString &key, const QVariant &value)
+{
+    return value.isValid() ? Xfconf(QStringLiteral("SetProperty"),
+                                    {kChannel, key, QVariant::fromValue(QDBusVariant(value.toUInt()))})
+                           : Xfconf(QStringLiteral("ResetProperty"), {kChannel, key, false});
+}
+} // namespace
+
+XfceSuspendSetting::XfceSuspendSetting(QDBusConnection bus, QObject *parent) : QObject(parent), m_bus(std::move(bus))
+{
+    giveBack(Wait::No); // what a run that died left on record
+}
+
+XfceSuspendSetting::~XfceSuspendSetting()
+{
+    m_held = false;
+    giveBack(Wait::Yes);
+}
+
+QString XfceSuspendSetting::RecordPath()
+{
+    QString state = qEnvironmentVariable("XDG_STATE_HOME");
+    if (!QDir::isAbsolutePath(state))
+        state = QDir::homePath() + QStringLiteral("/.local/state");
+    return state + QLatin1Char('/') + QCoreApplication::applicationName() + QStringLiteral("/xfce4-power-manager");
+}
+
+void XfceSuspendSetting::hold(std::function<void(const QString &why)> failed)
+{
+    m_held = true;
+    read(Wait::No, [this, failed](const QDBusMessage &values) {
+        if (!m_held)
+            return;
+        if (values.type() != QDBusMessage::ReplyMessage)
+            return failed(values.errorMessage());
+        // A record still there holds the user's values from before a run that died.
+        if (!QFile::exists(RecordPath())) {
+            const QFileInfo record(RecordPath());
+            QDir().mkpath(record.absolutePath());
+            QFile::setPermissions(record.absolutePath(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            QSettings saved(RecordPath(), QSettings::IniFormat);
+            const QVariantMap now = qdbus_cast<QVariantMap>(values.arguments().value(0));
+            for (const QString &key : kKeys)
+                saved.setValue(key, now.value(key));
+            saved.sync();
+            if (saved.status() != QSettings::NoError)
+                return failed(RecordPath() + QStringLiteral(" could not be written"));
+        }
+        // Refused where the administrator locked the setting.
+        for (const QString &key : kKeys)
+            CallLater<QDBusPendingReply<>>(m_bus, Setting(key, kNever), this, [failed](const QDBusPendingReply<> &reply) {
+                if (reply.isError())
+                    failed(reply.error().message());
+            });
+    });
+}
+
+void XfceSuspendSetting::giveBack()
+{
+    m_held = false;
+    giveBack(Wait::No);
+}
+
+void XfceSuspendSetting::giveBack(Wait wait)
+{
+    if (!QFile::exists(RecordPath()))
+        return;
+    read(wait, [this](const QDBusMessage &values) {
+        if (m_held || values.type() != QDBusMessage::ReplyMessage || !QFile::exists(RecordPath()))
+            return;
+        const QVariantMap now = qdbus_cast<QVariantMap>(values.arguments().value(0));
+        const QSettings saved(RecordPath(), QSettings::IniFormat);
+        for (const QString &key : kKeys)
+            if (now.value(key) == QVariant(kNever))
+                m_bus.send(Setting(key, saved.value(key)));
+        QFile::remove(RecordPath());
+    });
+}
+
+void XfceSuspendSetting::read(Wait wait, std::function<void(const QDBusMessage &values)> then)
+{
+    const QDBusMessage get = Xfconf(QStringLiteral("GetAllProperties"), {kChannel, QStringLiteral("/xfce4-power-manager")});
+    if (wait == Wait::Yes)
+        then(m_bus.call(get, QDBus::Block, kAtEndMs));
+    else
+        CallLater<QDBusPendingReply<>>(m_bus, get, this, [then](const QDBusPendingReply<> &reply) { then(reply.reply()); });
+}
+
+} // namespace dozewell

@@ -1,0 +1,52 @@
+#!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Xfce 4.18's real xfce4-power-manager, set to suspend after an idle minute on
+# AC, its settings read through the real xfconfd that the bus starts: a run
+# that waits past that minute is not suspended and the screen saver's timeout
+# stays as it was; the user's values come back at Pause (one the user changed
+# meanwhile stays), at Exit, and after kill -9 at the next start.
+. "$(dirname "$0")/common.sh"
+
+for tool in xfce4-power-manager xfconf-query xset; do
+    command -v $tool > /dev/null || { echo "no $tool here (tools/install-deps --test installs it): not tried"; exit 77; }
+done
+export XDG_CONFIG_HOME="$work/config" XDG_STATE_HOME="$work/state" key=/xfce4-power-manager/inactivity-on
+private_system_bus
+stand_in upower
+player_in_wine
+settings() { for on in ac battery; do xfconf-query -c xfce4-power-manager -p $key-$on 2> /dev/null || echo -; done | xargs; }
+export -f settings
+are() { within 10 bash -c "[ \"\$(settings)\" = '$1' ]" || fail "$2: the settings are $(settings), not $1"; }
+screen_saver() { xset q | awk '/timeout:/ {print $2}'; }
+xfconf-query -c xfce4-power-manager -p $key-ac -n -t uint -s 1   # the user's: suspend after a minute on AC
+xfce4-power-manager --no-daemon > "$work/xfpm.log" 2>&1 &
+pids+=($!)
+within 10 gdbus call --session -d org.xfce.PowerManager -o / -m org.freedesktop.DBus.Peer.Ping || fail "no power manager"
+before=$(screen_saver)
+
+step "a run waits past the idle minute; Pause"
+start_program 1
+counter_run 3
+are "14 14" "during the run"
+[ "$(stat -c %a "$XDG_STATE_HOME/dozewell-timer")" = 700 ] || fail "the state folder is open to others"
+presentation=$(gdbus call --session -d org.freedesktop.PowerManagement -o /org/freedesktop/PowerManagement/Inhibit \
+    -m org.freedesktop.PowerManagement.Inhibit.HasInhibit)
+echo "screen saver timeout before the run $before, during it $(screen_saver); power manager inhibited: $presentation"
+[ "$(screen_saver)" = "$before" ] && [ "$presentation" = "(false,)" ] || fail "the screen is kept on"
+sleep 75
+grep -a Suspend "$work/logind.log" && fail "suspended during the run"
+xfconf-query -c xfce4-power-manager -p $key-battery -s 45   # the user's own change meanwhile
+start_or_pause 'Dozewell Timer'
+are "1 45" "after Pause"
+echo "screen saver timeout after the run $(screen_saver)"
+
+step "Exit; then a run killed with -9, given back at the next start"
+xfconf-query -c xfce4-power-manager -p $key-battery -r
+for end in exit kill; do
+    [ $end = exit ] && start_or_pause 'Dozewell Timer [0-9]+:[0-9]+' || { start_program 2; counter_run 3; }
+    are "14 14" "during the run before $end"
+    [ $end = exit ] && exit_program "$main" "$app" || { kill -9 "$app"; sleep 1; are "14 14" "after the kill"; start_program 3; }
+    are "1 -" "after $end"
+done
+grep "could not be kept awake" "$work"/out*.log && fail "a held run was reported as not kept awake"
+echo "xfce passed"
