@@ -7,6 +7,7 @@
 #include "app/IntervalTimer.h"
 #include "app/Keyboard.h"
 #include "app/Texts.h"
+#include "app/UnseenRest.h"
 #include "app/WindowPlacement.h"
 #include "app/frmAbout.h"
 #include "platform/Platform.h"
@@ -71,11 +72,8 @@ frmMain::frmMain(Platform &platform, QWidget *parent)
     ConnectHandlers();
     ForKeyboardUse(this);
     Timer3->setInterval(kClockInterval);
-    m_platform.WatchScreenSaver(this, [this](bool active) {
-        m_screenOff = active;
-        WatchSeen();
-    });
-    WatchSeen();
+    m_rest = new UnseenRest(this, Timer1, Timer2, Timer3);
+    m_platform.WatchScreenSaver(m_rest, [this](bool active) { m_rest->setScreenOff(active); });
     FocusFirstFrom(ui->cmdLessMM);
 }
 
@@ -137,7 +135,7 @@ void frmMain::ConnectHandlers()
 
     connect(&m_run, &SleepTimer::countdownChanged, ui->lblTimer, &QLabel::setText);
     connect(&m_run, &SleepTimer::timeOfDayChanged, ui->lblTime, &QLabel::setText);
-    connect(&m_run, &SleepTimer::captionChanged, this, &frmMain::ShowCaption);
+    connect(&m_run, &SleepTimer::captionChanged, this, [this](const QString &caption) { m_rest->showCaption(caption); });
     connect(&m_run, &SleepTimer::bannerMoved, this, [this](float nameLeft, float yearLeft, float versionLeft) {
         ui->lblName->placeAt(nameLeft);
         ui->lblYear->placeAt(yearLeft);
@@ -553,53 +551,6 @@ void frmMain::Timer3_Timer()
 void frmMain::Timer2_Timer()
 {
     m_run.bannerTick();
-}
-
-void frmMain::changeEvent(QEvent *event)
-{
-    if (event->type() == QEvent::WindowStateChange)
-        WatchSeen();
-    QWidget::changeEvent(event);
-}
-
-void frmMain::showEvent(QShowEvent *event)
-{
-    QWidget::showEvent(event);
-    WatchSeen();
-}
-
-void frmMain::hideEvent(QHideEvent *event)
-{
-    QWidget::hideEvent(event);
-    WatchSeen();
-}
-
-void frmMain::WatchSeen()
-{
-    // Nobody sees a minimized or hidden window, nor any window while the
-    // screen saver blanks or locks the screen. The banner's ticks wait, and
-    // its labels catch up on the ticks left out when it is seen again; the
-    // clock, whose label nobody reads, ticks along with a running countdown,
-    // so that the two wake the program once a second, not twice. Behind the
-    // screen saver nothing is painted, nor the caption changed, until the
-    // screen comes back.
-    const bool unseen = !isVisible() || isMinimized() || m_screenOff;
-    setUpdatesEnabled(!m_screenOff);
-    if (m_captionWaiting && !m_screenOff)
-        setWindowTitle(*std::exchange(m_captionWaiting, std::nullopt));
-    Timer2->setSuspended(unseen);
-    Timer3->rideOn(unseen ? Timer1 : nullptr);
-}
-
-void frmMain::ShowCaption(const QString &caption)
-{
-    // The taskbar shows a minimized run's time; behind the screen saver
-    // nobody reads it, and the window manager's answers to each change
-    // would wake the program: it waits for the screen to come back.
-    if (m_screenOff)
-        m_captionWaiting = caption;
-    else
-        setWindowTitle(caption);
 }
 
 // The time-out

@@ -24,6 +24,7 @@ namespace dozewell {
 class CommonDialog;
 class IntervalTimer;
 class SharedPlace;
+class UnseenRest;
 class frmAbout;
 
 // The main window. Its controls hold the values the user sets; the sleep
@@ -82,10 +83,6 @@ public slots:
 protected:
     // Closing the window through the window system does what Exit does.
     void closeEvent(QCloseEvent *event) override;
-    // Ticks that show nothing wait while the window is not seen.
-    void changeEvent(QEvent *event) override;
-    void showEvent(QShowEvent *event) override;
-    void hideEvent(QHideEvent *event) override;
 
 private:
     // The key code txtPath_KeyPress acts on.
@@ -129,8 +126,6 @@ private:
     bool TakePlayerFromDialog();
     void ShowAbout();
     void Step(QLineEdit *field, qint16 (*stepping)(qint16));
-    void WatchSeen();
-    void ShowCaption(const QString &caption);
     void NameForScreenReaders();
     void ConnectHandlers();
     // Wine and the staging folder, as the user's environment has them now.
@@ -157,10 +152,8 @@ private:
     std::optional<QString> m_wineRefusal;
     // Start waits for Wine's answer.
     bool m_askingWine = false;
-    // The desktop's screen saver blanks or locks the screen.
-    bool m_screenOff = false;
-    // The run's caption while the screen is off, shown when it comes back.
-    std::optional<QString> m_captionWaiting;
+    // The window's rest while nobody sees it.
+    UnseenRest *m_rest;
 };
 
 } // namespace dozewell
