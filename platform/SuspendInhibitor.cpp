@@ -62,7 +62,6 @@ void SuspendInhibitor::hold(const QString &reason, uint window)
 {
     m_reason = reason;
     m_window = window;
-    m_problems.clear();
     ask(0); // what holds now holds until the answer
 }
 
@@ -70,6 +69,7 @@ void SuspendInhibitor::release()
 {
     ++m_question;
     m_asking = -1;
+    m_portal = {}; // a refusal that comes now is of no question
     undo(std::exchange(m_held, {}));
 }
 
@@ -78,6 +78,8 @@ void SuspendInhibitor::ask(qsizetype way)
     const quint64 question = ++m_question;
     m_asking = way;
     m_portal = {};
+    if (way == 0)
+        m_problems.clear();
     if (!m_bus.isConnected() || way >= m_ways.size()) {
         //: On standard error when no way keeps the computer awake. %1 is each way's answer.
         const QString cannot = QCoreApplication::translate(

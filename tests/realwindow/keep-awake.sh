@@ -5,8 +5,9 @@
 # templates in standins/): with neither GNOME's session manager nor a power
 # manager, Start asks the portal to inhibit suspend with a reason and the
 # window, and Pause closes the request, also one whose answer came after the
-# Pause; a portal that refuses leaves one line and no request; the power
-# manager is asked before the portal. A screen saver that comes on brings the
+# Pause; a portal that refuses leaves one line and no request, and one that
+# refuses after Pause is not followed by another way; the power manager is
+# asked before the portal. A screen saver that comes on brings the
 # program's wake-ups down to the idle window's level and stops the banner,
 # which moves again when it goes off. Another client's Response changes
 # nothing; a portal that leaves is asked again when it is back; a target that
@@ -50,6 +51,11 @@ start_or_pause 'Dozewell Timer 0:[0-9]+'
 logged portal 'Close$' 1 && cannot 1 || fail "the refusal did not close the request and leave one line"
 grep -q "refused it with response 2" "$work/out.log" || fail "the line does not say why"
 start_or_pause 'Dozewell Timer'
+portal refusing-late
+start_or_pause 'Dozewell Timer 0:[0-9]+'
+start_or_pause 'Dozewell Timer'   # before the refusal, which comes 2 s after the reply
+sleep 3
+logged portal 'Inhibit ' 1 && cannot 1 || fail "a refusal after Pause asked the desktop again"
 stand_in power_manager
 power=$stand_in
 stand_in screen_saver

@@ -5,11 +5,13 @@ Inhibit answers with a request that Close ends, at the path the portal
 documents (also written to the file the parameter "request" names); with the
 parameter "answer" at once ("at-once"), a second late ("late"), or refused by
 its back end with Response 2 before its reply ("refusing"), as
-xdg-desktop-portal-gtk refuses suspend outside GNOME.
+xdg-desktop-portal-gtk refuses suspend outside GNOME, or two seconds after it
+("refusing-late").
 '''
 import time
 
 import dbus
+from gi.repository import GLib
 from dbusmock.mockobject import objects
 
 BUS_NAME = 'org.freedesktop.portal.Desktop'
@@ -35,4 +37,7 @@ def Inhibit(self, _window, _flags, options, caller):
         time.sleep(1)
     elif self.answer == 'refusing':
         objects[path].EmitSignal(REQUEST_IFACE, 'Response', 'ua{sv}', [dbus.UInt32(2), {}])
+    elif self.answer == 'refusing-late':
+        GLib.timeout_add(2000, lambda: objects[path].EmitSignal(REQUEST_IFACE, 'Response', 'ua{sv}',
+                                                                [dbus.UInt32(2), {}]))
     return dbus.ObjectPath(path)
