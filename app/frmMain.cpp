@@ -450,9 +450,13 @@ void frmMain::ShowWaitingForWine(bool waiting)
 {
     // The window draws and answers on, and Start takes no second click. It
     // stays enabled: disabled, it would hand the keyboard focus on to Exit,
-    // where a second press of Space would end the program.
+    // where a second press of Space would end the program. The player and
+    // the media file Wine is asked for stay as they are: a dialog open when
+    // the answer starts the run would change them under it.
     m_askingWine = waiting;
     waiting ? setCursor(Qt::BusyCursor) : unsetCursor();
+    SetEnabled({ui->cmdPath, ui->txtPath}, !waiting);
+    waiting ? DisableMp3FileChoice() : EnableMp3FileChoice();
 }
 
 void frmMain::cmdStop_Click()
