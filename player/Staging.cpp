@@ -2,6 +2,7 @@
 #include "player/Staging.h"
 
 #include "player/FileFunctions.h"
+#include "player/Wording.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -15,6 +16,9 @@
 #include <unistd.h>
 
 namespace dozewell {
+
+using wording::Shown;
+using wording::Tr;
 
 namespace {
 const QString kStagedStem = QStringLiteral("QDX.");
@@ -46,16 +50,6 @@ const char *const kStageFailed =
 const char *const kMediaUnreadable = QT_TRANSLATE_NOOP("Texts", "The file %1 could not be read: %2");
 const char *const kNotARegularFile = QT_TRANSLATE_NOOP(
     "Texts", "The file %1 cannot be played: it is not a regular file (a pipe, a device or a link to one).");
-
-QString Tr(const char *source)
-{
-    return QCoreApplication::translate("Texts", source);
-}
-
-QString Shown(const QString &path)
-{
-    return QDir::toNativeSeparators(path);
-}
 
 bool OwnedByUser(const QFileInfo &info)
 {

@@ -2,12 +2,14 @@
 #include "player/StartFailures.h"
 
 #include "player/WinePaths.h"
+#include "player/Wording.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QStringList>
 
 namespace dozewell {
+
+using wording::Shown;
+using wording::Tr;
 
 namespace {
 //: %1 is the player.
@@ -81,16 +83,6 @@ const QString kInstallWine = QStringLiteral("    sudo apt install wine");
 const QString kAddI386 = QStringLiteral("    sudo dpkg --add-architecture i386\n    sudo apt update\n");
 const QString kInstallWineWith32BitPart = kAddI386 + QStringLiteral("    sudo apt install wine wine32:i386");
 const QString kInstallWine32BitPart = kAddI386 + QStringLiteral("    sudo apt install wine32:i386");
-
-QString Tr(const char *source)
-{
-    return QCoreApplication::translate("Texts", source);
-}
-
-QString Shown(const QString &path)
-{
-    return QDir::toNativeSeparators(path);
-}
 
 bool Is32Bit(const QString &player)
 {
