@@ -10,6 +10,7 @@
 #include "app/Translations.h"
 #include "app/frmMain.h"
 #include "player/Places.h"
+#include "platform/EndOnSignals.h"
 #include "platform/QtPlatform.h"
 #include "timer/SleepTimer.h"
 
@@ -120,6 +121,9 @@ int main(int argc, char *argv[])
     session.Register();
 
     dozewell::QtPlatform platform;
+    // From here on a signal ends the program as Exit does, through the
+    // destructors.
+    dozewell::EndOnSignals();
     // The desktop's colour preference comes when the desktop says it, and
     // again whenever the user changes it.
     platform.WatchColourScheme(app.get(), &dozewell::FollowColourScheme);

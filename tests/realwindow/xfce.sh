@@ -4,7 +4,7 @@
 # AC, its settings read through the real xfconfd that the bus starts: a run
 # that waits past that minute is not suspended and the screen saver's timeout
 # stays as it was; the user's values come back at Pause (one the user changed
-# meanwhile stays), at Exit, and after kill -9 at the next start.
+# meanwhile stays), at Exit, at kill -TERM, and after kill -9 at the next start.
 . "$(dirname "$0")/common.sh"
 
 for tool in xfce4-power-manager xfconf-query xset; do
@@ -48,5 +48,12 @@ for end in exit kill; do
     [ $end = exit ] && exit_program "$main" "$app" || { kill -9 "$app"; sleep 1; are "14 14" "after the kill"; start_program 3; }
     are "1 -" "after $end"
 done
+
+step "kill -TERM: given back on the way out"
+counter_run 3
+are "14 14" "during the run before kill -TERM"
+kill -TERM "$app"
+ends_with "$app" 143
+are "1 -" "after kill -TERM"
 grep "could not be kept awake" "$work"/out*.log && fail "a held run was reported as not kept awake"
 echo "xfce passed"
