@@ -70,19 +70,21 @@ void XfceSuspendSetting::hold(std::function<void(const QString &why)> failed)
             return;
         if (values.type() != QDBusMessage::ReplyMessage)
             return failed(values.errorMessage());
-        // A record still there holds the user's values from before a run that died.
-        if (!QFile::exists(RecordPath())) {
-            const QFileInfo record(RecordPath());
-            QDir().mkpath(record.absolutePath());
-            QFile::setPermissions(record.absolutePath(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-            QSettings saved(RecordPath(), QSettings::IniFormat);
-            const QVariantMap now = qdbus_cast<QVariantMap>(values.arguments().value(0));
-            for (const QString &key : kKeys)
+        // A record still there holds the user's values from before a run that
+        // died, where the setting still says Never; a value the user has set
+        // since is the user's now.
+        const bool recorded = QFile::exists(RecordPath());
+        const QFileInfo record(RecordPath());
+        QDir().mkpath(record.absolutePath());
+        QFile::setPermissions(record.absolutePath(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QSettings saved(RecordPath(), QSettings::IniFormat);
+        const QVariantMap now = qdbus_cast<QVariantMap>(values.arguments().value(0));
+        for (const QString &key : kKeys)
+            if (!recorded || now.value(key) != QVariant(kNever))
                 saved.setValue(key, now.value(key));
-            saved.sync();
-            if (saved.status() != QSettings::NoError)
-                return failed(RecordPath() + QStringLiteral(" could not be written"));
-        }
+        saved.sync();
+        if (saved.status() != QSettings::NoError)
+            return failed(RecordPath() + QStringLiteral(" could not be written"));
         // Refused where the administrator locked the setting.
         for (const QString &key : kKeys)
             CallLater<QDBusPendingReply<>>(m_bus, Setting(key, kNever), this, [failed](const QDBusPendingReply<> &reply) {

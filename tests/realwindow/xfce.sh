@@ -4,7 +4,8 @@
 # AC, its settings read through the real xfconfd that the bus starts: a run
 # that waits past that minute is not suspended and the screen saver's timeout
 # stays as it was; the user's values come back at Pause (one the user changed
-# meanwhile stays), at Exit, at kill -TERM, and after kill -9 at the next start.
+# meanwhile stays), at Exit, at kill -TERM, and after kill -9 at the next start
+# (one the user set after the crash stays, also when xfconfd answers late).
 . "$(dirname "$0")/common.sh"
 
 for tool in xfce4-power-manager xfconf-query xset; do
@@ -55,5 +56,21 @@ are "14 14" "during the run before kill -TERM"
 kill -TERM "$app"
 ends_with "$app" 143
 are "1 -" "after kill -TERM"
+
+xfconfd() { owner --session org.xfce.Xfconf; }
+step "after kill -9, a value set before the next start wins over the record, with xfconfd answering late"
+start_program 4
+counter_run 3
+are "14 14" "during the run before kill -9"
+kill -9 "$app"
+xfconf-query -c xfce4-power-manager -p $key-ac -s 5   # the user's own after the crash
+stopped=$(xfconfd)
+kill -STOP "$stopped"
+start_program 5
+counter_run 3
+kill -CONT "$stopped"
+are "14 14" "during the run after kill -9"
+start_or_pause 'Dozewell Timer'
+are "5 -" "after Pause"
 grep "could not be kept awake" "$work"/out*.log && fail "a held run was reported as not kept awake"
 echo "xfce passed"
