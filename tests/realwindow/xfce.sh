@@ -5,7 +5,8 @@
 # that waits past that minute is not suspended and the screen saver's timeout
 # stays as it was; the user's values come back at Pause (one the user changed
 # meanwhile stays), at Exit, at kill -TERM, and after kill -9 at the next start
-# (one the user set after the crash stays, also when xfconfd answers late).
+# (one the user set after the crash stays, also when xfconfd answers late); a
+# value xfconfd refuses keeps the record until it takes it.
 . "$(dirname "$0")/common.sh"
 
 for tool in xfce4-power-manager xfconf-query xset; do
@@ -57,7 +58,21 @@ kill -TERM "$app"
 ends_with "$app" 143
 are "1 -" "after kill -TERM"
 
+record=$XDG_STATE_HOME/dozewell-timer/xfce4-power-manager
 xfconfd() { owner --session org.xfce.Xfconf; }
+no_xfconfd() { [ -z "$(xfconfd)" ]; }
+# xfconfd started anew, reading an administrator's lock on the AC value with $1 "locked".
+restart_xfconfd() {
+    local pid locks=$work/xdg/xfce4/xfconf/xfce-perchannel-xml
+    pid=$(xfconfd)
+    mkdir -p "$locks" && rm -f "$locks"/*
+    [ "$1" = locked ] && printf '<channel name="xfce4-power-manager" version="1.0"><property name="xfce4-power-manager" type="empty"><property name="inactivity-on-ac" type="uint" value="14" locked="%s"/></property></channel>\n' \
+        "$(id -un)" > "$locks/xfce4-power-manager.xml"
+    kill "$pid"
+    within 10 no_xfconfd || fail "xfconfd did not end"
+}
+activation_environment XDG_CONFIG_DIRS="$work/xdg:/etc/xdg"
+
 step "after kill -9, a value set before the next start wins over the record, with xfconfd answering late"
 start_program 4
 counter_run 3
@@ -72,5 +87,15 @@ kill -CONT "$stopped"
 are "14 14" "during the run after kill -9"
 start_or_pause 'Dozewell Timer'
 are "5 -" "after Pause"
+
+step "xfconfd refuses a value back: the record stays"
+start_or_pause 'Dozewell Timer [0-9]+:[0-9]+'
+are "14 14" "during the run"
+restart_xfconfd locked
+start_or_pause 'Dozewell Timer'
+are "14 -" "after Pause with the value on AC locked"
+[ -e "$record" ] || fail "the record went with a value not given back"
+restart_xfconfd unlocked
+xfconf-query -c xfce4-power-manager -p $key-ac -n -t uint -s 5   # a lock drops the user's value: set again
 grep "could not be kept awake" "$work"/out*.log && fail "a held run was reported as not kept awake"
 echo "xfce passed"
