@@ -9,8 +9,11 @@
 # value xfconfd refuses keeps the record until it takes it.
 . "$(dirname "$0")/common.sh"
 
-for tool in xfce4-power-manager xfconf-query xset; do
-    command -v $tool > /dev/null || { echo "no $tool here (tools/install-deps --test installs it): not tried"; exit 77; }
+# Unpacked by tools/install-deps --test, or installed.
+power_manager=${DOZEWELL_XFCE_POWER_MANAGER:-/usr/local/lib/dozewell-tests/xfce4-power-manager/usr/bin/xfce4-power-manager}
+[ -x "$power_manager" ] || power_manager=xfce4-power-manager
+for tool in "$power_manager" xfconf-query xset; do
+    command -v "$tool" > /dev/null || { echo "no ${tool##*/} here (tools/install-deps --test unpacks or installs it): not tried"; exit 77; }
 done
 export XDG_CONFIG_HOME="$work/config" XDG_STATE_HOME="$work/state" key=/xfce4-power-manager/inactivity-on
 private_system_bus
@@ -21,7 +24,7 @@ export -f settings
 are() { within 10 bash -c "[ \"\$(settings)\" = '$1' ]" || fail "$2: the settings are $(settings), not $1"; }
 screen_saver() { xset q | awk '/timeout:/ {print $2}'; }
 xfconf-query -c xfce4-power-manager -p $key-ac -n -t uint -s 1   # the user's: suspend after a minute on AC
-xfce4-power-manager --no-daemon > "$work/xfpm.log" 2>&1 &
+"$power_manager" --no-daemon > "$work/xfpm.log" 2>&1 &
 pids+=($!)
 within 10 gdbus call --session -d org.xfce.PowerManager -o / -m org.freedesktop.DBus.Peer.Ping || fail "no power manager"
 before=$(screen_saver)
