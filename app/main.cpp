@@ -10,6 +10,7 @@
 #include "app/Translations.h"
 #include "app/frmMain.h"
 #include "player/Places.h"
+#include "platform/EndOnSignals.h"
 #include "platform/QtPlatform.h"
 #include "timer/SleepTimer.h"
 
@@ -119,20 +120,26 @@ int main(int argc, char *argv[])
     dozewell::SessionInstance session;
     session.Register();
 
+    // The lock outlives the platform, whose end still gives back what the
+    // run held: another instance starts only after that.
+    std::optional<dozewell::InstanceLock> lock;
     dozewell::QtPlatform platform;
+    // From here on a signal ends the program as Exit does, through the
+    // destructors.
+    dozewell::EndOnSignals();
     // The desktop's colour preference comes when the desktop says it, and
     // again whenever the user changes it.
     platform.WatchColourScheme(app.get(), &dozewell::FollowColourScheme);
-    const dozewell::InstanceLock lock(
+    lock.emplace(
         dozewell::RuntimeFolder(platform.Environment().value(QStringLiteral("XDG_RUNTIME_DIR"))),
         dozewell::StagingFolder(platform.Environment(), platform.HomeFolder(), QCoreApplication::applicationName()));
-    switch (lock.state()) {
+    switch (lock->state()) {
     case dozewell::InstanceLock::State::Taken:
         break;
     case dozewell::InstanceLock::State::HeldByAnother:
         return Refuse(platform, dozewell::texts::kAlreadyRunning());
     case dozewell::InstanceLock::State::Failed:
-        return Refuse(platform, dozewell::texts::kLockFailed().arg(lock.path(), lock.problem()));
+        return Refuse(platform, dozewell::texts::kLockFailed().arg(lock->path(), lock->problem()));
     }
     // Now the only instance: what a run that died left keeping the computer
     // awake is let go.

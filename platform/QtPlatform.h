@@ -39,7 +39,9 @@ public:
     static QString QtFilter(const QString &filter);
 
 private:
-    // Made at the first run, so that the session bus is used only then.
+    // Each made when first asked for: the inhibitor at the first run (or to
+    // give back what a run that died left), the watches when the window
+    // starts watching.
     std::unique_ptr<SuspendInhibitor> m_inhibitor;
     std::unique_ptr<ScreenSaverWatch> m_screenSaver;
     std::unique_ptr<ColourSchemeWatch> m_colourScheme;

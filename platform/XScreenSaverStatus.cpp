@@ -22,7 +22,8 @@ uint32_t Atom(xcb_connection_t *connection, const char *name)
 XScreenSaverStatus::XScreenSaverStatus(QObject *parent) : QObject(parent)
 {
     const auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    if (!x11)
+    // Qt's offscreen platform answers as X11 too, without a connection.
+    if (!x11 || !x11->connection())
         return;
     m_connection = x11->connection();
     // xscreensaver writes on the first screen's root window.

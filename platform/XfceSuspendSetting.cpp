@@ -23,7 +23,7 @@ const QString kKeys[] = {QStringLiteral("/xfce4-power-manager/inactivity-on-ac")
                          QStringLiteral("/xfce4-power-manager/inactivity-on-battery")};
 // The power manager's minutes of inactivity that mean Never.
 constexpr uint kNever = 14;
-// How long the program's end waits for the settings to be given back.
+// How long the program's end waits, at most, for the settings to be given back.
 constexpr int kAtEndMs = 2000;
 
 QDBusMessage Xfconf(const QString &method, const QVariantList &arguments)
@@ -31,6 +31,11 @@ QDBusMessage Xfconf(const QString &method, const QVariantList &arguments)
     QDBusMessage call = QDBusMessage::createMethodCall(kXfconf, kXfconfPath, kXfconf, method);
     call.setArguments(arguments);
     return call;
+}
+
+QDBusMessage ReadAll()
+{
+    return Xfconf(QStringLiteral("GetAllProperties"), {kChannel, QStringLiteral("/xfce4-power-manager")});
 }
 
 // Sets `key` to `value`; a value the user never set is removed again, so
@@ -50,7 +55,7 @@ XfceSuspendSetting::XfceSuspendSetting(QDBusConnection bus, QObject *parent) : Q
 
 XfceSuspendSetting::~XfceSuspendSetting()
 {
-    m_held = false;
+    m_end.setRemainingTime(kAtEndMs);
     giveBack(Wait::Yes);
 }
 
@@ -64,25 +69,26 @@ QString XfceSuspendSetting::RecordPath()
 
 void XfceSuspendSetting::hold(std::function<void(const QString &why)> failed)
 {
-    m_held = true;
-    read(Wait::No, [this, failed](const QDBusMessage &values) {
-        if (!m_held)
+    ask(Wait::No, ReadAll(), [this, failed, turn = ++m_turn](const QDBusMessage &values) {
+        if (turn != m_turn)
             return;
         if (values.type() != QDBusMessage::ReplyMessage)
             return failed(values.errorMessage());
-        // A record still there holds the user's values from before a run that died.
-        if (!QFile::exists(RecordPath())) {
-            const QFileInfo record(RecordPath());
-            QDir().mkpath(record.absolutePath());
-            QFile::setPermissions(record.absolutePath(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-            QSettings saved(RecordPath(), QSettings::IniFormat);
-            const QVariantMap now = qdbus_cast<QVariantMap>(values.arguments().value(0));
-            for (const QString &key : kKeys)
+        // A record still there holds the user's values from before a run that
+        // died, where the setting still says Never; a value the user has set
+        // since is the user's now.
+        const bool recorded = QFile::exists(RecordPath());
+        const QFileInfo record(RecordPath());
+        QDir().mkpath(record.absolutePath());
+        QFile::setPermissions(record.absolutePath(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QSettings saved(RecordPath(), QSettings::IniFormat);
+        const QVariantMap now = qdbus_cast<QVariantMap>(values.arguments().value(0));
+        for (const QString &key : kKeys)
+            if (!recorded || now.value(key) != QVariant(kNever))
                 saved.setValue(key, now.value(key));
-            saved.sync();
-            if (saved.status() != QSettings::NoError)
-                return failed(RecordPath() + QStringLiteral(" could not be written"));
-        }
+        saved.sync();
+        if (saved.status() != QSettings::NoError)
+            return failed(RecordPath() + QStringLiteral(" could not be written"));
         // Refused where the administrator locked the setting.
         for (const QString &key : kKeys)
             CallLater<QDBusPendingReply<>>(m_bus, Setting(key, kNever), this, [failed](const QDBusPendingReply<> &reply) {
@@ -94,33 +100,46 @@ void XfceSuspendSetting::hold(std::function<void(const QString &why)> failed)
 
 void XfceSuspendSetting::giveBack()
 {
-    m_held = false;
     giveBack(Wait::No);
 }
 
 void XfceSuspendSetting::giveBack(Wait wait)
 {
+    const quint64 turn = ++m_turn;
     if (!QFile::exists(RecordPath()))
         return;
-    read(wait, [this](const QDBusMessage &values) {
-        if (m_held || values.type() != QDBusMessage::ReplyMessage || !QFile::exists(RecordPath()))
+    ask(wait, ReadAll(), [this, wait, turn](const QDBusMessage &values) {
+        if (turn != m_turn || values.type() != QDBusMessage::ReplyMessage || !QFile::exists(RecordPath()))
             return;
         const QVariantMap now = qdbus_cast<QVariantMap>(values.arguments().value(0));
         const QSettings saved(RecordPath(), QSettings::IniFormat);
+        QList<QDBusMessage> writes;
         for (const QString &key : kKeys)
             if (now.value(key) == QVariant(kNever))
-                m_bus.send(Setting(key, saved.value(key)));
-        QFile::remove(RecordPath());
+                writes << Setting(key, saved.value(key));
+        // The record goes once xfconfd has taken every value: it may refuse
+        // one, or have left between the read and the write.
+        const auto forget = [this, turn] {
+            if (turn == m_turn)
+                QFile::remove(RecordPath());
+        };
+        if (writes.isEmpty())
+            return forget();
+        const auto left = std::make_shared<qsizetype>(writes.size());
+        for (const QDBusMessage &write : writes)
+            ask(wait, write, [left, forget](const QDBusMessage &answer) {
+                if (answer.type() == QDBusMessage::ReplyMessage && --*left == 0)
+                    forget();
+            });
     });
 }
 
-void XfceSuspendSetting::read(Wait wait, std::function<void(const QDBusMessage &values)> then)
+void XfceSuspendSetting::ask(Wait wait, const QDBusMessage &call, std::function<void(const QDBusMessage &answer)> then)
 {
-    const QDBusMessage get = Xfconf(QStringLiteral("GetAllProperties"), {kChannel, QStringLiteral("/xfce4-power-manager")});
     if (wait == Wait::Yes)
-        then(m_bus.call(get, QDBus::Block, kAtEndMs));
+        then(m_bus.call(call, QDBus::Block, int(std::max<qint64>(1, m_end.remainingTime()))));
     else
-        CallLater<QDBusPendingReply<>>(m_bus, get, this, [then](const QDBusPendingReply<> &reply) { then(reply.reply()); });
+        CallLater<QDBusPendingReply<>>(m_bus, call, this, [then](const QDBusPendingReply<> &reply) { then(reply.reply()); });
 }
 
 } // namespace dozewell

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QDBusConnection>
+#include <QDeadlineTimer>
 #include <QObject>
 #include <QString>
 #include <functional>
@@ -33,10 +34,14 @@ public:
 private:
     enum class Wait { No, Yes };
     void giveBack(Wait wait);
-    void read(Wait wait, std::function<void(const QDBusMessage &values)> then);
+    // Tells `then` xfconfd's answer to `call`, from the event loop; or at
+    // once with Wait::Yes, waiting until m_end at the longest.
+    void ask(Wait wait, const QDBusMessage &call, std::function<void(const QDBusMessage &answer)> then);
 
     QDBusConnection m_bus;
-    bool m_held = false;
+    // Counts holds and give-backs: an answer to any but the last changes nothing.
+    quint64 m_turn = 0;
+    QDeadlineTimer m_end; // set when the program ends
 };
 
 } // namespace dozewell

@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The program as a process: without a usable display it ends with its own
 # message and status 1, never the toolkit's abort; it takes the toolkit's own
-# options and refuses others with status 2; and its instance lock never
-# locks a user out. Usage: process.sh program
+# options and refuses others with status 2; kill ends it in order; and its
+# instance lock never locks a user out. Usage: process.sh program
 program=$(readlink -f "$1")
 work=$(mktemp -d)
 chmod 755 "$work"
@@ -47,8 +47,11 @@ run_offscreen() {
         grep -qx "$pid" "$runtime/dozewell-timer.lock" 2>/dev/null || grep -q 'Dozewell Timer\|Unknown' "$out" && break
         sleep 0.1
     done
-    kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null
     head -1 "$runtime/dozewell-timer.lock" 2>/dev/null | grep -qx "$pid" && echo "lock taken"
+    # SIGTERM at the start-up dialog ends it as Cancel does, letting the lock go.
+    kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null
+    local status=$?
+    [ "$status" -eq 0 ] && [ ! -e "$runtime/dozewell-timer.lock" ] && echo "ended in order" || echo "kill: status $status"
     cat "$out"
 }
 fresh_runtime() { rm -rf "$work/run" && mkdir -m 700 "$work/run" && echo "$work/run"; }
@@ -56,7 +59,8 @@ fresh_runtime() { rm -rf "$work/run" && mkdir -m 700 "$work/run" && echo "$work/
 for arguments in "-platform offscreen" "-style Fusion" "-reverse -session 1234_5 -qwindowgeometry 345x441+10+10"; do
     # shellcheck disable=SC2086
     said=$(run_offscreen "" "$(fresh_runtime)" $arguments)
-    grep -qx "lock taken" <<< "$said" && ! grep -q Unknown <<< "$said" && pass "starts with $arguments" \
+    grep -qx "lock taken" <<< "$said" && grep -qx "ended in order" <<< "$said" && ! grep -q Unknown <<< "$said" \
+        && pass "starts with $arguments, ends at kill" \
         || fail "starts with $arguments" "$said"
 done
 said=$("$program" --bogus 2>&1); status=$?
