@@ -6,7 +6,8 @@
 # stays as it was; the user's values come back at Pause (one the user changed
 # meanwhile stays), at Exit, at kill -TERM, and after kill -9 at the next start
 # (one the user set after the crash stays, also when xfconfd answers late); a
-# value xfconfd refuses keeps the record until it takes it.
+# value xfconfd refuses keeps the record until it takes it. Without a run,
+# the same power manager does suspend after the idle minute.
 . "$(dirname "$0")/common.sh"
 
 # Unpacked by tools/install-deps --test, or installed.
@@ -100,5 +101,12 @@ are "14 -" "after Pause with the value on AC locked"
 [ -e "$record" ] || fail "the record went with a value not given back"
 restart_xfconfd unlocked
 xfconf-query -c xfce4-power-manager -p $key-ac -n -t uint -s 5   # a lock drops the user's value: set again
+
+# Without it, a broken power manager or a stand-in that drops its calls would
+# let every step above pass.
+step "without a run, the power manager does suspend after the idle minute"
+xfconf-query -c xfce4-power-manager -p $key-ac -s 1
+suspended() { grep -qa Suspend "$work/logind.log"; }
+within 90 suspended || fail "no suspend came after the idle minute without a run"
 grep "could not be kept awake" "$work"/out*.log && fail "a held run was reported as not kept awake"
 echo "xfce passed"
